@@ -137,7 +137,7 @@ Face ReadFace(const Field& f, size_t vertexCount) {
         for (size_t i = 0, n = v.ExpectArray(); i < n; ++i) {
             int index = v.Item(i).Int();
             if (index < 0 || size_t(index) >= vertexCount)
-                v.Item(i).Fail("vertex index " + std::to_string(index) + " outside the " +
+                v.Item(i).Fail("vertex index " + std::to_string(index) + " out of range: the object has " +
                                std::to_string(vertexCount) + " vertices");
             face.points.push_back(index);
         }

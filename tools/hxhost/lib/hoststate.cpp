@@ -74,7 +74,17 @@ bool OpenDocumentFile(const std::string& path, std::string* error) {
     std::stringstream text;
     text << file.rdbuf();
     if (!OpenDocumentText(text.str(), error)) return false;
-    Host().path = path;
+    HostState& host = Host();
+    host.path = path;
+    // Map files named without a drive or root lie beside the document, wherever it was copied to.
+    std::string folder = path.substr(0, path.find_last_of("\\/") + 1);
+    for (auto& [name, file] : host.doc->mapping) {
+        bool absolute = file.rfind("\\", 0) == 0 || file.rfind("/", 0) == 0 || file.find(':') == 1;
+        if (absolute) continue;
+        char full[MAX_PATH];
+        DWORD n = GetFullPathNameA((folder + file).c_str(), MAX_PATH, full, nullptr);
+        if (n > 0 && n < MAX_PATH) file = full;
+    }
     return true;
 }
 
