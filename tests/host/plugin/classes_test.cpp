@@ -7,8 +7,8 @@ namespace {
 
 HXDocHandle const kDoc = reinterpret_cast<HXDocHandle>(0x1000);
 
-// Implements only what a command plug-in must, so every other slot shows its default.
-class BareCommand : public HXCommandPlugin {
+// Implements only the slots that have no default, so every other slot shows its default.
+template <typename Base> class Bare : public Base {
   public:
     void GetPlugInID(DWORD* product, DWORD* id) override { *product = *id = 0; }
     const char* GetPlugInName() override { return ""; }
@@ -18,18 +18,14 @@ class BareCommand : public HXCommandPlugin {
     BOOL Activate(HXDocHandle, BOOL) override { return TRUE; }
 };
 
-class BareStation : public HXStationPlugin {
+typedef Bare<HXCommandPlugin> BareCommand;
+
+class BareStation : public Bare<HXStationPlugin> {
   public:
     void* seenOption = nullptr;
     HXDocHandle seenDoc = nullptr;
     bool callbackAnswer = true;
 
-    void GetPlugInID(DWORD* product, DWORD* id) override { *product = *id = 0; }
-    const char* GetPlugInName() override { return ""; }
-    const char* EnumString() override { return ""; }
-    BOOL Initialize() override { return TRUE; }
-    void Exit() override {}
-    BOOL Activate(HXDocHandle, BOOL) override { return TRUE; }
     BOOL IsActivated(HXDocHandle) override { return FALSE; }
     bool ExecuteCallback(HXDocHandle doc, void* option) override {
         seenDoc = doc;

@@ -64,44 +64,28 @@ class RecordingCommandPlugin : public HXCommandPlugin {
     void OnUpdateScene(HXDocHandle doc, HXSceneHandle scene) override {
         Record("OnUpdateScene", doc, {intptr_t(scene)});
     }
-    BOOL OnMouse120(HXDocHandle d, HXSceneHandle s, HXMouseState* m) override {
-        return Mouse("OnMouse120", d, s, m);
+// Each mouse handler records itself under its own name.
+#define HX_RECORD_MOUSE(n)                                                                                   \
+    BOOL OnMouse##n(HXDocHandle doc, HXSceneHandle scene, HXMouseState* mouse) override {                    \
+        return Mouse("OnMouse" #n, doc, scene, mouse);                                                       \
     }
-    BOOL OnMouse121(HXDocHandle d, HXSceneHandle s, HXMouseState* m) override {
-        return Mouse("OnMouse121", d, s, m);
+    HX_RECORD_MOUSE(120)
+    HX_RECORD_MOUSE(121)
+    HX_RECORD_MOUSE(122)
+    HX_RECORD_MOUSE(123)
+    HX_RECORD_MOUSE(124)
+    HX_RECORD_MOUSE(125)
+    HX_RECORD_MOUSE(126)
+    HX_RECORD_MOUSE(127)
+    HX_RECORD_MOUSE(128)
+    HX_RECORD_MOUSE(129)
+    HX_RECORD_MOUSE(130)
+#undef HX_RECORD_MOUSE
+    BOOL OnKey140(HXDocHandle doc, HXSceneHandle scene, int key, HXMouseState* mouse) override {
+        return Key("OnKey140", doc, scene, key, mouse);
     }
-    BOOL OnMouse122(HXDocHandle d, HXSceneHandle s, HXMouseState* m) override {
-        return Mouse("OnMouse122", d, s, m);
-    }
-    BOOL OnMouse123(HXDocHandle d, HXSceneHandle s, HXMouseState* m) override {
-        return Mouse("OnMouse123", d, s, m);
-    }
-    BOOL OnMouse124(HXDocHandle d, HXSceneHandle s, HXMouseState* m) override {
-        return Mouse("OnMouse124", d, s, m);
-    }
-    BOOL OnMouse125(HXDocHandle d, HXSceneHandle s, HXMouseState* m) override {
-        return Mouse("OnMouse125", d, s, m);
-    }
-    BOOL OnMouse126(HXDocHandle d, HXSceneHandle s, HXMouseState* m) override {
-        return Mouse("OnMouse126", d, s, m);
-    }
-    BOOL OnMouse127(HXDocHandle d, HXSceneHandle s, HXMouseState* m) override {
-        return Mouse("OnMouse127", d, s, m);
-    }
-    BOOL OnMouse128(HXDocHandle d, HXSceneHandle s, HXMouseState* m) override {
-        return Mouse("OnMouse128", d, s, m);
-    }
-    BOOL OnMouse129(HXDocHandle d, HXSceneHandle s, HXMouseState* m) override {
-        return Mouse("OnMouse129", d, s, m);
-    }
-    BOOL OnMouse130(HXDocHandle d, HXSceneHandle s, HXMouseState* m) override {
-        return Mouse("OnMouse130", d, s, m);
-    }
-    BOOL OnKey140(HXDocHandle d, HXSceneHandle s, int key, HXMouseState* m) override {
-        return Key("OnKey140", d, s, key, m);
-    }
-    BOOL OnKey141(HXDocHandle d, HXSceneHandle s, int key, HXMouseState* m) override {
-        return Key("OnKey141", d, s, key, m);
+    BOOL OnKey141(HXDocHandle doc, HXSceneHandle scene, int key, HXMouseState* mouse) override {
+        return Key("OnKey141", doc, scene, key, mouse);
     }
 
   private:
