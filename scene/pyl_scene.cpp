@@ -6,13 +6,13 @@
 namespace {
 
 // Copies text into a fixed field; a text that does not fit is cut before the character that
-// would overflow, never in the middle of a double-byte character. Returns 1 when it fit.
-template <size_t N> int CopyField(char (&field)[N], const char* text) {
+// would overflow, never in the middle of a double-byte character.
+template <size_t N> void CopyField(char (&field)[N], const char* text) {
     if (!text) text = "";
     size_t n = strlen(text);
     if (n < N) {
         memcpy(field, text, n + 1);
-        return 1;
+        return;
     }
     size_t end = 0;
     while (end < N - 1) {
@@ -22,42 +22,41 @@ template <size_t N> int CopyField(char (&field)[N], const char* text) {
     }
     memcpy(field, text, end);
     field[end] = 0;
-    return 0;
 }
 
 } // namespace
 
-int PYL_SPACE::SetBackFilename(const char* name) {
-    return CopyField(back_filename, name);
+void PYL_SPACE::SetBackFilename(const char* name) {
+    CopyField(back_filename, name);
 }
-int PYL_SPACE::SetSkyLightMap(const char* name) {
-    return CopyField(sky_light_map, name);
+void PYL_SPACE::SetSkyLightMap(const char* name) {
+    CopyField(sky_light_map, name);
 }
-int PYL_SPACE::SetExtinctionMap(const char* name) {
-    return CopyField(extinction_map, name);
+void PYL_SPACE::SetExtinctionMap(const char* name) {
+    CopyField(extinction_map, name);
 }
-int PYL_SPACE::SetAlbedoMap(const char* name) {
-    return CopyField(albedo_map, name);
+void PYL_SPACE::SetAlbedoMap(const char* name) {
+    CopyField(albedo_map, name);
 }
 
-int PYL_EYE::SetBokehFile(const char* name) {
-    return CopyField(bokeh_file, name);
+void PYL_EYE::SetBokehFile(const char* name) {
+    CopyField(bokeh_file, name);
 }
 
 void PYL_EYE::CalcFocalLength() {
     focal_length = film_size / tanf(fov * 0.017453292f / 2.0f) / 2.0f;
 }
 
-int PYL_LIGHT::SetTexture(const char* name) {
-    return CopyField(texture, name);
+void PYL_LIGHT::SetTexture(const char* name) {
+    CopyField(texture, name);
 }
 
-int PYL_MTLCH::SetTexture(const char* name) {
-    return CopyField(texture, name);
+void PYL_MTLCH::SetTexture(const char* name) {
+    CopyField(texture, name);
 }
 
-int PYL_MTL::SetName(const char* text) {
-    return CopyField(name, text);
+void PYL_MTL::SetName(const char* text) {
+    CopyField(name, text);
 }
 
 PYL_MTLCH* PYL_MTL::FindChannel(int type) const {
@@ -68,8 +67,8 @@ PYL_MTLCH* PYL_MTL::FindChannel(int type) const {
     return nullptr;
 }
 
-int PYL_OBJ::SetName(const char* text) {
-    return CopyField(name, text);
+void PYL_OBJ::SetName(const char* text) {
+    CopyField(name, text);
 }
 
 PYL_SCENE::~PYL_SCENE() {

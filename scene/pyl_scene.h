@@ -10,7 +10,8 @@
 #include "base/rgbcolor.h"
 
 // Text fields are fixed arrays; setters never write past them (a longer text is cut at a
-// whole Shift-JIS character) and report 0 when the text did not fit.
+// whole Shift-JIS character). Names come from 256-character and paths from 1024-character
+// buffers, so they always fit.
 constexpr int PYL_PATH_LEN = 1024;
 constexpr int PYL_OBJNAME_LEN = 256;
 
@@ -29,13 +30,13 @@ struct PYL_SPACE {
     FVEC3 size = FVEC3(0, 0, 0);
     FVEC3 sky_light = FVEC3(1, 1, 1);
 
-    int SetBackFilename(const char* name);
+    void SetBackFilename(const char* name);
     const char* GetBackFilename() const { return back_filename; }
-    int SetSkyLightMap(const char* name);
+    void SetSkyLightMap(const char* name);
     const char* GetSkyLightMap() const { return sky_light_map; }
-    int SetExtinctionMap(const char* name);
+    void SetExtinctionMap(const char* name);
     const char* GetExtinctionMap() const { return extinction_map; }
-    int SetAlbedoMap(const char* name);
+    void SetAlbedoMap(const char* name);
     const char* GetAlbedoMap() const { return albedo_map; }
 
   private:
@@ -68,7 +69,7 @@ struct PYL_EYE {
     float GetFov() const { return fov; }
     void SetShift(const FVEC2& v) { shift = v; }
     const FVEC2& GetShift() const { return shift; }
-    int SetBokehFile(const char* name);
+    void SetBokehFile(const char* name);
     const char* GetBokehFile() const { return bokeh_file; }
 
     // focal length = film size / tan(fov / 2) / 2, in single precision.
@@ -92,7 +93,7 @@ struct PYL_LIGHT {
 
     void SetType(int t) { type = t; }
     int GetType() const { return type; }
-    int SetTexture(const char* name);
+    void SetTexture(const char* name);
     const char* GetTexture() const { return texture; }
     const FVEC3& GetXAxis() const { return x_axis; }
     const FVEC3& GetYAxis() const { return y_axis; }
@@ -112,7 +113,7 @@ struct PYL_MTLCH {
 
     void SetType(int t) { type = t; }
     int GetType() const { return type; }
-    int SetTexture(const char* name);
+    void SetTexture(const char* name);
     const char* GetTexture() const { return texture; }
     void SetColor(const FVEC3& c) { col = c; }
     const FVEC3& GetColor() const { return col; }
@@ -135,7 +136,7 @@ class PYL_MTL {
 
     virtual ~PYL_MTL() = default;
 
-    int SetName(const char* text);
+    void SetName(const char* text);
     const char* GetName() const { return name; }
     int GetChannelCount() const { return channels.GetCount(); }
     PYL_MTLCH* GetChannel(int i) const { return channels.Get(i); }
@@ -166,7 +167,7 @@ struct PYL_FACE {
 
 class PYL_OBJ {
   public:
-    int SetName(const char* text);
+    void SetName(const char* text);
     const char* GetName() const { return name; }
     void SetFacet(float radians) { facet = radians; }
     float GetFacet() const { return facet; }
