@@ -177,7 +177,7 @@ void ClearCallLog() {
 bool SetLogFile(const std::string& path) {
     HostState& host = Host();
     if (host.log) std::fclose(host.log);
-    host.log = path.empty() ? nullptr : std::fopen(path.c_str(), "w");
+    host.log = path.empty() ? nullptr : std::fopen(path.c_str(), "wb");
     return path.empty() || host.log;
 }
 
