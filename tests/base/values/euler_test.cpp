@@ -1,24 +1,13 @@
 #include "base/fmatrix.h"
 #include "base/fquat.h"
 
+#include "near.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 namespace {
-
-const float pi = 3.1415927f;
-
-void ExpectNear(const FVEC3& v, const FVEC3& expected, float tolerance = 1e-5f) {
-    EXPECT_NEAR(v.x, expected.x, tolerance);
-    EXPECT_NEAR(v.y, expected.y, tolerance);
-    EXPECT_NEAR(v.z, expected.z, tolerance);
-}
-
-void ExpectNear(const FMATRIX& m, const FMATRIX& expected, float tolerance = 1e-5f) {
-    for (int i = 0; i < 16; i++)
-        EXPECT_NEAR(m.m[i], expected.m[i], tolerance) << i;
-}
 
 // The rotation that Euler angles of the given order stand for, built from single-axis turns:
 // the first angle turns about axis i, the second about j, the third about k (or i again).

@@ -1,26 +1,13 @@
 #include "base/fmatrix.h"
 #include "base/fquat.h"
 
+#include "near.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 namespace {
-
-const float pi = 3.1415927f;
-
-void ExpectNear(const FQUAT& q, const FQUAT& expected, float tolerance = 1e-6f) {
-    EXPECT_NEAR(q.x, expected.x, tolerance);
-    EXPECT_NEAR(q.y, expected.y, tolerance);
-    EXPECT_NEAR(q.z, expected.z, tolerance);
-    EXPECT_NEAR(q.w, expected.w, tolerance);
-}
-
-void ExpectNear(const FVEC3& v, const FVEC3& expected, float tolerance = 1e-5f) {
-    EXPECT_NEAR(v.x, expected.x, tolerance);
-    EXPECT_NEAR(v.y, expected.y, tolerance);
-    EXPECT_NEAR(v.z, expected.z, tolerance);
-}
 
 TEST(Quaternion, NormalizeUsesTheSquaredNorm) {
     EXPECT_EQ(FQUAT(0, 0, 0.01f, 0).Normalize(), FQUAT::GetIdentity());
@@ -53,8 +40,7 @@ TEST(Quaternion, ProductTurnsByTheLeftOperandFirst) {
     // The matrix of a * b is the matrix of a times that of b.
     FMATRIX product = FMATRIX().SetQuat(a) * FMATRIX().SetQuat(b);
     FMATRIX direct = FMATRIX().SetQuat(a * b);
-    for (int i = 0; i < 16; i++)
-        EXPECT_NEAR(direct.m[i], product.m[i], 1e-6f);
+    ExpectNear(direct, product, 1e-6f);
     ExpectNear(FMATRIX().SetQuat(a).TransformPoint(p), a.Rotate(p));
 }
 
