@@ -1,0 +1,2 @@
+add_dependencies(${name} pyrell)
+target_compile_definitions(${name} PRIVATE PYRELL_EXE="$<TARGET_FILE:pyrell>")

@@ -1,0 +1,64 @@
+#include "toolkit_test.h"
+
+HINSTANCE TestInstance() {
+    return GetModuleHandleA(0);
+}
+
+void PumpMessages() {
+    MSG msg;
+    while (PeekMessageA(&msg, 0, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+}
+
+static INT_PTR CALLBACK TestDialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_INITDIALOG) {
+        SetWindowLongPtrA(hwnd, DWLP_USER, lParam);
+        return TRUE;
+    }
+    auto* self = reinterpret_cast<TestDialog*>(GetWindowLongPtrA(hwnd, DWLP_USER));
+    if (msg == WM_COMMAND && self) self->commands.push_back(wParam);
+    return FALSE;
+}
+
+TestDialog::TestDialog() {
+    hwnd = CreateDialogParamA(TestInstance(), MAKEINTRESOURCEA(IDD_TEST), 0, TestDialogProc,
+                              reinterpret_cast<LPARAM>(this));
+    PumpMessages();
+}
+
+TestDialog::~TestDialog() {
+    if (IsWindow(hwnd)) DestroyWindow(hwnd);
+    PumpMessages();
+}
+
+static ModalDriver* g_driver = 0;
+
+ModalDriver::ModalDriver(const char* title, int button)
+    : ModalDriver(title, [button](HWND dlg) { PressButton(dlg, button); }) {}
+
+ModalDriver::ModalDriver(const char* title, std::function<void(HWND)> action)
+    : m_title(title), m_action(std::move(action)) {
+    g_driver = this;
+    m_timer = SetTimer(0, 0, 50, OnTimer);
+}
+
+ModalDriver::~ModalDriver() {
+    KillTimer(0, m_timer);
+    g_driver = 0;
+}
+
+void CALLBACK ModalDriver::OnTimer(HWND, UINT, UINT_PTR, DWORD) {
+    ModalDriver* self = g_driver;
+    if (!self || self->acted) return;
+    HWND dlg = FindWindowA("#32770", self->m_title);
+    if (!dlg || !IsWindowVisible(dlg)) return;
+    self->acted = true;
+    self->m_action(dlg);
+}
+
+void PressButton(HWND dialog, int id) {
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+}
