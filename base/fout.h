@@ -8,6 +8,12 @@
 
 #include "base/foutblock.h"
 
+struct RGBCOLOR;
+struct FVEC2;
+struct FVEC3;
+struct FVEC4;
+struct FMATRIX;
+
 struct FOUTFUNCS {
     int (*Read)(void* stream, void* dst, size_t n);        // 1 when all n bytes were read
     int (*Write)(void* stream, const void* src, size_t n); // 1 when all n bytes were written
@@ -67,6 +73,16 @@ class FOUT {
     int WriteU32(const uint32_t* p, int count) { return WriteItems(p, 4, count); }
     int WriteLong(const long* p, int count) { return WriteItems(p, 4, count); }
     int WriteFloat(const float* p, int count) { return WriteItems(p, 4, count); }
+    int WriteColor(const RGBCOLOR& c); // the four bytes r, g, b, a as one item
+    int WriteFVEC2(const FVEC2& v);    // component by component
+    int WriteFVEC3(const FVEC3& v);
+    int WriteFVEC4(const FVEC4& v);
+    int WriteMatrix(const FMATRIX& m); // sixteen floats, row by row
+    int WriteColor(const RGBCOLOR* p, int count);
+    int WriteFVEC2(const FVEC2* p, int count);
+    int WriteFVEC3(const FVEC3* p, int count);
+    int WriteFVEC4(const FVEC4* p, int count);
+    int WriteMatrix(const FMATRIX* p, int count);
     int WriteString(const char* s); // with its terminating zero; null writes one zero byte
     int WriteBytes(const void* src, size_t n);
 
@@ -94,6 +110,16 @@ class FOUT {
     int ReadU32(uint32_t* p, int count) { return ReadItems(p, 4, count); }
     int ReadLong(long* p, int count) { return ReadItems(p, 4, count); }
     int ReadFloat(float* p, int count) { return ReadItems(p, 4, count); }
+    RGBCOLOR ReadColor();
+    FVEC2 ReadFVEC2();
+    FVEC3 ReadFVEC3();
+    FVEC4 ReadFVEC4();
+    FMATRIX ReadMatrix();
+    int ReadColor(RGBCOLOR* p, int count = 1);
+    int ReadFVEC2(FVEC2* p, int count = 1);
+    int ReadFVEC3(FVEC3* p, int count = 1);
+    int ReadFVEC4(FVEC4* p, int count = 1);
+    int ReadMatrix(FMATRIX* p, int count = 1);
     // Stops at the zero byte; 0 when the stream ends first or the text does not fit in size bytes
     // (dst is always terminated).
     int ReadString(char* dst, size_t size);
@@ -114,6 +140,12 @@ class FOUT {
     template <class T> T ReadValue() {
         T v{}; // a failed read gives zero
         if (!ReadItems(&v, sizeof(T), 1)) return T{};
+        return v;
+    }
+    // A value of floats, each float an item of its own.
+    template <class T> T ReadFloats() {
+        T v{};
+        if (!ReadItems(&v, 4, sizeof(T) / 4)) return T{};
         return v;
     }
 

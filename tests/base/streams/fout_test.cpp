@@ -6,6 +6,8 @@
 
 #include "base/fout.h"
 #include "base/filepath.h"
+#include "base/fmatrix.h"
+#include "base/rgbcolor.h"
 
 namespace {
 
@@ -84,6 +86,41 @@ TEST(FoutTyped, RoundTripsWithAndWithoutReversal) {
         EXPECT_TRUE(in.IsEOF());
         EXPECT_EQ(0, in.ReadS32()); // a failed by-value read gives zero
     }
+}
+
+TEST(FoutTyped, ColoursVectorsAndMatricesPerComponent) {
+    FOUT out;
+    FOUTMEM mem;
+    ASSERT_TRUE(mem.Create(out, 0));
+    out.SetLittleEndian(0);
+    EXPECT_TRUE(out.WriteColor(RGBCOLOR(1, 2, 3, 4))); // one 4-byte item: reversed whole
+    EXPECT_TRUE(out.WriteFVEC2(FVEC2(1.0f, 2.0f)));    // each float reversed on its own
+    EXPECT_EQ((std::vector<unsigned char>{4, 3, 2, 1, 0x3f, 0x80, 0, 0, 0x40, 0, 0, 0}),
+              Bytes(mem, out.Tell()));
+    const FVEC3 points[2] = {FVEC3(1, 2, 3), FVEC3(-4, 5.5f, 6)};
+    FMATRIX m = FMATRIX::GetIdentity();
+    m.m13 = 7.0f;
+    const RGBCOLOR colours[2] = {RGBCOLOR(9, 8, 7, 6), RGBCOLOR(1, 1, 2, 3)};
+    EXPECT_TRUE(out.WriteFVEC3(points, 2) && out.WriteFVEC4(FVEC4(1, 2, 3, 4)) && out.WriteMatrix(&m, 1) &&
+                out.WriteColor(colours, 2));
+
+    FOUT in;
+    FOUTMEM view(in, mem.GetBuffer(), out.Tell());
+    in.SetLittleEndian(0);
+    EXPECT_EQ(RGBCOLOR(1, 2, 3, 4), in.ReadColor());
+    FVEC2 v2;
+    EXPECT_TRUE(in.ReadFVEC2(&v2));
+    EXPECT_EQ(FVEC2(1.0f, 2.0f), v2);
+    FVEC3 back[2];
+    EXPECT_TRUE(in.ReadFVEC3(back, 2));
+    EXPECT_EQ(points[1], back[1]);
+    EXPECT_EQ(FVEC4(1, 2, 3, 4), in.ReadFVEC4());
+    EXPECT_EQ(m, in.ReadMatrix());
+    RGBCOLOR c[2];
+    EXPECT_TRUE(in.ReadColor(c, 2));
+    EXPECT_EQ(colours[1], c[1]);
+    EXPECT_TRUE(in.IsEOF());
+    EXPECT_EQ(FVEC3(0, 0, 0), in.ReadFVEC3()); // nothing left: zero
 }
 
 TEST(FoutTyped, ReadStringIsBounded) {
