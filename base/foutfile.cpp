@@ -151,6 +151,8 @@ int FOUTFILE::Close() {
     bool ok = true;
     if (mode == 4) ok = fwrite(block.data, 1, block.written, file) == block.written && !block.failed;
     if (file) {
+        // The runtime's fclose does not report a failed final flush (a full disk), so flush first.
+        ok = fflush(file) == 0 && ok;
         ok = !ferror(file) && ok;
         ok = fclose(file) == 0 && ok;
     }
