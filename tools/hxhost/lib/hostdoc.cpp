@@ -5,30 +5,39 @@
 
 using namespace hxhost;
 
+namespace {
+template <typename T> int Count(HXDocHandle handle, std::vector<std::unique_ptr<T>> Document::*list) {
+    Document* doc = DocOf(handle);
+    return doc ? int((doc->*list).size()) : 0;
+}
+
+// Empty slots answer null like indexes outside the list.
+template <typename T>
+T* Entry(HXDocHandle handle, std::vector<std::unique_ptr<T>> Document::*list, int index) {
+    Document* doc = DocOf(handle);
+    if (!doc || index < 0 || size_t(index) >= (doc->*list).size()) return nullptr;
+    return (doc->*list)[size_t(index)].get();
+}
+} // namespace
+
 HXHOST_EXPORT int __cdecl HXDoc_GetObjectCount(HXDocHandle handle) {
     NoteCall(__func__);
-    Document* doc = DocOf(handle);
-    return doc ? int(doc->objects.size()) : 0;
+    return Count(handle, &Document::objects);
 }
 
 HXHOST_EXPORT HXObjHandle __cdecl HXDoc_GetObject(HXDocHandle handle, int index) {
     NoteCall(__func__);
-    Document* doc = DocOf(handle);
-    if (!doc || index < 0 || size_t(index) >= doc->objects.size()) return nullptr;
-    return reinterpret_cast<HXObjHandle>(doc->objects[size_t(index)].get());
+    return reinterpret_cast<HXObjHandle>(Entry(handle, &Document::objects, index));
 }
 
 HXHOST_EXPORT int __cdecl HXDoc_GetMaterialCount(HXDocHandle handle) {
     NoteCall(__func__);
-    Document* doc = DocOf(handle);
-    return doc ? int(doc->materials.size()) : 0;
+    return Count(handle, &Document::materials);
 }
 
 HXHOST_EXPORT HXMatHandle __cdecl HXDoc_GetMaterial(HXDocHandle handle, int index) {
     NoteCall(__func__);
-    Document* doc = DocOf(handle);
-    if (!doc || index < 0 || size_t(index) >= doc->materials.size()) return nullptr;
-    return reinterpret_cast<HXMatHandle>(doc->materials[size_t(index)].get());
+    return reinterpret_cast<HXMatHandle>(Entry(handle, &Document::materials, index));
 }
 
 // One table answers texture, alpha and bump look-ups alike. The caller's buffer holds 1024 characters;

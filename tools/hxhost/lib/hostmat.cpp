@@ -24,58 +24,31 @@ HXHOST_EXPORT int __cdecl HXMat_GetIntValue(HXMatHandle handle, int key) {
     return material && key == kUniqueIdKey ? material->uid : 0;
 }
 
-HXHOST_EXPORT void __cdecl HXMat_GetName(HXMatHandle handle, char* out, int size) {
-    NoteCall(__func__);
-    MaterialText(handle, &Material::name, out, size);
-}
-
 HXHOST_EXPORT void __cdecl HXMat_GetColor(HXMatHandle handle, HXCOLOR* out) {
     NoteCall(__func__);
     Material* material = MaterialOf(handle);
     if (material && out) *out = HXCOLOR{material->color[0], material->color[1], material->color[2]};
 }
 
-HXHOST_EXPORT float __cdecl HXMat_GetAlpha(HXMatHandle handle) {
-    NoteCall(__func__);
-    return MaterialFloat(handle, &Material::alpha);
-}
+// Plain reads of one field each.
+#define HXHOST_MATERIAL_FLOAT(name, field)                                                                   \
+    HXHOST_EXPORT float __cdecl name(HXMatHandle handle) {                                                   \
+        NoteCall(#name);                                                                                     \
+        return MaterialFloat(handle, &Material::field);                                                      \
+    }
+#define HXHOST_MATERIAL_TEXT(name, field)                                                                    \
+    HXHOST_EXPORT void __cdecl name(HXMatHandle handle, char* out, int size) {                               \
+        NoteCall(#name);                                                                                     \
+        MaterialText(handle, &Material::field, out, size);                                                   \
+    }
 
-HXHOST_EXPORT float __cdecl HXMat_GetDiffuse(HXMatHandle handle) {
-    NoteCall(__func__);
-    return MaterialFloat(handle, &Material::diffuse);
-}
-
-HXHOST_EXPORT float __cdecl HXMat_GetAmbient(HXMatHandle handle) {
-    NoteCall(__func__);
-    return MaterialFloat(handle, &Material::ambient);
-}
-
-HXHOST_EXPORT float __cdecl HXMat_GetEmission(HXMatHandle handle) {
-    NoteCall(__func__);
-    return MaterialFloat(handle, &Material::emission);
-}
-
-HXHOST_EXPORT float __cdecl HXMat_GetSpecular(HXMatHandle handle) {
-    NoteCall(__func__);
-    return MaterialFloat(handle, &Material::specular);
-}
-
-HXHOST_EXPORT float __cdecl HXMat_GetPower(HXMatHandle handle) {
-    NoteCall(__func__);
-    return MaterialFloat(handle, &Material::power);
-}
-
-HXHOST_EXPORT void __cdecl HXMat_GetTextureName(HXMatHandle handle, char* out, int size) {
-    NoteCall(__func__);
-    MaterialText(handle, &Material::texture, out, size);
-}
-
-HXHOST_EXPORT void __cdecl HXMat_GetAlphaName(HXMatHandle handle, char* out, int size) {
-    NoteCall(__func__);
-    MaterialText(handle, &Material::alphaMap, out, size);
-}
-
-HXHOST_EXPORT void __cdecl HXMat_GetBumpName(HXMatHandle handle, char* out, int size) {
-    NoteCall(__func__);
-    MaterialText(handle, &Material::bump, out, size);
-}
+HXHOST_MATERIAL_FLOAT(HXMat_GetAlpha, alpha)
+HXHOST_MATERIAL_FLOAT(HXMat_GetDiffuse, diffuse)
+HXHOST_MATERIAL_FLOAT(HXMat_GetAmbient, ambient)
+HXHOST_MATERIAL_FLOAT(HXMat_GetEmission, emission)
+HXHOST_MATERIAL_FLOAT(HXMat_GetSpecular, specular)
+HXHOST_MATERIAL_FLOAT(HXMat_GetPower, power)
+HXHOST_MATERIAL_TEXT(HXMat_GetName, name)
+HXHOST_MATERIAL_TEXT(HXMat_GetTextureName, texture)
+HXHOST_MATERIAL_TEXT(HXMat_GetAlphaName, alphaMap)
+HXHOST_MATERIAL_TEXT(HXMat_GetBumpName, bump)

@@ -93,33 +93,20 @@ HXHOST_EXPORT int __cdecl HXObj_GetFaceMaterial(HXObjHandle handle, int face) {
     return f ? f->material : -1;
 }
 
-HXHOST_EXPORT int __cdecl HXObj_GetVisible(HXObjHandle handle) {
-    NoteCall(__func__);
-    return ShapeInt(handle, &Shape::visible);
-}
-
-HXHOST_EXPORT int __cdecl HXObj_GetPatchType(HXObjHandle handle) {
-    NoteCall(__func__);
-    return ShapeInt(handle, &Shape::patch);
-}
-
-HXHOST_EXPORT int __cdecl HXObj_GetShading(HXObjHandle handle) {
-    NoteCall(__func__);
-    return ShapeInt(handle, &Shape::shading);
-}
-
 HXHOST_EXPORT float __cdecl HXObj_GetSmoothAngle(HXObjHandle handle) {
     NoteCall(__func__);
     Object* object = ObjectOf(handle);
     return object ? object->Current().smoothAngle : 0.0f;
 }
 
-HXHOST_EXPORT int __cdecl HXObj_GetMirrorType(HXObjHandle handle) {
-    NoteCall(__func__);
-    return ShapeInt(handle, &Shape::mirror);
-}
-
-HXHOST_EXPORT int __cdecl HXObj_GetLatheType(HXObjHandle handle) {
-    NoteCall(__func__);
-    return ShapeInt(handle, &Shape::lathe);
-}
+// Plain reads of one property each.
+#define HXHOST_OBJECT_INT(name, field)                                                                       \
+    HXHOST_EXPORT int __cdecl name(HXObjHandle handle) {                                                     \
+        NoteCall(#name);                                                                                     \
+        return ShapeInt(handle, &Shape::field);                                                              \
+    }
+HXHOST_OBJECT_INT(HXObj_GetVisible, visible)
+HXHOST_OBJECT_INT(HXObj_GetPatchType, patch)
+HXHOST_OBJECT_INT(HXObj_GetShading, shading)
+HXHOST_OBJECT_INT(HXObj_GetMirrorType, mirror)
+HXHOST_OBJECT_INT(HXObj_GetLatheType, lathe)
