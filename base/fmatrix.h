@@ -97,6 +97,35 @@ struct FMATRIX {
     FMATRIX& Scale(const FVEC3& v);
     FMATRIX& Scale(float s) { return Scale(FVEC3(s, s, s)); }
 
+    // Euler angles in any of the 24 axis orders. Bits of the order code: 0 exchanges the first
+    // and third angles at the end, 1 repeats the first axis as the third, 2 negates the angles,
+    // 3-4 pick the first axis from (x, y, z, x).
+    static void DecodeEulerOrder(int order, int& i, int& j, int& k, int& h, int& n, int& s, int& f);
+    FVEC3 GetEulerAngles(int order) const;
+
+    // Translation, per-column scale and rotation; null outputs are skipped. The scale is never
+    // negative and the columns are not made orthogonal.
+    void Decompose(FVEC3* t, FVEC3* s, FMATRIX* r) const;
+    void DecomposeQuat(FVEC3* t, FVEC3* s, FQUAT* q) const;
+    FQUAT GetQuat() const;
+    // Overwrites the whole matrix with the rotation of the unit quaternion q.
+    FMATRIX& SetQuat(const FQUAT& q);
+    // Scale, then rotation, then translation, each optional: T(t) * R(q) * S(s) applied to M.
+    FMATRIX& Compose(const FVEC3* t, const FVEC3* s, const FQUAT* q);
+    FMATRIX& SetTransform(const FVEC3* t, const FVEC3* s, const FQUAT* q) {
+        return SetIdentity().Compose(t, s, q);
+    }
+    // T(-p) * R * T(p): a rotation about the point p.
+    FMATRIX& SetRotationAboutPoint(const FVEC3& p, const FMATRIX& r);
+    void SetRotationAboutPoint(const FVEC3& p, const FQUAT& q);
+    // The rotation about p acts before the existing transform.
+    FMATRIX& RotateAboutPoint(const FVEC3& p, const FMATRIX& r);
+    FMATRIX& RotateAboutPoint(const FVEC3& p, const FQUAT& q);
+    // Turns +z towards the target and +y towards upPoint, which is a point, not a direction.
+    FMATRIX& SetLookAtRotation(const FVEC3& eye, const FVEC3& target, const FVEC3& upPoint);
+    // The same turn about the eye, which stays fixed.
+    FMATRIX& SetLookAt(const FVEC3& eye, const FVEC3& target, const FVEC3& upPoint);
+
     // Brings an angle into [-pi, pi).
     static float WrapAngle(float a);
     static void SinCos(float angle, float& sine, float& cosine);

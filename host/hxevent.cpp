@@ -64,15 +64,12 @@ BOOL DispatchKey(HXCommandPlugin* plugin, HXDocHandle doc, int event, const HXEv
                         : plugin->OnKey141(doc, scene, key, &mouse);
 }
 
-// The flag that events 100 and 102 point to directly; absent means the event cannot be answered.
-const BOOL* Flag(void* option) {
-    return static_cast<const BOOL*>(option);
-}
-
 } // namespace
 
 BOOL DispatchEvent(HXStationPlugin* plugin, HXDocHandle doc, int event, void* option) {
     const HXEventParam* list = static_cast<const HXEventParam*>(option);
+    // Events 100 and 102 point straight at a flag; without one they cannot be answered.
+    const BOOL* flag = static_cast<const BOOL*>(option);
     // The blocks are zeroed for every handler, so no field reaches it unset.
     HXDocParam param = {};
     switch (event) {
@@ -82,12 +79,12 @@ BOOL DispatchEvent(HXStationPlugin* plugin, HXDocHandle doc, int event, void* op
         plugin->Exit();
         return TRUE;
     case 100:
-        return Flag(option) ? plugin->Activate(doc, *Flag(option)) : FALSE;
+        return flag ? plugin->Activate(doc, *flag) : FALSE;
     case 101:
         return plugin->IsActivated(doc);
     case 102:
-        if (!Flag(option)) return FALSE;
-        plugin->OnMinimize(doc, *Flag(option));
+        if (!flag) return FALSE;
+        plugin->OnMinimize(doc, *flag);
         return TRUE;
     case 103: {
         const int result = plugin->OnReceiveUserMessage(

@@ -1,21 +1,15 @@
 #include "base/fmatrix.h"
 
+#include "near.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 namespace {
 
-const float pi = 3.1415927f;
-
 FMATRIX Rows(FVEC4 r0, FVEC4 r1, FVEC4 r2, FVEC4 r3) {
     return FMATRIX(r0, r1, r2, r3);
-}
-
-void ExpectNear(const FVEC3& v, const FVEC3& expected, float tolerance = 1e-6f) {
-    EXPECT_NEAR(v.x, expected.x, tolerance);
-    EXPECT_NEAR(v.y, expected.y, tolerance);
-    EXPECT_NEAR(v.z, expected.z, tolerance);
 }
 
 TEST(Matrix, InverseOfAffineMatricesIsExact) {
@@ -36,8 +30,7 @@ TEST(Matrix, InverseOfAGeneralAffineMatrix) {
     FMATRIX expected = Rows(FVEC4(-2 / 3.0f, -4 / 3.0f, 1, 0), FVEC4(-2 / 3.0f, 11 / 3.0f, -2, 0),
                             FVEC4(1, -2, 1, 0), FVEC4(1 / 3.0f, -1 / 3.0f, 0, 1));
     FMATRIX inverse = m.GetInverse();
-    for (int i = 0; i < 16; i++)
-        EXPECT_NEAR(inverse.m[i], expected.m[i], 1e-5f) << i;
+    ExpectNear(inverse, expected, 1e-5f);
     FMATRIX n = m;
     EXPECT_EQ(n.Invert(), inverse);
 }
@@ -110,16 +103,14 @@ TEST(Matrix, RotationDirections) {
     // RotateX(a) turns the other way to the axis form about x.
     FMATRIX byAxis = FMATRIX().SetRotationAxis(FVEC3(1, 0, 0), -0.7f);
     FMATRIX byX = FMATRIX().SetRotationX(0.7f);
-    for (int i = 0; i < 16; i++)
-        EXPECT_NEAR(byX.m[i], byAxis.m[i], 1e-6f);
+    ExpectNear(byX, byAxis, 1e-6f);
 
     // RotateXYZ turns a point about z first, then x, then y.
     FVEC3 a(0.3f, -0.4f, 1.1f);
     FMATRIX stepwise =
         FMATRIX().SetRotationZ(a.z) * FMATRIX().SetRotationX(a.x) * FMATRIX().SetRotationY(a.y);
     FMATRIX xyz = FMATRIX().SetRotationXYZ(a);
-    for (int i = 0; i < 16; i++)
-        EXPECT_NEAR(xyz.m[i], stepwise.m[i], 1e-6f);
+    ExpectNear(xyz, stepwise, 1e-6f);
 }
 
 TEST(Matrix, WrapAngle) {

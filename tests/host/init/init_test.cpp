@@ -86,6 +86,16 @@ TEST_F(Init, MissingFileBindsNothing) {
         EXPECT_EQ(nullptr, *slot.pointer) << slot.name;
 }
 
+TEST_F(Init, ProgramLinkedWithTheStandInHostIsItsOwnHost) {
+    char self[MAX_PATH];
+    GetModuleFileNameA(nullptr, self, sizeof self);
+    if (!GetProcAddress(GetModuleHandleA(nullptr), "HX_GetWindowHandle"))
+        GTEST_SKIP() << "no stand-in host linked";
+    EXPECT_EQ(TRUE, HXInit(self));
+    for (const Slot& slot : kSlots)
+        EXPECT_NE(nullptr, *slot.pointer) << slot.name;
+}
+
 // The built plug-in, loaded as the host loads it.
 class PluginDll : public ::testing::Test {
   protected:
