@@ -91,14 +91,14 @@ void ConvertPointLights(PYL_SCENE* scene, RENDPYL_MODEL* model, const BBOX& scen
 
 } // namespace
 
-int ConvertScene(PYL_SCENE* scene, const HXDoc* doc, RENDPYL_MODEL* model, const char* scenePath) {
-    if (!scene || !doc || !*doc || !model) return 0;
+int ConvertScene(PYL_SCENE* scene, HXDoc doc, RENDPYL_MODEL* model, const char* scenePath) {
+    if (!scene || !doc || !model) return 0;
     if (!scenePath) scenePath = "";
     std::vector<char> dir(strlen(scenePath) + 1, 0);
     GetDirPart(dir.data(), dir.size(), scenePath);
     Trace("path[%s]", dir.data());
 
-    HXScene host = doc->GetScene(0);
+    HXScene host = doc.GetScene(0);
     if (!host) return 0;
     float m[16], p[16];
     host.GetProjMatrix(p);
@@ -109,10 +109,10 @@ int ConvertScene(PYL_SCENE* scene, const HXDoc* doc, RENDPYL_MODEL* model, const
     if (const RENDPYL_LIGHTSKY* sky = model->GetLightSky()) ConvertSky(scene->GetSpace(), sky);
     ConvertEye(scene, view, proj, model->GetCamera());
     ConvertDirLights(scene, model, view);
-    ConvertMaterials(scene, *doc, model, dir.data());
+    ConvertMaterials(scene, doc, model, dir.data());
     BBOX sceneBox;
     sceneBox.Init();
-    ConvertObjects(scene, *doc, &sceneBox);
+    ConvertObjects(scene, doc, &sceneBox);
     ConvertPointLights(scene, model, sceneBox);
     return 1;
 }

@@ -3,12 +3,11 @@
 
 #include "base/fmatrix.h"
 #include "base/fvec.h"
+#include "host/hxwrap.h"
 
 class PYL_SCENE;
 struct PYL_EYE;
 class RENDPYL_MODEL;
-class HXDoc;
-class HXObj;
 
 // Object name commands: "@command:base".
 enum { OBJCMD_NONE = 0, OBJCMD_PYLPOINT = 1 };
@@ -25,7 +24,7 @@ struct BBOX {
 
 // Fills an empty scene; 0 (nothing added) when an argument is null or the document has no scene 0.
 // Normal and transparency maps are written into the folder of scenePath.
-int ConvertScene(PYL_SCENE* scene, const HXDoc* doc, RENDPYL_MODEL* model, const char* scenePath);
+int ConvertScene(PYL_SCENE* scene, HXDoc doc, RENDPYL_MODEL* model, const char* scenePath);
 
 void SetEyeFromView(PYL_EYE* eye, const FMATRIX& view, const FMATRIX& proj);
 

@@ -47,7 +47,7 @@ struct MaterialCase {
         }
         mapping += "}";
         HXDoc doc = OpenDoc("{\"materials\": [" + materials + "], \"mapping\": " + mapping + "}");
-        return ConvertScene(&scene, &doc, &model, (dir + "tmp.pyl").c_str());
+        return ConvertScene(&scene, doc, &model, (dir + "tmp.pyl").c_str());
     }
     RENDPYL_MTL* Record(int i) { return model.GetMtl(i); }
     PYL_MTL* Mtl(int i) { return scene.GetMaterial(i); }
@@ -185,12 +185,12 @@ TEST(ConvertMaterial, MaterialsWithoutRecordsKeepIndicesAligned) {
 TEST(ConvertMaterial, NothingIsAddedWithoutSceneDocumentOrModel) {
     MaterialCase c("refused");
     HXDoc doc = OpenDoc(R"({"materials": [{"name": "a"}]})");
-    EXPECT_EQ(ConvertScene(nullptr, &doc, &c.model, "x.pyl"), 0);
-    EXPECT_EQ(ConvertScene(&c.scene, nullptr, &c.model, "x.pyl"), 0);
-    EXPECT_EQ(ConvertScene(&c.scene, &doc, nullptr, "x.pyl"), 0);
+    EXPECT_EQ(ConvertScene(nullptr, doc, &c.model, "x.pyl"), 0);
+    EXPECT_EQ(ConvertScene(&c.scene, HXDoc(), &c.model, "x.pyl"), 0);
+    EXPECT_EQ(ConvertScene(&c.scene, doc, nullptr, "x.pyl"), 0);
     // A document the host does not know has no scene 0.
     HXDoc stranger(reinterpret_cast<HXDocHandle>(&c));
-    EXPECT_EQ(ConvertScene(&c.scene, &stranger, &c.model, "x.pyl"), 0);
+    EXPECT_EQ(ConvertScene(&c.scene, stranger, &c.model, "x.pyl"), 0);
     EXPECT_EQ(c.scene.GetEyeCount(), 0);
     EXPECT_EQ(c.scene.GetMaterialCount(), 0);
     EXPECT_EQ(c.scene.GetLightCount(), 0);

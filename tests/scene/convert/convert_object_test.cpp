@@ -19,7 +19,7 @@ struct ObjectCase {
                 const std::string& mapping = "{}") {
         doc = OpenDoc("{\"materials\": [" + materials + "], \"objects\": [" + objects +
                       "], \"mapping\": " + mapping + "}");
-        return ConvertScene(&scene, &doc, &model, "C:\\w\\tmp\\tmp.pyl");
+        return ConvertScene(&scene, doc, &model, "C:\\w\\tmp\\tmp.pyl");
     }
 };
 

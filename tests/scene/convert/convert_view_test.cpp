@@ -45,7 +45,7 @@ struct ViewCase {
     int Convert(const float (&view)[16], const float (&proj)[16], const std::string& objects = "") {
         HXDoc doc = OpenDoc("{\"scene\": {\"view\": " + Floats(view) + ", \"proj\": " + Floats(proj) +
                             "}, \"objects\": [" + objects + "]}");
-        return ConvertScene(&scene, &doc, &model, "C:\\w\\tmp\\tmp.pyl");
+        return ConvertScene(&scene, doc, &model, "C:\\w\\tmp\\tmp.pyl");
     }
 };
 
