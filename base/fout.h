@@ -13,6 +13,7 @@ struct FVEC2;
 struct FVEC3;
 struct FVEC4;
 struct FMATRIX;
+struct FQUAT;
 
 struct FOUTFUNCS {
     int (*Read)(void* stream, void* dst, size_t n);        // 1 when all n bytes were read
@@ -83,6 +84,8 @@ class FOUT {
     int WriteFVEC3(const FVEC3* p, int count);
     int WriteFVEC4(const FVEC4* p, int count);
     int WriteMatrix(const FMATRIX* p, int count);
+    int WriteQuat(const FQUAT& q); // x, y, z, w
+    int WriteQuat(const FQUAT* p, int count);
     int WriteString(const char* s); // with its terminating zero; null writes one zero byte
     int WriteBytes(const void* src, size_t n);
 
@@ -120,6 +123,8 @@ class FOUT {
     int ReadFVEC3(FVEC3* p, int count = 1);
     int ReadFVEC4(FVEC4* p, int count = 1);
     int ReadMatrix(FMATRIX* p, int count = 1);
+    FQUAT ReadQuat();
+    int ReadQuat(FQUAT* p, int count = 1);
     // Stops at the zero byte; 0 when the stream ends first or the text does not fit in size bytes
     // (dst is always terminated).
     int ReadString(char* dst, size_t size);
