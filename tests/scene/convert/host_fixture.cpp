@@ -8,6 +8,7 @@
 
 #include "base/trace.h"
 #include "host/hxexports.h"
+#include "tests/base/bitmap/bmpbuild.h"
 #include "tools/hxhost/hxhostlib.h"
 
 HXDoc OpenDoc(const std::string& json) {
@@ -76,70 +77,26 @@ std::string FreshFolder(const std::string& name) {
 
 namespace {
 
-void Put16(std::vector<unsigned char>& b, size_t at, unsigned v) {
-    b[at] = (unsigned char)v;
-    b[at + 1] = (unsigned char)(v >> 8);
-}
-
-void Put32(std::vector<unsigned char>& b, size_t at, uint32_t v) {
-    for (int i = 0; i < 4; i++)
-        b[at + i] = (unsigned char)(v >> (8 * i));
-}
-
-std::vector<unsigned char> BmpHeader(int w, int h, int bpp, size_t imageBytes) {
-    std::vector<unsigned char> b(54, 0);
-    b[0] = 'B';
-    b[1] = 'M';
-    Put32(b, 2, (uint32_t)(54 + imageBytes));
-    Put32(b, 10, 54);
-    Put32(b, 14, 40);
-    Put32(b, 18, (uint32_t)w);
-    Put32(b, 22, (uint32_t)h);
-    Put16(b, 26, 1);
-    Put16(b, 28, (unsigned)bpp);
-    return b;
+BmpSpec SpecOf(int w, int h, int bpp, const std::vector<uint32_t>& pixels) {
+    BmpSpec spec;
+    spec.width = w;
+    spec.height = h;
+    spec.bpp = bpp;
+    spec.value = [w, &pixels](int x, int y) { return pixels[(size_t)y * w + x]; };
+    return spec;
 }
 
 } // namespace
 
-std::vector<unsigned char> Bmp24Header(int w, int h) {
-    size_t stride = ((size_t)w * 24 + 31) / 32 * 4;
-    return BmpHeader(w, h, 24, stride * h);
-}
-
 void WriteBmp(const std::string& path, int w, int h, int bpp, const std::vector<uint32_t>& pixels,
               bool topDown) {
-    size_t stride = ((size_t)w * bpp + 31) / 32 * 4;
-    std::vector<unsigned char> file = BmpHeader(w, topDown ? -h : h, bpp, stride * h);
-    for (int row = 0; row < h; row++) {
-        int y = topDown ? row : h - 1 - row; // file rows are bottom-up unless the height is negative
-        std::vector<unsigned char> line(stride, 0);
-        for (int x = 0; x < w; x++) {
-            uint32_t p = pixels[(size_t)y * w + x];
-            unsigned char* q = &line[(size_t)x * (bpp / 8)];
-            q[0] = (unsigned char)p;
-            q[1] = (unsigned char)(p >> 8);
-            q[2] = (unsigned char)(p >> 16);
-            if (bpp == 32) q[3] = (unsigned char)(p >> 24);
-        }
-        file.insert(file.end(), line.begin(), line.end());
-    }
-    FILE* f = fopen(path.c_str(), "wb");
-    ASSERT_NE(f, nullptr) << path;
-    fwrite(file.data(), 1, file.size(), f);
-    fclose(f);
+    BmpSpec spec = SpecOf(w, h, bpp, pixels);
+    spec.topDown = topDown;
+    SaveBytes(path, BuildBmp(spec));
 }
 
-std::vector<unsigned char> ReadBytes(const std::string& path) {
-    std::vector<unsigned char> data;
-    FILE* f = fopen(path.c_str(), "rb");
-    if (!f) return data;
-    unsigned char buf[4096];
-    size_t n;
-    while ((n = fread(buf, 1, sizeof buf, f)) > 0)
-        data.insert(data.end(), buf, buf + n);
-    fclose(f);
-    return data;
+std::vector<unsigned char> Bmp24Bytes(int w, int h, const std::vector<uint32_t>& pixels) {
+    return BuildBmp(SpecOf(w, h, 24, pixels));
 }
 
 bool FileExists(const std::string& path) {

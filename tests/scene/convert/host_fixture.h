@@ -35,8 +35,6 @@ std::string FreshFolder(const std::string& name);
 // Writes a BMP of the given depth (24 or 32) from pixels 0xAARRGGBB, row 0 at the top.
 void WriteBmp(const std::string& path, int w, int h, int bpp, const std::vector<uint32_t>& pixels,
               bool topDown = false);
-std::vector<unsigned char> ReadBytes(const std::string& path);
+// The bytes of a 24-bit BMP file as the map writer makes it, from pixels 0xRRGGBB, row 0 at the top.
+std::vector<unsigned char> Bmp24Bytes(int w, int h, const std::vector<uint32_t>& pixels);
 bool FileExists(const std::string& path);
-
-// The 54-byte header of a 24-bit BMP of w x h as the map writer makes it.
-std::vector<unsigned char> Bmp24Header(int w, int h);

@@ -6,6 +6,7 @@
 
 #include "host/hxhostfn.h"
 #include "host_fixture.h"
+#include "tests/base/bitmap/bmpbuild.h"
 #include "scene/pyl_texmap.h"
 
 namespace {
@@ -19,18 +20,6 @@ std::vector<uint32_t> Grey(std::initializer_list<int> values) {
     return px;
 }
 
-// Expected 24-bit file: the header, then rows bottom-up, each B, G, R per pixel and zero padding.
-std::vector<unsigned char> Bmp24(int w, int h, const std::vector<std::vector<unsigned char>>& rowsTopDown) {
-    std::vector<unsigned char> file = Bmp24Header(w, h);
-    size_t stride = ((size_t)w * 24 + 31) / 32 * 4;
-    for (int y = h - 1; y >= 0; y--) {
-        std::vector<unsigned char> row = rowsTopDown[(size_t)y];
-        row.resize(stride, 0);
-        file.insert(file.end(), row.begin(), row.end());
-    }
-    return file;
-}
-
 TEST(TextureMaps, HeightImageBecomesTheExactNormalMapFile) {
     OpenDoc(kEmptyDoc);
     std::string dir = FreshFolder("normal");
@@ -40,9 +29,7 @@ TEST(TextureMaps, HeightImageBecomesTheExactNormalMapFile) {
     EXPECT_EQ(std::string(out), dir + "__pyldlgHX__mtl3__norm.bmp");
     // Red from the step to the right (none on the last column), green from the step down (the
     // last row wraps to the first), blue from 1 - the slope's length.
-    EXPECT_EQ(ReadBytes(out), Bmp24(2, 2,
-                                    {{197, 178, 153, 153, 229, 127},  // (153,178,197) (127,229,153)
-                                     {163, 76, 204, 153, 25, 127}})); // (204,76,163)  (127,25,153)
+    EXPECT_EQ(LoadBytes(out), Bmp24Bytes(2, 2, {0x99B2C5, 0x7FE599, 0xCC4CA3, 0x7F1999}));
 }
 
 TEST(TextureMaps, FlatAndSingleRowHeightsGiveStraightNormals) {
@@ -52,11 +39,10 @@ TEST(TextureMaps, FlatAndSingleRowHeightsGiveStraightNormals) {
     WriteBmp(dir + "row.bmp", 3, 1, 24, Grey({0, 0, 255}), true);
     char out[1024];
     ASSERT_EQ(ConvertBumpToNormal(dir.c_str(), (dir + "flat.bmp").c_str(), out, 0), 1);
-    std::vector<unsigned char> straight = {255, 127, 127, 255, 127, 127, 255, 127, 127};
-    EXPECT_EQ(ReadBytes(out), Bmp24(3, 2, {straight, straight}));
+    EXPECT_EQ(LoadBytes(out), Bmp24Bytes(3, 2, std::vector<uint32_t>(6, 0x7F7FFF)));
     // One row is its own lower neighbour: no green slope anywhere; the last column has no red one.
     ASSERT_EQ(ConvertBumpToNormal(dir.c_str(), (dir + "row.bmp").c_str(), out, 1), 1);
-    std::vector<unsigned char> bytes = ReadBytes(out);
+    std::vector<unsigned char> bytes = LoadBytes(out);
     ASSERT_EQ(bytes.size(), 54u + 12u);
     const unsigned char* p = &bytes[54];
     EXPECT_EQ(p[1], 127);
@@ -77,7 +63,7 @@ TEST(TextureMaps, TextureAlphaTimesAlphaImageGivesTheExactTransparencyFile) {
     ASSERT_EQ(MakeTransparencyMap(dir.c_str(), (dir + "mask.bmp").c_str(), out, 7, &difAlpha), 1);
     EXPECT_EQ(std::string(out), dir + "__pyldlgHX__mtl7__alpha.bmp");
     // a x b / 255 at 2 x 2: (200, 100 | 25, 0); white in the map is fully transparent.
-    EXPECT_EQ(ReadBytes(out), Bmp24(2, 2, {{55, 55, 55, 155, 155, 155}, {230, 230, 230, 255, 255, 255}}));
+    EXPECT_EQ(LoadBytes(out), Bmp24Bytes(2, 2, {0x373737, 0x9B9B9B, 0xE6E6E6, 0xFFFFFF}));
 }
 
 TEST(TextureMaps, AlphaImageAloneIsInverted) {
@@ -86,7 +72,7 @@ TEST(TextureMaps, AlphaImageAloneIsInverted) {
     WriteBmp(dir + "mask.bmp", 2, 1, 24, Grey({255, 0}));
     char out[1024];
     ASSERT_EQ(MakeTransparencyMap(dir.c_str(), (dir + "mask.bmp").c_str(), out, 0, nullptr), 1);
-    EXPECT_EQ(ReadBytes(out), Bmp24(2, 1, {{0, 0, 0, 255, 255, 255}}));
+    EXPECT_EQ(LoadBytes(out), Bmp24Bytes(2, 1, {0x000000, 0xFFFFFF}));
     // Neither plane: no map, no file.
     EXPECT_EQ(MakeTransparencyMap(dir.c_str(), "", out, 1, nullptr), 0);
     EXPECT_STREQ(out, "");
