@@ -8,9 +8,8 @@ struct RGBCOLOR {
     unsigned char r, g, b, a;
 
     RGBCOLOR() = default;
-    RGBCOLOR(unsigned char r_, unsigned char g_, unsigned char b_, unsigned char a_)
-        : r(r_), g(g_), b(b_), a(a_) {}
-    RGBCOLOR(unsigned char r_, unsigned char g_, unsigned char b_) : r(r_), g(g_), b(b_), a(255) {}
+    // Byte channels go through these too (they clamp to themselves), so calls that mix bytes
+    // and ints are never ambiguous.
     RGBCOLOR(int r_, int g_, int b_, int a_) { SetInts(r_, g_, b_, a_); }
     RGBCOLOR(int r_, int g_, int b_) { SetInts(r_, g_, b_, 255); }
     explicit RGBCOLOR(const FVEC3& v) { SetFVec3(v); }

@@ -39,7 +39,6 @@ TEST(Vectors, WideningFillsWithZero) {
     EXPECT_EQ(FVEC4(FVEC3(1, 2, 3)), FVEC4(1, 2, 3, 0));
     EXPECT_EQ(FVEC4(FVEC2(1, 2)), FVEC4(1, 2, 0, 0));
     EXPECT_EQ(FVEC3(FVEC2(1, 2)), FVEC3(1, 2, 0));
-    EXPECT_EQ(FVEC3::Zero, FVEC3(0, 0, 0));
     EXPECT_EQ(FVEC4::Zero, FVEC4(0, 0, 0, 0));
 }
 
@@ -50,12 +49,9 @@ TEST(Vectors, Arithmetic) {
     EXPECT_EQ(a * b, FVEC3(4, 10, 18));
     EXPECT_EQ(b / a, FVEC3(4, 2.5f, 2));
     EXPECT_EQ(-a, FVEC3(-1, -2, -3));
-    EXPECT_EQ(+a, a);
     EXPECT_FLOAT_EQ(a.Dot(b), 32);
-    EXPECT_FLOAT_EQ(a.Dot(a, b), 32);
     EXPECT_EQ(FVEC3(1, 0, 0).Cross(FVEC3(0, 1, 0)), FVEC3(0, 0, 1));
     EXPECT_FLOAT_EQ(FVEC3(3, 4, 0).Length(), 5);
-    EXPECT_FLOAT_EQ(FVEC3(3, 4, 0).LengthSq(), 25);
     EXPECT_FLOAT_EQ(a.Distance(FVEC3(1, 5, 7)), 5);
 
     FVEC3 c = a;
