@@ -1,10 +1,13 @@
 // The element wrapper against the stand-in host's element tree.
 #include "ownhost.h"
 
+#include "host/hxhostfn.h"
 #include "tools/hxhost/hxhostlib.h"
 #include "tools/hxhost/lib/xmltree.h"
 
 #include <gtest/gtest.h>
+
+#include <vector>
 
 namespace {
 
@@ -104,6 +107,41 @@ TEST(HXXmlElement, LongAndInvalidTexts) {
     std::string value;
     EXPECT_TRUE(root.GetAttribute("bad", value));
     EXPECT_FALSE(value.empty());
+}
+
+// A host that answers nothing, and records what it was asked: every out word must be null on entry.
+struct SILENTHOST {
+    static inline std::vector<int> codes;
+    static inline bool outWordsNull = true;
+    static int __cdecl Value(HXXmlHandle, int code, void** block) {
+        codes.push_back(code);
+        int out = code == 0x101 || code == 0x201 || code == 0x303 ? 1 : code == 0x202 ? 2 : -1;
+        if (code == 0x203 || code == 0x301 || code == 0x302) out = 0;
+        if (out >= 0) outWordsNull = outWordsNull && block[out] == nullptr;
+        return 1;
+    }
+};
+
+TEST(HXXmlElement, HostThatAnswersNothingGivesNoneNeverGarbage) {
+    HXXmlElement elem = FreshElement();
+    auto saved = hxfn::HXXmlElem_Value;
+    hxfn::HXXmlElem_Value = SILENTHOST::Value;
+    std::string value = "stale", text = "stale";
+    EXPECT_FALSE(elem.AddChild("x"));
+    EXPECT_FALSE(elem.FirstChild());
+    EXPECT_FALSE(elem.NextChild(elem));
+    EXPECT_FALSE(elem.GetParent());
+    EXPECT_EQ(elem.GetName(), "");
+    EXPECT_EQ(elem.GetNameW(), L"");
+    EXPECT_FALSE(elem.GetText(text));
+    EXPECT_FALSE(elem.GetAttribute("a", value));
+    EXPECT_FALSE(elem.RemoveChild(elem));
+    hxfn::HXXmlElem_Value = saved;
+    EXPECT_EQ(text, "");
+    EXPECT_EQ(value, "");
+    EXPECT_TRUE(SILENTHOST::outWordsNull);
+    EXPECT_EQ(SILENTHOST::codes,
+              (std::vector<int>{0x101, 0x201, 0x202, 0x203, 0x301, 0x301, 0x302, 0x303, 0x102}));
 }
 
 TEST(Utf8Conversions, NullAndRoundTrips) {
