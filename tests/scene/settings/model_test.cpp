@@ -86,23 +86,6 @@ TEST(ParamVal, DefaultTests) {
     EXPECT_FALSE(i.IsDefault());
 }
 
-TEST(RendpylModel, RecordDefaults) {
-    RENDPYL_MODEL model;
-    EXPECT_EQ(model.GetRender()->owner, &model);
-    EXPECT_EQ(model.GetCamera()->owner, &model);
-    EXPECT_EQ(model.GetLightSky()->owner, &model);
-    EXPECT_FALSE(model.GetDoc());
-    EXPECT_EQ(model.GetRender()->width, 300);
-    EXPECT_EQ(model.GetRender()->backcol, RGBCOLOR(128, 128, 128, 255));
-    EXPECT_EQ(model.GetRender()->use_back_flg.value, 1);
-    EXPECT_EQ(model.GetCamera()->pos, FVEC3(0, 0, 1500));
-    EXPECT_EQ(model.GetCamera()->fov, 60.0f);
-    EXPECT_EQ(model.GetCamera()->film_size.value, 0.024f);
-    EXPECT_EQ(model.GetCamera()->bokeh.value, FVEC3(1, 1, 1));
-    EXPECT_EQ(model.GetLightSky()->col.value, FVEC3(1, 1, 1));
-    EXPECT_STREQ(model.GetRender()->GetBackFilename(), "");
-}
-
 TEST(RendpylModel, LightListsAndLookups) {
     RENDPYL_MODEL model;
     RENDPYL_LIGHTDIR* a = model.AddDirLight();
