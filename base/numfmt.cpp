@@ -16,6 +16,7 @@ const char kDigitPairs[] = "00010203040506070809"
                            "80818283848586878889"
                            "90919293949596979899";
 
+const double kPow10Double[] = {1e0, 1e1, 1e2, 1e3, 1e4, 1e5, 1e6, 1e7, 1e8, 1e9};
 const uint32_t kPow10[] = {1, 10, 100, 1000, 10000, 100000, 1000000, 10000000, 100000000, 1000000000};
 
 // Writes exactly `count` digits of v (leading zeros included) ending just before `end`.
@@ -75,6 +76,25 @@ char* PutScaledInteger(char* p, uint32_t m, int e) {
     return PutWords(p, words, e / 32 + 2);
 }
 
+// The common case: |value| * 10^decimals below 2^31. The product is exact in double (24 bits
+// of mantissa times the 21-bit odd part of 10^9 at most), and rounding is done by hand, so the
+// result does not depend on the processor's rounding mode.
+bool PutSmall(char*& p, float value, int decimals) {
+    double scaled = double(value < 0 ? -value : value) * kPow10Double[decimals];
+    if (!(scaled < 2147483647.0)) return false;
+    uint32_t q = uint32_t(int32_t(scaled));
+    double rem = scaled - double(q);
+    if (rem > 0.5 || (rem == 0.5 && (q & 1))) ++q;
+    uint32_t unit = kPow10[decimals];
+    p = PutU32(p, q / unit);
+    if (decimals) {
+        *p++ = '.';
+        PutDigitsBackward(p + decimals, q % unit, decimals);
+        p += decimals;
+    }
+    return true;
+}
+
 char* PutZeroFraction(char* p, int decimals) {
     if (decimals == 0) return p;
     *p++ = '.';
@@ -119,6 +139,10 @@ int FormatFloat(char* out, float value, int decimals) {
     if (expField == 0xFF) {
         std::memcpy(p, "inf", 4);
         return int(p + 3 - out);
+    }
+    if (PutSmall(p, value, decimals)) {
+        *p = 0;
+        return int(p - out);
     }
     // The float is exactly m * 2^e; every step below is exact integer arithmetic.
     uint32_t m = expField ? (frac | 0x800000) : frac;

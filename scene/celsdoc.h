@@ -3,16 +3,17 @@
 #pragma once
 
 #include "base/umess.h"
+#include "base/undo.h"
 #include "scene/rendpyl_model.h"
 
 class DLMAIN;
 class EDITDLGMESS;
 class FOUT;
 
-class CELSDOC {
+class CELSDOC : public UNDOTARGET {
   public:
     CELSDOC();
-    virtual ~CELSDOC();
+    ~CELSDOC() override;
     CELSDOC(const CELSDOC&) = delete;
     CELSDOC& operator=(const CELSDOC&) = delete;
 
@@ -60,8 +61,8 @@ class CELSDOC {
 
     // Snapshot hooks of the undo history: store into and restore from a memory stream. The settings
     // are carried over by the re-import itself, so a snapshot holds nothing.
-    int ReadUndo(FOUT* stream);
-    int WriteUndo(FOUT* stream, int flag);
+    int ReadUndo(FOUT* stream) override;
+    int WriteUndo(FOUT* stream, int flag) override;
 
   private:
     DLMAIN* m_main = nullptr;

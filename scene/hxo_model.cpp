@@ -24,7 +24,7 @@ void HXO_MATERIAL::Init() {
 }
 
 void HXO_MATERIAL::SetName(const char* text) {
-    HxoCopyText(name, text);
+    SetTextField(name, text);
     SetBit(7, 1);
 }
 
@@ -69,11 +69,11 @@ template <class LIST> int IsUniqueName(const LIST& list, const char* name) {
 
 // base, else base followed by "%03d" of 2, 3, ...; the base is cut so the number always fits.
 template <class LIST> int MakeUniqueName(const LIST& list, char* out, const char* base) {
-    HxoCopyText(out, HXO_NAME_LEN, base);
+    CopyTextCut(out, HXO_NAME_LEN, base);
     for (int n = 2; !IsUniqueName(list, out); ++n) {
         char number[16];
         int digits = std::snprintf(number, sizeof number, "%03d", n);
-        HxoCopyText(out, HXO_NAME_LEN - digits, base);
+        CopyTextCut(out, HXO_NAME_LEN - digits, base);
         std::strcat(out, number);
     }
     return 1;

@@ -66,7 +66,7 @@ class HXO_MATERIAL {
     void SetName(const char* text);
     const char* GetName() const { return name; }
     int HasName() const { return (flags >> 7) & 1; }
-    void SetText2(const char* text) { HxoCopyText(text2, text); }
+    void SetText2(const char* text) { SetTextField(text2, text); }
     const char* GetText2() const { return text2; }
     void SetVertexColor(int v) { SetBit(8, v); }
     int GetVertexColor() const { return (flags >> 8) & 1; }
@@ -98,11 +98,11 @@ class HXO_MATERIAL {
     int GetInt3() const { return int3; }
     void SetVector(int k, const FVEC3& v) { vectors[k] = v; }
     const FVEC3& GetVector(int k) const { return vectors[k]; }
-    void SetTextureName(const char* text) { HxoCopyText(tex, text); }
+    void SetTextureName(const char* text) { SetTextField(tex, text); }
     const char* GetTextureName() const { return tex; }
-    void SetBumpName(const char* text) { HxoCopyText(bump, text); }
+    void SetBumpName(const char* text) { SetTextField(bump, text); }
     const char* GetBumpName() const { return bump; }
-    void SetAlphaPlaneName(const char* text) { HxoCopyText(aplane, text); }
+    void SetAlphaPlaneName(const char* text) { SetTextField(aplane, text); }
     const char* GetAlphaPlaneName() const { return aplane; }
 
   private:
@@ -183,7 +183,7 @@ class HXO_OBJ {
 
     void SetName(const char* text);
     const char* GetName() const { return name; }
-    void SetText2(const char* text) { HxoCopyText(text2, text); }
+    void SetText2(const char* text) { SetTextField(text2, text); }
     const char* GetText2() const { return text2; }
     int GetInt0() const { return int0; }
     // Also sets flag bit 7.
@@ -336,12 +336,12 @@ class HXO_MODEL {
     void NormalizeUVs();
     void ScaleVertices(float factor);
 
-    void SetName(const char* text) { HxoCopyText(name, text); }
+    void SetName(const char* text) { SetTextField(name, text); }
     const char* GetName() const { return name; }
-    void SetName2(const char* text) { HxoCopyText(name2, text); }
+    void SetName2(const char* text) { SetTextField(name2, text); }
     const char* GetName2() const { return name2; }
     int IsName2Empty() const { return name2[0] == 0; }
-    void SetTextRecord(int k, const char* text) { HxoCopyText(text_records[k], TEXT_RECORD_LEN, text); }
+    void SetTextRecord(int k, const char* text) { CopyTextCut(text_records[k], TEXT_RECORD_LEN, text); }
     const char* GetTextRecord(int k) const { return text_records[k]; } // k = 0 .. 3
     void SetValue(int v) { value = v; }
     int GetValue() const { return value; }

@@ -28,7 +28,7 @@ void HXO_OBJ::Init() {
 }
 
 void HXO_OBJ::SetName(const char* text) {
-    HxoCopyText(name, text);
+    SetTextField(name, text);
     SetBit(flags, 5, 1);
 }
 

@@ -1,19 +1,5 @@
 #include "scene/hxo_records.h"
 
-#include <cstring>
-
-#include "base/linefmt.h"
-
-int HxoCopyText(char* field, int size, const char* text) {
-    if (!text) text = "";
-    size_t n = std::strlen(text);
-    int fits = n < size_t(size);
-    if (!fits) n = WholeCharPrefix(text, size - 1);
-    std::memmove(field, text, n);
-    field[n] = 0;
-    return fits;
-}
-
 HXO_BONE* HXO_BONE::GetNext(const HXO_BONE* bone) {
     if (!bone) return nullptr;
     if (bone->child) return bone->child;

@@ -7,18 +7,12 @@
 #include "base/fvec.h"
 #include "base/ptrlist.h"
 #include "base/rgbcolor.h"
+#include "scene/textfield.h"
 
 class HXO_MODEL;
 
 constexpr int HXO_NAME_LEN = 256;
 constexpr int HXO_PATH_LEN = 1024;
-
-// Copies text into a fixed field, cut at a whole Shift-JIS character when it does not fit;
-// 1 when it fit.
-int HxoCopyText(char* field, int size, const char* text);
-template <int N> int HxoCopyText(char (&field)[N], const char* text) {
-    return HxoCopyText(field, N, text);
-}
 
 class HXO_BONE {
   public:
@@ -30,7 +24,7 @@ class HXO_BONE {
     int GetFlag1() const { return (flags >> 1) & 1; }
     void SetKind(int v) { flags = (flags & ~0xCu) | ((unsigned(v) & 3) << 2); }
     int GetKind() const { return (flags >> 2) & 3; }
-    void SetName(const char* text) { HxoCopyText(name, text); }
+    void SetName(const char* text) { SetTextField(name, text); }
     const char* GetName() const { return name; }
     void SetColor(const RGBCOLOR& c) { color = c; }
     const RGBCOLOR& GetColor() const { return color; }
@@ -106,9 +100,9 @@ class HXO_ANCHOR {
 };
 
 struct HXO_AUXSTRPAIR {
-    void SetFirst(const char* text) { HxoCopyText(first, text); }
+    void SetFirst(const char* text) { SetTextField(first, text); }
     const char* GetFirst() const { return first; }
-    void SetSecond(const char* text) { HxoCopyText(second, text); }
+    void SetSecond(const char* text) { SetTextField(second, text); }
     const char* GetSecond() const { return second; }
 
   private:
@@ -121,7 +115,7 @@ struct HXO_AUXENTRY {
     int GetInt0() const { return int0; }
     void SetInt1(int v) { int1 = v; }
     int GetInt1() const { return int1; }
-    void SetName(const char* text) { HxoCopyText(name, text); }
+    void SetName(const char* text) { SetTextField(name, text); }
     const char* GetName() const { return name; }
     int GetPairCount() const { return pairs.GetCount(); }
     HXO_AUXSTRPAIR* GetPair(int i) const { return pairs.Get(i); }
@@ -135,9 +129,9 @@ struct HXO_AUXENTRY {
 };
 
 struct HXO_AUXREC {
-    void SetText0(const char* text) { HxoCopyText(text0, text); }
+    void SetText0(const char* text) { SetTextField(text0, text); }
     const char* GetText0() const { return text0; }
-    void SetText1(const char* text) { HxoCopyText(text1, text); }
+    void SetText1(const char* text) { SetTextField(text1, text); }
     const char* GetText1() const { return text1; }
     int GetEntryCount() const { return entries.GetCount(); }
     HXO_AUXENTRY* GetEntry(int i) const { return entries.Get(i); }
@@ -150,7 +144,7 @@ struct HXO_AUXREC {
 };
 
 struct HXO_OBJITEM {
-    void SetName(const char* text) { HxoCopyText(name, text); }
+    void SetName(const char* text) { SetTextField(name, text); }
     const char* GetName() const { return name; }
     void SetValue(int v) { value = v; }
     int GetValue() const { return value; }
