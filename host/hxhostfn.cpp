@@ -1,5 +1,7 @@
 #include "host/hxhostfn.h"
 
+#include "host/hxexports.h"
+
 namespace hxfn {
 
 #define HX_DEFINE_POINTER(result, name, params) name##_t name = nullptr;
@@ -35,7 +37,8 @@ bool BindAll(HMODULE host) {
 
 } // namespace
 
-extern "C" BOOL __cdecl HXInit(const char* path) {
+// Binds the table from the host executable at `path`; 1 when every name was found, else 0.
+BOOL __cdecl HXInit(const char* path) {
     HMODULE host = LoadLibraryA(path);
     if (!host) return FALSE;
     const bool bound = BindAll(host);

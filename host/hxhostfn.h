@@ -14,6 +14,3 @@ HX_HOST_FUNCTIONS(HX_DECLARE_POINTER, HX_HOST_SKIP)
 #undef HX_DECLARE_POINTER
 
 } // namespace hxfn
-
-// Binds the table from the host executable at `path`; 1 when every name was found, else 0.
-extern "C" BOOL __cdecl HXInit(const char* path);

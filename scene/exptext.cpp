@@ -1,0 +1,50 @@
+#include "scene/exptext.h"
+
+#include <cstdlib>
+#include <new>
+
+#include "base/fout.h"
+
+namespace {
+// Large enough that a million-face model needs few writes, small beside the model itself.
+constexpr size_t kFlushSize = 1 << 16;
+} // namespace
+
+EXPTEXT::~EXPTEXT() {
+    std::free(data);
+}
+
+char* EXPTEXT::Grow(size_t n) {
+    size_t want = capacity ? capacity : kFlushSize + 256;
+    while (want < used + n)
+        want *= 2;
+    char* bigger = static_cast<char*>(std::realloc(data, want));
+    if (!bigger) throw std::bad_alloc();
+    data = bigger;
+    capacity = want;
+    return data + used;
+}
+
+void EXPTEXT::Tabs(int depth) {
+    if (depth <= 0) return;
+    std::memset(Reserve(depth), '\t', depth);
+    used += depth;
+}
+
+void EXPTEXT::PutMap(const char* text) {
+    if (!text || !*text) return;
+    Put(" \"", 2);
+    Put(text);
+    Put('"');
+}
+
+void EXPTEXT::EndLine() {
+    Put("\r\n", 2);
+    if (used >= kFlushSize) Flush();
+}
+
+int EXPTEXT::Flush() {
+    if (used && !out.Write(data, used)) failed = true;
+    used = 0;
+    return failed ? 0 : 1;
+}

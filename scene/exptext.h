@@ -1,0 +1,68 @@
+// Text of the PYL and HXO files, built in memory and handed to the stream in large blocks.
+// Numbers come out exactly as printf's "%f", "%d" and "%u" print them in the "C" locale; lines
+// have no length limit.
+#pragma once
+
+#include <cstddef>
+#include <cstring>
+
+#include "base/numfmt.h"
+
+class FOUT;
+
+class EXPTEXT {
+  public:
+    explicit EXPTEXT(FOUT& out) : out(out) {}
+    ~EXPTEXT();
+    EXPTEXT(const EXPTEXT&) = delete;
+    EXPTEXT& operator=(const EXPTEXT&) = delete;
+
+    void Tabs(int depth);
+    void Put(const char* text) { Put(text, std::strlen(text)); }
+    void Put(const char* text, size_t n) { std::memcpy(Reserve(n), text, n), used += n; }
+    void Put(char c) { *Reserve(1) = c, ++used; }
+    void PutFloat(float v, int decimals = 6) { used += FormatFloat(Reserve(NUMFMT_MAX), v, decimals); }
+    void PutInt(int v) { used += FormatInt(Reserve(NUMFMT_MAX), v); }
+    void PutUInt(unsigned v) { used += FormatUInt(Reserve(NUMFMT_MAX), v); }
+    // A blank and the text in double quotes, only when the text is not empty.
+    void PutMap(const char* text);
+    // CR LF; the text goes to the stream once enough has gathered.
+    void EndLine();
+
+    // The format's "%f", "%d", "%u" and "%s" each take the next argument, printed by its
+    // type; user text only ever comes in as an argument, so a '%' in it stays a '%'.
+    template <class... A> void Format(const char* format, const A&... args) {
+        const char* p = format;
+        (PutArg(p, args), ...);
+        Put(p);
+    }
+    template <class... A> void Line(int depth, const char* format, const A&... args) {
+        Tabs(depth);
+        Format(format, args...);
+        EndLine();
+    }
+
+    // Writes what is gathered; 0 when this or any earlier write failed.
+    int Flush();
+
+  private:
+    char* Reserve(size_t n) { return used + n <= capacity ? data + used : Grow(n); }
+    char* Grow(size_t n);
+    template <class T> void PutArg(const char*& p, const T& v) {
+        const char* mark = std::strchr(p, '%');
+        if (!mark) return;
+        Put(p, mark - p);
+        PutValue(v);
+        p = mark + 2;
+    }
+    void PutValue(float v) { PutFloat(v); }
+    void PutValue(int v) { PutInt(v); }
+    void PutValue(unsigned v) { PutUInt(v); }
+    void PutValue(const char* v) { Put(v); }
+
+    FOUT& out;
+    char* data = nullptr;
+    size_t used = 0;
+    size_t capacity = 0;
+    bool failed = false;
+};

@@ -1,0 +1,86 @@
+#include "scene/pylexp.h"
+
+#include <new>
+
+#include "base/filepath.h"
+#include "scene/hxoexp.h"
+
+namespace {
+
+// The lists report a failed allocation with a null element.
+template <class T> T* Need(T* p) {
+    if (!p) throw std::bad_alloc();
+    return p;
+}
+
+void AddMaterials(HXO_MODEL& model, const PYL_SCENE& scene) {
+    for (int i = 0; i < scene.GetMaterialCount(); ++i) {
+        const PYL_MTL* mtl = scene.GetMaterial(i);
+        HXO_MATERIAL* m = Need(model.AddMaterial());
+        m->SetName(mtl->GetName());
+        if (const PYL_MTLCH* diffuse = mtl->FindChannel(PYL_MTLCH::DIFFUSE))
+            m->SetTextureName(diffuse->GetTexture());
+    }
+}
+
+void AddObject(HXO_MODEL& model, const PYL_OBJ& src) {
+    HXO_OBJ* obj = Need(model.AddObject());
+    obj->SetName(src.GetName());
+    obj->SetFacet(src.GetFacet());
+    obj->SetVisible(15);
+    obj->ReserveVertices(src.GetVertexCount());
+    for (int i = 0; i < src.GetVertexCount(); ++i) {
+        const FVEC3& v = src.GetVertex(i);
+        obj->AddVertex(v.x, v.y, v.z);
+    }
+    for (int i = 0; i < src.GetFaceCount(); ++i) {
+        const PYL_FACE* f = src.GetFace(i);
+        int n = f->GetCount();
+        if (n < 0 || n > 4) n = 0; // a face has room for four corners
+        HXO_FACE* face = Need(obj->AddFace());
+        face->SetMaterial(f->GetMaterial());
+        face->SetPointCount(n);
+        face->SetUseMaterial(1);
+        face->SetUseUV(1);
+        for (int k = 0; k < n; ++k) {
+            face->SetIndex(k, f->GetVertex(k));
+            face->SetUV(k, f->GetUV(k));
+        }
+    }
+}
+
+} // namespace
+
+int MakeHxoPath(char* out, size_t size, const char* path) {
+    return ChangeExtension(out, size, path, "hxo") == 0 ? 1 : 0;
+}
+
+int PYLEXP::SaveHxoModel(const char* path, const PYL_SCENE* scene) {
+    char hxoPath[1024];
+    if (!path || !scene || !MakeHxoPath(hxoPath, sizeof hxoPath, path)) return 0;
+    try {
+        HXO_MODEL model;
+        AddMaterials(model, *scene);
+        for (int i = 0; i < scene->GetObjectCount(); ++i)
+            AddObject(model, *scene->GetObject(i));
+        HXOEXP exporter;
+        return exporter.Save(hxoPath, &model, 1);
+    } catch (const std::bad_alloc&) {
+        return 0;
+    }
+}
+
+// A failed model does not stop the scene file, but the export reports it.
+int PYLEXP::Export(const char* path, const PYL_SCENE* scene) {
+    int modelSaved = SaveHxoModel(path, scene);
+    FOUTFILE file;
+    if (!file.OpenWrite(writer, path)) return 0;
+    int written = 0;
+    try {
+        written = WriteScene(writer, path, scene);
+    } catch (const std::bad_alloc&) {
+        written = 0;
+    }
+    int closed = writer.Close();
+    return modelSaved && written && closed ? 1 : 0;
+}

@@ -1,0 +1,36 @@
+// Writes a renderer scene as the two files the renderer reads: the HXO model beside the scene
+// file, then the PYL scene file that names it.
+#pragma once
+
+#include <cstddef>
+
+#include "base/tabfout.h"
+#include "scene/pyl_scene.h"
+
+class EXPTEXT;
+
+class PYLEXP {
+  public:
+    PYLEXP() = default;
+    virtual ~PYLEXP() = default;
+
+    // Writes the HXO file, then the PYL file at path; 1 only when both were written whole.
+    int Export(const char* path, const PYL_SCENE* scene);
+    // Builds the HXO model from the scene and saves it at the HXO path of path; 1 when saved.
+    int SaveHxoModel(const char* path, const PYL_SCENE* scene);
+    // The PYL text through out; 0, with nothing written, without path, scene or eye 0, and 0
+    // when a write failed.
+    int WriteScene(TABFOUT& out, const char* path, const PYL_SCENE* scene);
+
+  private:
+    void WriteVolume(EXPTEXT& text, const PYL_SPACE& space);
+    void WriteEye(EXPTEXT& text, const PYL_EYE& eye);
+    void WriteLight(EXPTEXT& text, const PYL_LIGHT& light, int index);
+    void WriteMaterial(EXPTEXT& text, const PYL_MTL& mtl);
+
+    TABFOUT writer;
+};
+
+// out = path with the extension of its file name replaced by "hxo" (added when there is none);
+// 1, or 0 (out empty) when that does not fit in size characters.
+int MakeHxoPath(char* out, size_t size, const char* path);

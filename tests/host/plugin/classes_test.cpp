@@ -1,0 +1,82 @@
+#include <gtest/gtest.h>
+
+#include "host/hxhostfn.h"
+#include "host/hxplugin.h"
+
+namespace {
+
+HXDocHandle const kDoc = reinterpret_cast<HXDocHandle>(0x1000);
+
+// Implements only the slots that have no default, so every other slot shows its default.
+template <typename Base> class Bare : public Base {
+  public:
+    void GetPlugInID(DWORD* product, DWORD* id) override { *product = *id = 0; }
+    const char* GetPlugInName() override { return ""; }
+    const char* EnumString() override { return ""; }
+    BOOL Initialize() override { return TRUE; }
+    void Exit() override {}
+    BOOL Activate(HXDocHandle, BOOL) override { return TRUE; }
+};
+
+typedef Bare<HXCommandPlugin> BareCommand;
+
+class BareStation : public Bare<HXStationPlugin> {
+  public:
+    void* seenOption = nullptr;
+    HXDocHandle seenDoc = nullptr;
+    bool callbackAnswer = true;
+
+    BOOL IsActivated(HXDocHandle) override { return FALSE; }
+    bool ExecuteCallback(HXDocHandle doc, void* option) override {
+        seenDoc = doc;
+        seenOption = option;
+        return callbackAnswer;
+    }
+};
+
+TEST(PluginClasses, CommandPluginDefaults) {
+    BareCommand plugin;
+    HXMouseState mouse = {};
+    EXPECT_EQ(7, plugin.GetPlugInType());
+    EXPECT_EQ(TRUE, plugin.IsActivated(kDoc));
+    EXPECT_TRUE(plugin.ExecuteCallback(kDoc, nullptr));
+    EXPECT_EQ(0, plugin.OnReceiveUserMessage(kDoc, 1, 2, "d", nullptr));
+    EXPECT_EQ(FALSE, plugin.OnUndo(kDoc, 1));
+    EXPECT_EQ(FALSE, plugin.OnRedo(kDoc, 1));
+    EXPECT_EQ(TRUE, plugin.OnMouse120(kDoc, nullptr, &mouse));
+    EXPECT_EQ(TRUE, plugin.OnMouse121(kDoc, nullptr, &mouse));
+    EXPECT_EQ(TRUE, plugin.OnMouse122(kDoc, nullptr, &mouse));
+    for (int event = 123; event <= 130; ++event) {
+        EXPECT_EQ(FALSE, DispatchEvent(&plugin, kDoc, event, nullptr)) << event;
+    }
+    EXPECT_EQ(FALSE, plugin.OnKey140(kDoc, nullptr, 'A', &mouse));
+    EXPECT_EQ(FALSE, plugin.OnKey141(kDoc, nullptr, 'A', &mouse));
+}
+
+TEST(PluginClasses, StationPluginIsTypeSix) {
+    BareStation plugin;
+    EXPECT_EQ(6, plugin.GetPlugInType());
+}
+
+// A host that calls the callback at once, as the host does during HX_StationCallback.
+int gProcAnswer = -1;
+BOOL __cdecl CallBackAtOnce(HXStationCallbackProc proc, void* block) {
+    gProcAnswer = proc(kDoc, block);
+    return 5;
+}
+
+TEST(PluginClasses, BeginCallbackReachesExecuteCallbackAndReturnsTheHostsAnswer) {
+    hxfn::HX_StationCallback = CallBackAtOnce;
+    BareStation plugin;
+    int option = 0;
+    EXPECT_EQ(5, plugin.BeginCallback(&option));
+    EXPECT_EQ(&option, plugin.seenOption);
+    EXPECT_EQ(kDoc, plugin.seenDoc);
+    EXPECT_EQ(1, gProcAnswer);
+    plugin.callbackAnswer = false;
+    plugin.BeginCallback(&option);
+    EXPECT_EQ(0, gProcAnswer);
+    hxfn::HX_StationCallback = nullptr;
+}
+
+} // namespace

@@ -1,0 +1,250 @@
+#include <gtest/gtest.h>
+
+#include "scene/pylexp.h"
+
+#include "golden.h"
+
+namespace {
+
+const char kSpaceAndVolume[] = "pyrell100225\r\n"
+                               "\r\n"
+                               "new Space \"0\"\r\n"
+                               "\r\n"
+                               "\tnew Volume \"default\"\r\n"
+                               "\t\tBackground            1\r\n"
+                               "\t\tAnisotropy            0.000000\r\n"
+                               "\t\tHomogeneousExtinction 0.000000 0.000000 0.000000\r\n"
+                               "\t\tHomogeneousAlbedo     0.000000 0.000000 0.000000\r\n"
+                               "\t\tExtinction            0.000000 0.000000 0.000000\r\n"
+                               "\t\tAlbedo                0.000000 0.000000 0.000000\r\n"
+                               "\t\tOrigin                0.000000 0.000000 0.000000\r\n"
+                               "\t\tSize                  0.000000 0.000000 0.000000\r\n"
+                               "\t\tSkyLight              1.000000 1.000000 1.000000\r\n"
+                               "\t\tViewToneMin           0 0 0\r\n"
+                               "\t\tViewToneMax           1 1 1\r\n"
+                               "\t\tViewTone              0 0 0 0 \"\" 0 0 0 \"\"\r\n"
+                               "\t\tViewTone              1 0 0 0 \"\" 1 1 1 \"\"\r\n"
+                               "\t\tContourColor          0 0 0 \"\"\r\n"
+                               "\t\tContourGroup          0\r\n"
+                               "\t\tBoundary              1 1 1 \"\"\r\n"
+                               "\r\n";
+
+const char kDefaultEye[] = "\t\tnew Eye \"0\"\r\n"
+                           "\t\t\tPosition    0.000000 0.000000 1500.000000\r\n"
+                           "\t\t\tFocus       0.000000 0.000000 0.000000\r\n"
+                           "\t\t\tUpside      0.000000 1.000000 0.000000\r\n"
+                           "\t\t\tShift       0.000000 0.000000\r\n"
+                           "\t\t\tClip        0\r\n"
+                           "\t\t\tFilmSize    0.024000\r\n"
+                           "\t\t\tFocalLength 0.000000\r\n"
+                           "\t\t\tBokeh       1.000000 1.000000 1.000000\r\n"
+                           "\t\t\tDistortion  1.000000\r\n"
+                           "\t\t\tLensTilt    0.000000 0.000000\r\n"
+                           "\t\t\tFilmTilt    0.000000 0.000000\r\n"
+                           "\t\t\tOblique     0.000000 0.000000\r\n"
+                           "\r\n";
+
+std::string ObjectBlock(const std::string& hxoPath) {
+    return "\tnew Object \"0\"\r\n"
+           "\t\tFile     \"" +
+           hxoPath +
+           "\"\r\n"
+           "\t\tX        1 0 0\r\n"
+           "\t\tY        0 1 0\r\n"
+           "\t\tZ        0 0 1\r\n"
+           "\t\tPosition 0 0 0\r\n"
+           "\r\n";
+}
+
+struct Exported {
+    int result;
+    std::string pyl, hxo;
+};
+
+Exported Export(const PYL_SCENE& scene, const char* dirName, const char* fileName = "tmp.pyl") {
+    std::string dir = OutputDir(dirName);
+    std::string path = dir + fileName;
+    PYLEXP exporter;
+    Exported e;
+    e.result = exporter.Export(path.c_str(), &scene);
+    e.pyl = ReadWholeFile(path);
+    char hxoPath[1024];
+    MakeHxoPath(hxoPath, sizeof hxoPath, path.c_str());
+    e.hxo = ReadWholeFile(hxoPath);
+    return e;
+}
+
+PYL_MTLCH* AddChannel(PYL_MTL* mtl, int type, const char* texture = "") {
+    PYL_MTLCH* ch = mtl->AddChannel();
+    ch->SetType(type);
+    ch->SetTexture(texture);
+    return ch;
+}
+
+} // namespace
+
+TEST(PylExp, EyeOnlyScene) {
+    PYL_SCENE scene;
+    scene.AddEye();
+    Exported e = Export(scene, "pyl_eye");
+    EXPECT_EQ(1, e.result);
+    std::string hxoPath = OutputDir("pyl_eye") + "tmp.hxo";
+    EXPECT_EQ(kSpaceAndVolume + std::string(kDefaultEye) + ObjectBlock(hxoPath), e.pyl);
+    EXPECT_EQ("Hexagrel Document\r\nFormat Text Ver 1.0\r\n\r\neof\r\n", e.hxo);
+}
+
+TEST(PylExp, HxoPathChangesTheFileNameOnly) {
+    char out[1024];
+    EXPECT_EQ(1, MakeHxoPath(out, sizeof out, "C:\\w\\tmp\\tmp.pyl"));
+    EXPECT_STREQ("C:\\w\\tmp\\tmp.hxo", out);
+    EXPECT_EQ(1, MakeHxoPath(out, sizeof out, "C:\\my.dir\\scene"));
+    EXPECT_STREQ("C:\\my.dir\\scene.hxo", out);
+    EXPECT_EQ(0, MakeHxoPath(out, 10, "C:\\abcdefgh"));
+    EXPECT_STREQ("", out);
+}
+
+TEST(PylExp, LightsAreNamedByListPosition) {
+    PYL_SCENE scene;
+    scene.AddEye()->use_focalratio = 1;
+    PYL_LIGHT* parallel = scene.AddLight();
+    parallel->direction = FVEC3(-0.0f, -0.0f, -1.0f);
+    parallel->SetTexture("sky 100%.bmp");
+    scene.AddLight()->SetType(7); // not a kind the renderer knows: skipped, but counted
+    PYL_LIGHT* point = scene.AddLight();
+    point->SetType(PYL_LIGHT::POINT);
+    point->position = FVEC3(1, 2, 3);
+    point->col = FVEC3(0.5f, 0.25f, 0.125f);
+    std::string pyl = Export(scene, "pyl_lights").pyl;
+    EXPECT_NE(std::string::npos, pyl.find("\t\t\tFocalLength 0.000000\r\n\t\t\tFocalRatio  1.000000\r\n"
+                                          "\t\t\tBokeh "));
+    EXPECT_NE(std::string::npos,
+              pyl.find("\t\t\tOblique     0.000000 0.000000\r\n\r\n"
+                       "\t\tnew ParallelLight \"light0\"\r\n"
+                       "\t\t\tEmission          1.000000 1.000000 1.000000 \"sky 100%.bmp\"\r\n"
+                       "\t\t\tDirection         -0.000000 -0.000000 -1.000000\r\n"
+                       "\r\n"
+                       "\t\tnew PointLight \"light2\"\r\n"
+                       "\t\t\tIntensity          0.500000 0.250000 0.125000\r\n"
+                       "\t\t\tPosition           1.000000 2.000000 3.000000\r\n"
+                       "\t\t\tX                  1.000000 0.000000 0.000000\r\n"
+                       "\t\t\tY                  0.000000 1.000000 0.000000\r\n"
+                       "\t\t\tZ                  0.000000 0.000000 1.000000\r\n"
+                       "\r\n"
+                       "\tnew Object \"0\"\r\n"));
+    EXPECT_EQ(std::string::npos, pyl.find("light1"));
+}
+
+TEST(PylExp, MaterialChannelsInTableOrder) {
+    PYL_SCENE scene;
+    scene.AddEye();
+    PYL_MTL* all = scene.AddMaterial();
+    all->SetName("金属 50%");
+    all->exponent = FVEC3(20, 30, 40);
+    AddChannel(all, PYL_MTLCH::NORMAL, "n.bmp");
+    AddChannel(all, PYL_MTLCH::REFLECTION)->SetColor(FVEC3(0.1f, 0.2f, 0.3f));
+    AddChannel(all, PYL_MTLCH::TRANSPARENCY, "t.bmp");
+    AddChannel(all, PYL_MTLCH::EMISSION);
+    AddChannel(all, PYL_MTLCH::SPECULAR);
+    AddChannel(all, PYL_MTLCH::DIFFUSE, "C:\\tex\\d.bmp")->SetColor(FVEC3(0.8f, 0.4f, 0.2f));
+    AddChannel(all, PYL_MTLCH::DIFFUSE, "second.bmp"); // only the first of a type counts
+    PYL_MTL* normalOnly = scene.AddMaterial();
+    normalOnly->SetName("plain");
+    AddChannel(normalOnly, PYL_MTLCH::NORMAL);
+    Exported e = Export(scene, "pyl_materials");
+    EXPECT_EQ(1, e.result);
+    EXPECT_NE(std::string::npos,
+              e.pyl.find("\tnew Material \"金属 50%\"\r\n"
+                         "\t\tDiffuse             0.800000 0.400000 0.200000 \"C:\\tex\\d.bmp\"\r\n"
+                         "\t\tSpecular            1.000000 1.000000 1.000000\r\n"
+                         "\t\tExponent            20.000000 20.000000\r\n"
+                         "\t\tSpecularReflectance 0.100000 0.100000 0.100000\r\n"
+                         "\t\tEmission            1.000000 1.000000 1.000000\r\n"
+                         "\t\tTransparency        1.000000 1.000000 1.000000 \"t.bmp\"\r\n"
+                         "\t\tReflection        0.100000 0.200000 0.300000\r\n"
+                         "\t\tNormal             \"n.bmp\"\r\n"
+                         "\r\n"
+                         "\tnew Material \"plain\"\r\n"
+                         "\r\n"));
+    EXPECT_EQ('\n', e.pyl.back());
+    EXPECT_NE(std::string::npos,
+              e.hxo.find("Material 2 {\r\n\t\"金属 50%\" col(1.000000 1.000000 1.000000 "
+                         "1.000000) dif(1.000000) amb(0.250000) emi(0.000000) spc(0.000000) "
+                         "power(5.000000) tex(\"C:\\tex\\d.bmp\")\r\n"
+                         "\t\"plain\" col("));
+}
+
+TEST(PylExp, ObjectsBecomeHxoObjects) {
+    PYL_SCENE scene;
+    scene.AddEye();
+    PYL_OBJ* obj = scene.AddObject();
+    obj->SetName("quad");
+    obj->SetFacet(1.0471976f);
+    obj->AddVertex(FVEC3(0, 0, 0));
+    obj->AddVertex(FVEC3(1, 0, 0));
+    obj->AddVertex(FVEC3(1, 1, 0));
+    obj->AddVertex(FVEC3(0, 1, 0));
+    PYL_FACE* face = obj->AddFace();
+    face->SetCount(4);
+    face->SetMaterial(-1);
+    for (int k = 0; k < 4; ++k) {
+        face->SetVertex(k, k);
+        face->SetUV(k, FVEC2(k & 1 ? 1.0f : 0.0f, k & 2 ? 1.0f : 0.0f));
+    }
+    std::string hxo = Export(scene, "pyl_objects").hxo;
+    EXPECT_EQ(
+        "Hexagrel Document\r\nFormat Text Ver 1.0\r\n\r\n"
+        "Object \"quad\" {\r\n\tvisible 15\r\n\tshading 1\r\n\tfacet 60.0\r\n\tdepth 0\r\n\tfolding 0\r\n"
+        "\tscale 1.000000 1.000000 1.000000\r\n\trotation 0.000000 0.000000 0.000000\r\n"
+        "\ttranslation 0.000000 0.000000 0.000000\r\n"
+        "\tvertex 4 {\r\n\t\t0.000000 0.000000 0.000000\r\n\t\t1.000000 0.000000 0.000000\r\n"
+        "\t\t1.000000 1.000000 0.000000\r\n\t\t0.000000 1.000000 0.000000\r\n\t}\r\n"
+        "\tface 1 {\r\n\t\t4 V(0 1 2 3) M(-1) UV(0.000000 0.000000 1.000000 0.000000 0.000000 1.000000 "
+        "1.000000 1.000000)\r\n\t}\r\n}\r\neof\r\n",
+        hxo);
+}
+
+// Written to memory: a path this long cannot be opened as a file.
+TEST(PylExp, LongPathAppearsWhole) {
+    PYL_SCENE scene;
+    scene.AddEye();
+    PYL_MTL* mtl = scene.AddMaterial();
+    std::string texture = "D:\\" + std::string(996, 't') + ".bmp";
+    AddChannel(mtl, PYL_MTLCH::NORMAL, texture.c_str());
+    std::string path = "C:\\" + std::string(993, 'L') + ".pyl";
+    ASSERT_EQ(1000u, path.size());
+    TABFOUT out;
+    FOUTMEM mem;
+    ASSERT_EQ(1, mem.Create(out, 16));
+    PYLEXP exporter;
+    EXPECT_EQ(1, exporter.WriteScene(out, path.c_str(), &scene));
+    std::string pyl(reinterpret_cast<const char*>(mem.GetBuffer()), out.Tell());
+    path.replace(path.size() - 3, 3, "hxo");
+    EXPECT_NE(std::string::npos, pyl.find("\t\tFile     \"" + path + "\"\r\n"));
+    EXPECT_NE(std::string::npos, pyl.find("\t\tNormal             \"" + texture + "\"\r\n"));
+
+    // A stream that refuses to grow fails the write, and the writer says so.
+    char small[100];
+    FOUTMEM fixed(out, small, sizeof small);
+    EXPECT_EQ(0, exporter.WriteScene(out, "C:\\w\\tmp.pyl", &scene));
+}
+
+TEST(PylExp, FailuresAreReported) {
+    PYL_SCENE scene;
+    PYLEXP exporter;
+    std::string dir = OutputDir("pyl_fail");
+    // No eye: the file is opened but nothing is written.
+    std::string path = dir + "noeye.pyl";
+    EXPECT_EQ(0, exporter.Export(path.c_str(), &scene));
+    EXPECT_EQ("", ReadWholeFile(path));
+    scene.AddEye();
+    EXPECT_EQ(0, exporter.Export(nullptr, &scene));
+    EXPECT_EQ(0, exporter.Export((dir + "x.pyl").c_str(), nullptr));
+    EXPECT_EQ(0, exporter.Export("Z:\\no\\such\\folder\\tmp.pyl", &scene));
+    // The HXO file cannot be made (a folder stands in its place): the PYL is still written.
+    path = dir + "blocked.pyl";
+    CreateDirectoryA((dir + "blocked.hxo").c_str(), nullptr);
+    EXPECT_EQ(0, exporter.Export(path.c_str(), &scene));
+    EXPECT_NE(std::string::npos, ReadWholeFile(path).find("blocked.hxo"));
+    // A full disk under the scene file.
+    EXPECT_EQ(0, exporter.Export("Z:\\dev\\full", &scene));
+}
