@@ -39,7 +39,7 @@ struct MaterialCase {
     }
 
     // Converts a document holding the given materials (JSON objects) with the records made so far.
-    int Convert(const std::string& materials) {
+    int Convert(const std::string& materials, const std::string& sceneFile = "tmp.pyl") {
         std::string mapping = "{";
         for (const char* f : {"tex32", "tex24", "mask", "height", "missing"}) {
             if (mapping.size() > 1) mapping += ",";
@@ -47,7 +47,7 @@ struct MaterialCase {
         }
         mapping += "}";
         HXDoc doc = OpenDoc("{\"materials\": [" + materials + "], \"mapping\": " + mapping + "}");
-        return ConvertScene(&scene, doc, &model, (dir + "tmp.pyl").c_str());
+        return ConvertScene(&scene, doc, &model, (dir + sceneFile).c_str());
     }
     RENDPYL_MTL* Record(int i) { return model.GetMtl(i); }
     PYL_MTL* Mtl(int i) { return scene.GetMaterial(i); }
@@ -163,6 +163,21 @@ TEST(ConvertMaterial, NormalChannelUsesTheBumpImageOrItsConversion) {
               c.dir + "__pyldlgHX__mtl1__norm.bmp");
     EXPECT_STREQ(c.Mtl(2)->FindChannel(PYL_MTLCH::NORMAL)->GetTexture(), "");
     EXPECT_EQ(c.Mtl(3)->FindChannel(PYL_MTLCH::NORMAL), nullptr);
+}
+
+// A map that cannot be written leaves its channel without a texture; transparency keeps its colour.
+TEST(ConvertMaterial, MapsThatCannotBeWrittenLeaveChannelsWithoutTexture) {
+    MaterialCase c("nofolder");
+    c.model.AddMtl()->ID = 1;
+    c.Record(0)->FindMap(RENDPYL_MAP_NORMAL)->bmp_type = 1;
+    ASSERT_EQ(
+        c.Convert(R"({"name": "m", "uid": 1, "alpha": 0.25, "texture": "tex32.bmp", "bump": "height.bmp"})",
+                  "no such folder\\tmp.pyl"),
+        1);
+    EXPECT_STREQ(c.Mtl(0)->FindChannel(PYL_MTLCH::NORMAL)->GetTexture(), "");
+    const PYL_MTLCH* t = c.Mtl(0)->FindChannel(PYL_MTLCH::TRANSPARENCY);
+    ExpectColor(t, 0.75f, 0.75f, 0.75f);
+    EXPECT_STREQ(t->GetTexture(), "");
 }
 
 // Faces carry host material indices, so every host material needs its scene material, with or
