@@ -1,12 +1,5 @@
 #include "ui/udlgtext.h"
 
-LRESULT DetachOnClose(UWIN& win, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    WNDPROC prev = win.GetPrevProc();
-    win.Unsubclass();
-    return prev ? CallWindowProcA(prev, hwnd, msg, wParam, lParam)
-                : DefWindowProcA(hwnd, msg, wParam, lParam);
-}
-
 int UDLGTEXT::Attach(HWND dialog, int id) {
     m_attached = 1;
     m_owner = dialog;

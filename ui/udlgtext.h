@@ -30,6 +30,3 @@ struct UDLGTEXT : UWIN {
     int m_selectPending = 0;
     int m_textSet = 0;
 };
-
-// Unbinds a control wrapper on WM_CLOSE and passes the message to the procedure it had before.
-LRESULT DetachOnClose(UWIN& win, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
