@@ -56,3 +56,16 @@ TEST(Tabfout, LongLinesAreWrittenWhole) {
     t.out.IndentPrintLn("Model \"%s\" %d", path.c_str(), 7);
     EXPECT_EQ("\tModel \"" + path + "\" 7\r\n", t.Text());
 }
+
+TEST(Tabfout, LinesAroundTheLineBufferSizeAreExact) {
+    for (int depth : {0, 3}) {
+        for (size_t len = 1010; len < 1030; len++) {
+            TabText t;
+            for (int i = 0; i < depth; i++)
+                t.out.PushIndent();
+            std::string text(len, 'x');
+            t.out.IndentPrintLn("%s", text.c_str());
+            ASSERT_EQ(std::string(depth, '\t') + text + "\r\n", t.Text()) << len;
+        }
+    }
+}
