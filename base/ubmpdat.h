@@ -49,8 +49,8 @@ class UBMPDAT {
     int GetAlphaFlag() const { return alpha; }
 
     int InBounds(int x, int y) const { return x >= 0 && x < width && y >= 0 && y < height; }
-    unsigned char* GetRowAddress(int y) const; // null outside the image or without pixels
-    unsigned char* GetPixelAddress(int x, int y) const;
+    unsigned char* GetRowAddress(int y) const;          // null outside the image or without pixels
+    unsigned char* GetPixelAddress(int x, int y) const; // null outside the image
     void SetPixelValue(int x, int y, uint32_t value);
     uint32_t GetPixelValue(int x, int y) const;
     uint32_t ColorToValue(const RGBCOLOR& c) const;

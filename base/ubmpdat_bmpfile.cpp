@@ -72,13 +72,15 @@ bool ParseHeaders(const unsigned char* head, size_t headLen, uint64_t fileSize, 
     uint32_t pixelOffset = U32(head + 10);
     if (!stride || pixelBytes > INT_MAX || pixelOffset < headersEnd || pixelOffset + pixelBytes > fileSize)
         return false;
-    // The palette: as many entries as the header says (all the depth allows when it says 0),
-    // no more than the depth allows and no more than lie before the pixels.
-    int entries = bpp <= 8 ? 1 << bpp : 0;
-    uint32_t used = U32(head + 46);
-    if (used && used < uint32_t(entries)) entries = int(used);
-    size_t room = (pixelOffset - headersEnd) / 4;
-    if (size_t(entries) > room) entries = int(room);
+    // The palette of an indexed image: as many entries as the header says (all the depth allows
+    // when it says 0), and all of them between the headers and the pixels.
+    int entries = 0;
+    if (bpp <= 8) {
+        uint32_t used = U32(head + 46);
+        if (used > (1u << bpp)) return false;
+        entries = used ? int(used) : 1 << bpp;
+        if (headersEnd + 4 * size_t(entries) > pixelOffset) return false;
+    }
     out = {w, h < 0 ? -h : h, bpp, h < 0, pixelOffset, headersEnd, entries, size_t(stride)};
     return true;
 }

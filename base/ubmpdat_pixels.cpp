@@ -86,6 +86,7 @@ unsigned char* UBMPDAT::GetRowAddress(int y) const {
 }
 
 unsigned char* UBMPDAT::GetPixelAddress(int x, int y) const {
+    if (!InBounds(x, y)) return nullptr;
     unsigned char* row = GetRowAddress(y);
     if (!row) return nullptr;
     switch (bitCount) {

@@ -90,10 +90,17 @@ TEST(BmpRefuse, PalettesAndMasksOutsideTheFile) {
     Kept kept;
     BmpSpec spec; // 8 bits with no palette stored: the pixels start right after the header
     spec.bpp = 8;
-    std::vector<unsigned char> noPalette = BuildBmp(spec);
-    UBMPDAT img;
-    EXPECT_TRUE(img.LoadBMP(SaveBytes("nopal.bmp", noPalette).c_str())); // colours read as black
-    EXPECT_EQ(0, img.GetPaletteEntry(0).rgbRed);
+    kept.ExpectRefused(BuildBmp(spec), "palette missing");
+    spec.palette = std::vector<uint32_t>(16);
+    kept.ExpectRefused(BuildBmp(spec), "16 of 256 entries");
+    spec.colorsUsed = 17;
+    kept.ExpectRefused(BuildBmp(spec), "17 entries counted, 16 stored");
+    spec.bpp = 4;
+    kept.ExpectRefused(BuildBmp(spec), "more entries than 4 bits can index");
+    spec.colorsUsed = 0;
+    std::vector<unsigned char> palettePastEnd = BuildBmp(spec);
+    palettePastEnd.resize(54 + 40);
+    kept.ExpectRefused(palettePastEnd, "palette past the end");
 
     BmpSpec big;
     big.infoSize = 124; // a 124-byte header in a file that ends sooner

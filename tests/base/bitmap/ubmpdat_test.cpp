@@ -23,6 +23,10 @@ TEST(UbmpdatLayout, StridesAndHeader) {
     EXPECT_EQ(16u * 3, h.biSizeImage);
     EXPECT_EQ(img.GetBits() + 16, img.GetRowAddress(1));
     EXPECT_EQ(nullptr, img.GetRowAddress(3));
+    EXPECT_EQ(img.GetBits() + 16 + 12, img.GetPixelAddress(6, 1));
+    EXPECT_EQ(nullptr, img.GetPixelAddress(7, 1));
+    UBMPDAT mono(33, 2, 1);
+    EXPECT_EQ(mono.GetRowAddress(1) + 4, mono.GetPixelAddress(32, 1));
     EXPECT_EQ(0, img.GetPaletteCount());
     EXPECT_EQ(256, UBMPDAT(1, 1, 8).GetPaletteCount());
 }
