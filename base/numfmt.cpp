@@ -39,6 +39,10 @@ int DigitCount(uint32_t v) {
 }
 
 char* PutU32(char* p, uint32_t v) {
+    if (v < 10) {
+        *p = char('0' + v);
+        return p + 1;
+    }
     int n = DigitCount(v);
     PutDigitsBackward(p + n, v, n);
     return p + n;
@@ -87,7 +91,17 @@ bool PutSmall(char*& p, float value, int decimals) {
     if (rem > 0.5 || (rem == 0.5 && (q & 1))) ++q;
     uint32_t unit = kPow10[decimals];
     p = PutU32(p, q / unit);
-    if (decimals) {
+    if (decimals == 6) {
+        // Two digits at a time from the top: y >> 32 is the next pair (checked for every
+        // fraction below 10^6).
+        uint64_t y = uint64_t(q % unit) * 429497u;
+        *p++ = '.';
+        for (int i = 0; i < 3; ++i) {
+            std::memcpy(p, kDigitPairs + 2 * uint32_t(y >> 32), 2);
+            p += 2;
+            y = uint64_t(uint32_t(y)) * 100u;
+        }
+    } else if (decimals) {
         *p++ = '.';
         PutDigitsBackward(p + decimals, q % unit, decimals);
         p += decimals;

@@ -4,6 +4,8 @@
 
 #include <windows.h> // GetObject is a Win32 macro: every user must see the same name
 
+#include <cstddef>
+#include <new>
 #include <vector>
 
 #include "base/fmatrix.h"
@@ -11,10 +13,20 @@
 
 class HXO_FACE {
   public:
+    // Faces come by the million and are freed together with their model, so they are carved
+    // from large blocks instead of one heap allocation each.
+    static void* operator new(size_t size, const std::nothrow_t&) noexcept;
+    static void* operator new(size_t size);
+    static void operator delete(void* p) noexcept;
+
+    HXO_FACE() = default;
+    ~HXO_FACE() { delete[] colors; }
+    HXO_FACE(const HXO_FACE&) = delete;
+    HXO_FACE& operator=(const HXO_FACE&) = delete;
+
     struct CORNER {
         int index;
         FVEC2 uv;
-        FVEC4 col;
     };
 
     void SetPointCount(int n) { count = n; }
@@ -39,8 +51,11 @@ class HXO_FACE {
     int GetIndex(int k) const { return corners[k].index; }
     void SetUV(int k, const FVEC2& v) { corners[k].uv = v; }
     const FVEC2& GetUV(int k) const { return corners[k].uv; }
-    void SetColor(int k, const FVEC4& v) { corners[k].col = v; }
-    const FVEC4& GetColor(int k) const { return corners[k].col; }
+    // Corner colours are rare, so they are kept apart and made on the first SetColor; until
+    // then every corner reads as (0, 0, 0, 0).
+    void SetColor(int k, const FVEC4& v);
+    const FVEC4& GetColor(int k) const;
+    bool HasColors() const { return colors != nullptr; }
     const CORNER& GetCorner(int k) const { return corners[k]; }
     void SetCorner(int k, const CORNER& c) { corners[k] = c; }
 
@@ -56,6 +71,7 @@ class HXO_FACE {
     int material = -1;
     int count = 0;
     CORNER corners[4] = {};
+    FVEC4* colors = nullptr;
 };
 
 class HXO_MATERIAL {

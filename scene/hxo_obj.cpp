@@ -62,15 +62,19 @@ bool RebuildCorners(HXO_FACE& face) {
     if (n == 4 && (face.GetIndex(0) == face.GetIndex(2) || face.GetIndex(1) == face.GetIndex(3)))
         return false;
     HXO_FACE::CORNER kept[4];
+    FVEC4 colors[4];
     int count = 0;
-    if (n > 0) kept[count++] = face.GetCorner(0);
-    for (int j = 1; j < n; ++j) {
+    for (int j = 0; j < n; ++j) {
         int index = face.GetIndex(j);
-        if (j == n - 1 && index == face.GetIndex(0)) continue;
-        if (face.GetIndex(j - 1) != index) kept[count++] = face.GetCorner(j);
+        if (j > 0 && j == n - 1 && index == face.GetIndex(0)) continue;
+        if (j > 0 && face.GetIndex(j - 1) == index) continue;
+        colors[count] = face.GetColor(j);
+        kept[count++] = face.GetCorner(j);
     }
-    for (int k = 0; k < count; ++k)
+    for (int k = 0; k < count; ++k) {
         face.SetCorner(k, kept[k]);
+        if (face.HasColors()) face.SetColor(k, colors[k]);
+    }
     face.SetPointCount(count);
     return count >= 3;
 }
@@ -81,6 +85,15 @@ void HXO_OBJ::RemoveDegenerateFaces() {
     for (int i = 0; i < faces.GetCount(); ++i)
         if (!RebuildCorners(*faces[i])) faces.DeleteAt(i);
     faces.Pack();
+}
+
+void HXO_FACE::SetColor(int k, const FVEC4& v) {
+    if (!colors) colors = new FVEC4[4]{FVEC4::Zero, FVEC4::Zero, FVEC4::Zero, FVEC4::Zero};
+    colors[k] = v;
+}
+
+const FVEC4& HXO_FACE::GetColor(int k) const {
+    return colors ? colors[k] : FVEC4::Zero;
 }
 
 void HXO_FACE::NormalizeUV() {

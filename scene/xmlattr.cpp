@@ -159,6 +159,9 @@ void SetAttr(HXXmlElement elem, const char* name, const FVEC3& v) {
 void SetAttr(HXXmlElement elem, const char* name, const FVEC4& v) {
     SetJoined(elem, name, &v.x, 4);
 }
+void SetAttr(HXXmlElement elem, const char* name, const FQUAT& q) {
+    SetJoined(elem, name, &q.x, 4);
+}
 void SetAttr(HXXmlElement elem, const char* name, const RGBCOLOR& col) {
     SetColour(elem, name, col, 4);
 }
@@ -203,6 +206,9 @@ int GetAttr(HXXmlElement elem, const char* name, FVEC3& v) {
 }
 int GetAttr(HXXmlElement elem, const char* name, FVEC4& v) {
     return GetFloats(elem, name, &v.x, 4);
+}
+int GetAttr(HXXmlElement elem, const char* name, FQUAT& q) {
+    return GetFloats(elem, name, &q.x, 4);
 }
 int GetAttr(HXXmlElement elem, const char* name, RGBCOLOR& col) {
     return GetColour(elem, name, col, 4);

@@ -2,6 +2,7 @@
 // "%f" in the C locale; reading takes the leading number of the text, saturating instead of overflowing.
 #pragma once
 
+#include "base/fquat.h"
 #include "base/fvec.h"
 #include "base/rgbcolor.h"
 #include "host/hxxml.h"
@@ -24,6 +25,7 @@ void SetAttr(HXXmlElement elem, const char* name, const char* text);
 void SetAttr(HXXmlElement elem, const char* name, const FVEC2& v);
 void SetAttr(HXXmlElement elem, const char* name, const FVEC3& v);
 void SetAttr(HXXmlElement elem, const char* name, const FVEC4& v);
+void SetAttr(HXXmlElement elem, const char* name, const FQUAT& q);
 void SetAttr(HXXmlElement elem, const char* name, const RGBCOLOR& col);    // "%d %d %d %d"
 void SetAttrRGB(HXXmlElement elem, const char* name, const RGBCOLOR& col); // "%d %d %d", no alpha
 void SetAttr(HXXmlElement elem, const char* name, const float* values, int count);
@@ -50,6 +52,7 @@ int GetAttr(HXXmlElement elem, const char* name, float& value);
 int GetAttr(HXXmlElement elem, const char* name, FVEC2& v);
 int GetAttr(HXXmlElement elem, const char* name, FVEC3& v);
 int GetAttr(HXXmlElement elem, const char* name, FVEC4& v);
+int GetAttr(HXXmlElement elem, const char* name, FQUAT& q);
 int GetAttr(HXXmlElement elem, const char* name, RGBCOLOR& col);    // four numbers, each clamped to 0..255
 int GetAttrRGB(HXXmlElement elem, const char* name, RGBCOLOR& col); // three numbers, alpha 255
 int GetAttr(HXXmlElement elem, const char* name, float* values, int count);

@@ -120,7 +120,7 @@ TEST(HostProgram, BadCommandLinesAreRefusedBeforeStarting) {
 
 TEST(HostProgram, StartsThePlugInAndSendsTheEventsInOrder) {
     std::string doc = WriteScratch("start.json", kSmallDocument);
-    HostRun run = RunHost("\"" + doc + "\" undo redo exit");
+    HostRun run = RunHost("\"" + doc + "\" redo undo redo redo undo exit");
     EXPECT_EQ(0u, run.code) << run.err;
     const char* expected[] = {
         "HXCheckVersion(0x2490) = 0x249",
@@ -137,8 +137,16 @@ TEST(HostProgram, StartsThePlugInAndSendsTheEventsInOrder) {
         "event 200 (document open, ",
         "fake: undo state 0, size 32",
         "event 212 (undo state, state 0, size 32) = 1",
-        "undo: nothing to undo",
         "redo: nothing to redo",
+        // An undo at the first state stands for an edit and its undo.
+        "fake: undo state 1, size 32",
+        "event 212 (undo state, state 1, size 32) = 1",
+        "fake: undo to state 0",
+        "event 210 (undo, state 0) = 0",
+        "fake: redo to state 1",
+        "event 211 (redo, state 1) = 0",
+        "redo: nothing to redo",
+        "event 210 (undo, state 0) = 0",
         "event 201 (document close) = 1",
         "event 2 (exit) = 1",
     };

@@ -24,10 +24,6 @@ TEST(PylScene, NewSceneIsEmptyWithSpaceDefaults) {
     EXPECT_EQ(s->height, 256);
     EXPECT_EQ(s->back_col, RGBCOLOR(255, 255, 255, 255));
     EXPECT_EQ(s->use_back, 1);
-    EXPECT_EQ(s->anisotropy, 0.0f);
-    ExpectVec(s->homogeneous_extinction, 0, 0, 0);
-    ExpectVec(s->extinction, 0, 0, 0);
-    ExpectVec(s->size, 0, 0, 0);
     ExpectVec(s->sky_light, 1, 1, 1);
     EXPECT_STREQ(s->GetBackFilename(), "");
     EXPECT_STREQ(s->GetSkyLightMap(), "");
@@ -48,9 +44,6 @@ TEST(PylScene, RecordsStartWithTheirDefaults) {
     EXPECT_EQ(light->GetType(), PYL_LIGHT::PARALLEL);
     ExpectVec(light->direction, 0, 1, 0);
     ExpectVec(light->col, 1, 1, 1);
-    ExpectVec(light->GetXAxis(), 1, 0, 0);
-    ExpectVec(light->GetYAxis(), 0, 1, 0);
-    ExpectVec(light->GetZAxis(), 0, 0, 1);
 
     PYL_MTL* mtl = scene.AddMaterial();
     EXPECT_EQ(mtl->GetChannelCount(), 0);
@@ -90,25 +83,6 @@ TEST(PylScene, FocalLengthFollowsFilmAndFieldOfView) {
     eye.SetFov(60.0f);
     eye.CalcFocalLength();
     EXPECT_NEAR(eye.focal_length, 0.0207846f, 1e-6f);
-}
-
-TEST(PylScene, FacesAndVerticesKeepWhatIsSet) {
-    PYL_OBJ obj;
-    obj.AddVertex(FVEC3(1, 2, 3));
-    obj.AddVertex(FVEC3(4, 5, 6));
-    obj.SetVertex(0, FVEC3(7, 8, 9));
-    ExpectVec(obj.GetVertex(0), 7, 8, 9);
-    ExpectVec(obj.GetVertex(1), 4, 5, 6);
-    PYL_FACE* f = obj.AddFace();
-    f->SetMaterial(-1);
-    f->SetCount(4);
-    for (int k = 0; k < 4; k++) {
-        f->SetVertex(k, 10 + k);
-        f->SetUV(k, FVEC2(0.25f * k, 1.0f));
-    }
-    EXPECT_EQ(obj.GetFace(0)->GetMaterial(), -1);
-    EXPECT_EQ(obj.GetFace(0)->GetVertex(3), 13);
-    EXPECT_EQ(obj.GetFace(0)->GetUV(2).x, 0.5f);
 }
 
 // A text longer than its field is cut within it, never in the middle of a double-byte character.

@@ -102,7 +102,7 @@ TEST(HxoModel, UniqueNamesStayInTheirBuffers) {
 
 TEST(HxoModel, RemoveDegenerateFaces) {
     HXO_OBJ obj;
-    AddFace(obj, {5, 5, 6, 7});
+    AddFace(obj, {5, 5, 6, 7})->SetColor(3, FVEC4(0, 0, 0.5f, 1));
     AddFace(obj, {1, 2, 1, 3});
     AddFace(obj, {1, 2, 3, 1});
     AddFace(obj, {4, 4, 4});
@@ -112,6 +112,8 @@ TEST(HxoModel, RemoveDegenerateFaces) {
     EXPECT_EQ("5 6 7 ", Corners(obj.GetFace(0)));
     EXPECT_EQ(FVEC2(6, 0.5f), obj.GetFace(0)->GetUV(1)); // corners keep their UVs
     EXPECT_EQ(7, obj.GetFace(0)->GetMaterial());
+    EXPECT_EQ(FVEC4(0, 0, 0.5f, 1), obj.GetFace(0)->GetColor(2)); // and their colours
+    EXPECT_EQ(FVEC4(0, 0, 0, 0), obj.GetFace(0)->GetColor(0));
     EXPECT_EQ("1 2 3 ", Corners(obj.GetFace(1)));
     EXPECT_EQ("0 1 2 3 ", Corners(obj.GetFace(2)));
 }
@@ -293,4 +295,25 @@ TEST(HxoCamera, MatricesRoundTrip) {
     EXPECT_EQ(1, back.GetOrtho());
     EXPECT_NEAR(1500.0f, back.GetPosition().z, 0.5f);
     EXPECT_NEAR(4.0f, back.GetZoom2(), 1e-4f);
+}
+
+// Faces live in shared blocks: making and freeing many in any order keeps every face intact.
+TEST(HxoModel, ManyFacesMadeAndFreedInAnyOrder) {
+    for (int round = 0; round < 2; ++round) {
+        HXO_OBJ obj;
+        for (int i = 0; i < 20000; ++i)
+            AddFace(obj, {i, i + 1, i + 2});
+        for (int i = 0; i < 20000; i += 2)
+            obj.GetFace(i)->SetPointCount(1); // dropped below
+        obj.RemoveDegenerateFaces();
+        ASSERT_EQ(10000, obj.GetFaceCount());
+        HXO_MODEL model;
+        HXO_OBJ* other = model.AddObject();
+        for (int i = 0; i < 15000; ++i)
+            AddFace(*other, {i, 0, 0, i});
+        for (int i = 0; i < 10000; ++i)
+            ASSERT_EQ(2 * i + 1, obj.GetFace(i)->GetIndex(0));
+        for (int i = 0; i < 15000; ++i)
+            ASSERT_EQ(i, other->GetFace(i)->GetIndex(3));
+    }
 }

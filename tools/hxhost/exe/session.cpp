@@ -80,9 +80,7 @@ int HostSession::Start() {
     open.Pointer("xml_elem", hxhost::SettingsElement()).Pointer("filename", options_.document.c_str());
     SendEvent(200, open.List(), "document open, " + options_.document);
     // Opening resets the host's undo buffer, which it reports like every change of it.
-    hxhost::EventOptions undoState;
-    undoState.Int("state", undoState_).Int("size", kUndoSize);
-    SendEvent(212, undoState.List(), "undo state, state 0, size " + std::to_string(kUndoSize));
+    SendUndoState();
     PostMessageA(window_, kRunNextCommand, 0, 0);
     return -1;
 }
@@ -211,19 +209,31 @@ int HostSession::Save() {
     return kOk;
 }
 
+// The stand-in has no editing of its own: an undo with nothing to undo stands for an edit followed by its
+// undo, so the host first records a new undo state, as it does after every edit.
 int HostSession::Undo(int step) {
+    if (step < 0 && undoState_ == 0) {
+        undoState_ = undoTop_ = 1;
+        SendUndoState();
+    }
     const char* name = step < 0 ? "undo" : "redo";
-    int target = undoState_ + step;
-    if (target < 0 || target > undoTop_) {
-        Say(std::string(name) + ": nothing to " + name);
+    if (step > 0 && undoState_ == undoTop_) {
+        Say("redo: nothing to redo");
         return kOk;
     }
-    undoState_ = target;
+    undoState_ += step;
     hxhost::EventOptions options;
     options.Int("state", undoState_);
     SendEvent(step < 0 ? 210 : 211, options.List(),
               std::string(name) + ", state " + std::to_string(undoState_));
     return kOk;
+}
+
+void HostSession::SendUndoState() {
+    hxhost::EventOptions options;
+    options.Int("state", undoState_).Int("size", kUndoSize);
+    SendEvent(212, options.List(),
+              "undo state, state " + std::to_string(undoState_) + ", size " + std::to_string(kUndoSize));
 }
 
 int HostSession::Screenshot(const std::string& path) {

@@ -28,6 +28,7 @@ class HostSession {
     int Render();
     int Save();
     int Undo(int step);
+    void SendUndoState();
     int Screenshot(const std::string& path);
     HWND PlugInWindow() const;
     void Finish(int exitCode);

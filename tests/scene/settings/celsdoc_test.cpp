@@ -1,0 +1,149 @@
+// The settings document: light naming, the current selections and life without a model.
+#include "scene/celsdoc.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(Celsdoc, WithoutModelEverythingAnswersEmpty) {
+    CELSDOC doc;
+    EXPECT_EQ(doc.GetMtlNum(), 0);
+    EXPECT_EQ(doc.GetDirLightNum(), 0);
+    EXPECT_EQ(doc.GetPointLightNum(), 0);
+    EXPECT_FALSE(doc.GetCurMtl());
+    EXPECT_FALSE(doc.GetCurDirLight());
+    EXPECT_FALSE(doc.GetCurPointLight());
+    EXPECT_FALSE(doc.AddDirLight(nullptr));
+    EXPECT_FALSE(doc.NewPointLight());
+    EXPECT_FALSE(doc.GetDirLight(0));
+    EXPECT_EQ(doc.ResetCur(), 0);
+    RENDPYL_LIGHTDIR light;
+    EXPECT_EQ(doc.IsCurDirLight(&light), 0);
+    EXPECT_FALSE(doc.DeleteDirLight(&light));
+    int w = 7, h = 8;
+    doc.GetRenderSize(w, h);
+    EXPECT_EQ(w, 7);
+    EXPECT_EQ(h, 8);
+    doc.SetRenderSize(1, 2);
+    doc.DeleteScene();
+}
+
+TEST(Celsdoc, NewSceneIsInstalledByTheCaller) {
+    CELSDOC doc;
+    RENDPYL_MODEL* model = doc.NewScene();
+    ASSERT_TRUE(model);
+    EXPECT_FALSE(doc.GetScene());
+    doc.SetScene(model);
+    EXPECT_EQ(doc.GetScene(), model);
+    doc.SetRenderSize(640, 480);
+    int w = 0, h = 0;
+    doc.GetRenderSize(w, h);
+    EXPECT_EQ(w, 640);
+    EXPECT_EQ(h, 480);
+    RENDPYL_LIGHTDIR* light = doc.NewDirLight();
+    doc.SetCurDirLight(light);
+    EXPECT_EQ(doc.IsCurDirLight(light), 1);
+    EXPECT_EQ(doc.IsCurDirLight(nullptr), 0);
+    doc.DeleteScene();
+    EXPECT_FALSE(doc.GetScene());
+    EXPECT_FALSE(doc.GetCurDirLight());
+}
+
+TEST(Celsdoc, LightsTakeTheLowestFreeNumberOfTheirKind) {
+    CELSDOC doc;
+    doc.SetScene(doc.NewScene());
+    RENDPYL_LIGHTDIR* l0 = doc.NewDirLight();
+    doc.NewDirLight();
+    doc.NewDirLight();
+    EXPECT_STREQ(doc.GetDirLight(2)->GetName(), "Light2");
+    EXPECT_EQ(doc.GetNewDirLightNo(), 3);
+    doc.DeleteDirLight(l0);
+    EXPECT_EQ(doc.GetNewDirLightNo(), 0);
+    EXPECT_STREQ(doc.NewDirLight()->GetName(), "Light0");
+    EXPECT_STREQ(doc.NewDirLight()->GetName(), "Light3");
+    // Point lights count on their own; a light renamed by the user frees its number.
+    EXPECT_STREQ(doc.NewPointLight()->GetName(), "Light0");
+    doc.GetPointLight(0)->SetName("light1");
+    EXPECT_STREQ(doc.NewPointLight()->GetName(), "Light0");
+    EXPECT_STREQ(doc.NewPointLight()->GetName(), "Light1");
+}
+
+TEST(Celsdoc, AddedLightsStartFromDefaults) {
+    CELSDOC doc;
+    doc.SetScene(doc.NewScene());
+    const FVEC3 down(0, -1, 0), at(1, 2, 3);
+    RENDPYL_LIGHTDIR* dir = doc.AddDirLight(&down);
+    EXPECT_EQ(dir->GetDir(), down);
+    EXPECT_EQ(dir->GetSrcDir(), FVEC3(-0.12f, -0.14f, 0.98f));
+    EXPECT_EQ(dir->owner, doc.GetScene());
+    EXPECT_EQ(doc.GetCurDirLight(), nullptr); // adding does not select
+    RENDPYL_LIGHTPOINT* point = doc.AddPointLight(&at);
+    EXPECT_EQ(point->GetPos(), at);
+    EXPECT_TRUE(point->col.IsDefault());
+    EXPECT_EQ(doc.NewPointLight()->GetPos(), FVEC3(0, 0, 0));
+}
+
+TEST(Celsdoc, CurrentLightAfterDeletes) {
+    CELSDOC doc;
+    doc.SetScene(doc.NewScene());
+    RENDPYL_LIGHTDIR* a = doc.NewDirLight();
+    RENDPYL_LIGHTDIR* b = doc.NewDirLight();
+    RENDPYL_LIGHTDIR* c = doc.NewDirLight();
+    RENDPYL_LIGHTDIR* d = doc.NewDirLight();
+    // The first: the new first light becomes current.
+    EXPECT_EQ(doc.DeleteDirLight(a), b);
+    EXPECT_EQ(doc.GetCurDirLight(), b);
+    // The last: the one before it.
+    EXPECT_EQ(doc.DeleteDirLight(d), c);
+    // One in the middle of three.
+    RENDPYL_LIGHTDIR* e = doc.NewDirLight();
+    EXPECT_EQ(doc.DeleteDirLight(c), b);
+    EXPECT_EQ(doc.GetDirLight(1), e);
+    // A light the model does not hold: nothing deleted, the first becomes current.
+    RENDPYL_LIGHTDIR foreign;
+    doc.SetCurDirLight(e);
+    EXPECT_EQ(doc.DeleteDirLight(&foreign), b);
+    EXPECT_EQ(doc.GetDirLightNum(), 2);
+    doc.DeleteDirLight(b);
+    // The only one: none is current.
+    EXPECT_EQ(doc.DeleteDirLight(e), nullptr);
+    EXPECT_EQ(doc.GetCurDirLight(), nullptr);
+    EXPECT_EQ(doc.GetDirLightNum(), 0);
+
+    RENDPYL_LIGHTPOINT* p = doc.NewPointLight();
+    RENDPYL_LIGHTPOINT* q = doc.NewPointLight();
+    EXPECT_EQ(doc.DeletePointLight(q), p);
+    EXPECT_EQ(doc.DeletePointLight(p), nullptr);
+}
+
+TEST(Celsdoc, ResetCurAndMaterials) {
+    CELSDOC doc;
+    doc.SetScene(doc.NewScene());
+    RENDPYL_MTL foreign;
+    doc.SetCurMtl(&foreign); // no material records: unchanged
+    EXPECT_FALSE(doc.GetCurMtl());
+    RENDPYL_MTL* m0 = doc.GetScene()->AddMtl();
+    RENDPYL_MTL* m1 = doc.GetScene()->AddMtl();
+    RENDPYL_LIGHTDIR* l = doc.NewDirLight();
+    RENDPYL_LIGHTPOINT* p = doc.NewPointLight();
+    EXPECT_EQ(doc.ResetCur(), 1);
+    EXPECT_EQ(doc.GetCurMtl(), m0);
+    EXPECT_EQ(doc.GetCurDirLight(), l);
+    EXPECT_EQ(doc.GetCurPointLight(), p);
+    doc.SetCurMtl(m1);
+    EXPECT_EQ(doc.GetCurMtl(), m1);
+    EXPECT_EQ(doc.GetMtlNum(), 2);
+    doc.DeleteAllDirLights();
+    doc.DeleteAllPointLights();
+    EXPECT_FALSE(doc.GetCurDirLight());
+    EXPECT_FALSE(doc.GetCurPointLight());
+
+    // A new model installed in place of the old one: ResetCur refreshes all three.
+    doc.DeleteScene();
+    doc.SetScene(doc.NewScene());
+    EXPECT_EQ(doc.ResetCur(), 1);
+    EXPECT_FALSE(doc.GetCurMtl());
+    EXPECT_FALSE(doc.GetCurDirLight());
+}
+
+} // namespace
