@@ -196,8 +196,7 @@ int DLMAIN::OnCommand(WPARAM wParam) {
     return 0;
 }
 
-LRESULT DLMAIN::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    m_mouse.ClearWheel();
+LRESULT DLMAIN::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM /*lParam*/) {
     switch (msg) {
     case WM_MOVE: {
         RECT r;
@@ -214,9 +213,6 @@ LRESULT DLMAIN::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         // Closing only minimises: the window lives until the plug-in exits.
         ShowWindow(hwnd, SW_SHOWMINIMIZED);
         return 1;
-    case WM_NOTIFY:
-        m_tabs.OnNotify(hwnd, wParam, lParam);
-        return 0;
     case WM_INITDIALOG:
         OnInitDialog(hwnd);
         return 1;

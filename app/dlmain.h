@@ -8,8 +8,6 @@
 #include "host/hxwrap.h"
 #include "scene/celsdoc.h"
 #include "ui/editdlgmess.h"
-#include "ui/umouse.h"
-#include "ui/utabtbl.h"
 #include "ui/uwin.h"
 
 class DLP_RENDPYRELL;
@@ -67,7 +65,6 @@ class DLMAIN : public UWIN {
     void SetImageLoaded(int flag) { m_imageLoaded = flag; }
     DL_RENDER& GetRenderView() { return m_view; }
     EDITDLGMESS& GetMessageWindow() { return m_mess; }
-    UTABTBLLIST& GetTabList() { return m_tabs; }
     DLP_RENDPYRELL* GetPropertyPane() const { return m_pane; }
     URECT GetWindowRectSetting() const { return m_winRect; }
     URECT GetSavedWindowRect() const { return m_savedRect; }
@@ -99,7 +96,6 @@ class DLMAIN : public UWIN {
     URECT m_savedRect;
     // Set once a position was read from the window, so a failed read never overwrites the stored one.
     bool m_savedRectRead = false;
-    UMOUSE m_mouse;
     char m_className[PATHSIZE] = "";
     char m_curDir[PATHSIZE] = "";
     char m_moduleFolder[PATHSIZE] = "";
@@ -121,7 +117,6 @@ class DLMAIN : public UWIN {
     HMENU m_menu = 0;
     int showmess_flg = 1;
     int showprop_flg = 1;
-    UTABTBLLIST m_tabs;
     DL_RENDER m_view;
     // The property pane is created here once its class is part of the plug-in; until then it stays
     // null and every call to it is skipped.
