@@ -74,6 +74,13 @@ HostRun RunHost(const std::string& arguments, bool fakePlugIn = true) {
     return run;
 }
 
+size_t CountOf(const std::string& text, const std::string& part) {
+    size_t n = 0;
+    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+        ++n;
+    return n;
+}
+
 struct ScopedEnv {
     const char* name;
     ScopedEnv(const char* n) : name(n) { SetEnvironmentVariableA(name, "1"); }
@@ -130,6 +137,7 @@ TEST(HostProgram, StartsThePlugInAndSendsTheEventsInOrder) {
         "HXGetPlugInName = \"fake plug-in\"",
         "HXGetPlugInType = 7",
         "HXEnumString(0) = \"fake\"",
+        "message: fake\xE9\x96\x8B\xE5\xA7\x8B", // the plug-in's Shift-JIS line, shown in UTF-8
         "event 1 (initialise) = 1",
         "fake: activate 1",
         "event 100 (activate, flag 1) = 1",
@@ -207,6 +215,8 @@ TEST(HostProgram, RenderPressesTheButtonAndScreenshotWritesABmp) {
     HostRun run = RunHost("\"" + doc + "\" render screenshot \"" + shot + "\" exit");
     EXPECT_EQ(0u, run.code) << run.out << run.err;
     EXPECT_LT(run.out.find("fake: render button"), run.out.find("render: done"));
+    EXPECT_LT(run.out.find("render: done"), run.out.find("message: rendered"));
+    EXPECT_EQ(1u, CountOf(run.out, "message: rendered")); // each line once
     BITMAPINFO* header = nullptr;
     void* bits = nullptr;
     ASSERT_TRUE(hxhost::LoadBmpImage(shot.c_str(), &header, &bits, nullptr));

@@ -116,8 +116,13 @@ bool HostSession::StartPlugIn() {
 
 int HostSession::SendEvent(int event, void* options, const std::string& what) {
     int result = plugin_.OnEvent(hxhost::DocumentHandle(), event, options);
+    ReportMessages();
     Say("event " + std::to_string(event) + " (" + what + ") = " + std::to_string(result));
     return result;
+}
+
+void HostSession::ReportMessages() {
+    messages_.Report(PlugInWindow(), [](const std::string& line) { Say("message: " + line); });
 }
 
 int HostSession::Run() {
@@ -157,6 +162,7 @@ void HostSession::RunNextCommand() {
     if (finished_ || nextCommand_ >= options_.commands.size()) return;
     const HostCommand& command = options_.commands[nextCommand_++];
     int result = RunCommand(command);
+    ReportMessages();
     if (result != kOk) {
         Finish(result);
         return;

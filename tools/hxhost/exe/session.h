@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "tools/hxhost/exe/messages.h"
 #include "tools/hxhost/exe/options.h"
 #include "tools/hxhost/exe/plugin.h"
 
@@ -23,6 +24,7 @@ class HostSession {
     static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
     bool StartPlugIn();
     int SendEvent(int event, void* options, const std::string& what);
+    void ReportMessages();
     void RunNextCommand();
     int RunCommand(const HostCommand& command);
     int Render();
@@ -35,6 +37,7 @@ class HostSession {
 
     const HostOptions& options_;
     PlugIn plugin_;
+    PlugInMessages messages_;
     HWND window_ = nullptr;
     size_t nextCommand_ = 0;
     int undoState_ = 0; // the host's undo position, 0 after opening

@@ -19,6 +19,7 @@ XmlValueFn xmlValue;
 CountFn objectCount;
 WindowFn hostWindow;
 HWND mainWindow;
+HWND messageWindow;
 
 void Say(const char* format, ...) {
     va_list args;
@@ -36,8 +37,20 @@ const char* ElementName(HXXmlHandle element) {
     return block[0] ? static_cast<const char*>(block[0]) : "(none)";
 }
 
+// Lines for the user, in the plug-in's message window.
+void Show(const char* line) {
+    char text[1024] = "";
+    GetWindowTextA(messageWindow, text, sizeof text - 64);
+    lstrcatA(text, line);
+    lstrcatA(text, "\r\n");
+    SetWindowTextA(messageWindow, text);
+}
+
 LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_COMMAND && LOWORD(wParam) == 1426) Say("render button");
+    if (message == WM_COMMAND && LOWORD(wParam) == 1426) {
+        Say("render button");
+        Show("rendered");
+    }
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
@@ -52,6 +65,9 @@ void CreateMainWindow() {
                                  hostWindow(), nullptr, windowClass.hInstance, nullptr);
     CreateWindowExA(0, "BUTTON", "render", WS_CHILD | WS_VISIBLE, 10, 10, 80, 24, mainWindow,
                     reinterpret_cast<HMENU>(1426), windowClass.hInstance, nullptr);
+    messageWindow = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_READONLY, 100,
+                                    10, 90, 50, mainWindow, nullptr, windowClass.hInstance, nullptr);
+    Show("fake開始");
 }
 
 void* Option(void* list, const char* key) {
