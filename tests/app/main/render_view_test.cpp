@@ -43,6 +43,14 @@ class RenderView : public testing::Test {
     }
     // Sizes the view's window; the bars it shows take their room from the client area.
     void Size(int w, int h) { MoveWindow(Hwnd(), 264, 0, w, h, FALSE); }
+    // Zoom mode at scale z with a picture of iw x ih in a view window of vw x vh.
+    void ShowZoomed(float z, int iw, int ih, int vw, int vh) {
+        Main()->SetViewFit(0);
+        Main()->SetViewScale(z);
+        Picture(iw, ih);
+        Size(vw, vh);
+        Redraw();
+    }
     void Redraw() {
         InvalidateRect(Hwnd(), nullptr, TRUE);
         UpdateWindow(Hwnd());
@@ -110,11 +118,7 @@ TEST_F(RenderView, FitKeepsTheAspectAndCentres) {
 }
 
 TEST_F(RenderView, ZoomCentresASmallPictureWhateverTheOffsets) {
-    Main()->SetViewFit(0);
-    Main()->SetViewScale(1.0f);
-    Picture(100, 100);
-    Size(300, 200);
-    Redraw();
+    ShowZoomed(1.0f, 100, 100, 300, 200);
     // At (100, 50).
     EXPECT_EQ(Pixel(100, 50), kRed);
     EXPECT_EQ(Pixel(199, 50), kGreen);
@@ -139,11 +143,7 @@ TEST_F(RenderView, ZoomCentresASmallPictureWhateverTheOffsets) {
 }
 
 TEST_F(RenderView, ScrollingAndPanningStayOnThePicture) {
-    Main()->SetViewFit(0);
-    Main()->SetViewScale(1.0f);
-    Picture(100, 1000);
-    Size(300, 400);
-    Redraw();
+    ShowZoomed(1.0f, 100, 1000, 300, 400);
     RECT c;
     GetClientRect(Hwnd(), &c);
     ASSERT_EQ(c.bottom, 400);
