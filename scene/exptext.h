@@ -28,6 +28,10 @@ class EXPTEXT {
     void PutMap(const char* text);
     // CR LF; the text goes to the stream once enough has gathered.
     void EndLine();
+    // For the bulk lines: room for n bytes at the end of the text, filled directly; Advance
+    // takes the end of what was written.
+    char* Room(size_t n) { return Reserve(n); }
+    void Advance(char* end) { used = size_t(end - data); }
 
     // The format's "%f", "%d", "%u" and "%s" each take the next argument, printed by its
     // type; user text only ever comes in as an argument, so a '%' in it stays a '%'.

@@ -1,7 +1,5 @@
 #include "scene/hxo_model.h"
 
-#include <cstdlib>
-
 // Each slot starts with a pointer to its block; a block is freed when its last face goes. Only
 // the block in use for new faces takes back freed slots, which fits faces that are made and
 // freed with their model.
@@ -20,7 +18,7 @@ constexpr size_t kBlockSize = 1 << 18;
 BLOCK* g_current = nullptr;
 
 BLOCK* NewBlock() {
-    BLOCK* b = static_cast<BLOCK*>(std::malloc(kBlockSize));
+    BLOCK* b = static_cast<BLOCK*>(::operator new(kBlockSize, std::nothrow));
     if (!b) return nullptr;
     b->live = 0;
     b->next = reinterpret_cast<char*>(b) + ((sizeof(BLOCK) + 7) & ~size_t(7));
@@ -41,7 +39,7 @@ void* HXO_FACE::operator new(size_t, const std::nothrow_t&) noexcept {
         if (!b || b->next + kSlotSize > b->end) {
             b = NewBlock();
             if (!b) return nullptr;
-            if (g_current && g_current->live == 0) std::free(g_current);
+            if (g_current && g_current->live == 0) ::operator delete(g_current);
             g_current = b;
         }
         slot = b->next;
@@ -63,7 +61,7 @@ void HXO_FACE::operator delete(void* p) noexcept {
     char* slot = static_cast<char*>(p) - sizeof(BLOCK*);
     BLOCK* b = *reinterpret_cast<BLOCK**>(slot);
     if (--b->live == 0 && b != g_current) {
-        std::free(b);
+        ::operator delete(b);
         return;
     }
     *reinterpret_cast<void**>(p) = b->freed;

@@ -1,6 +1,7 @@
 #include "scene/hxoexp.h"
 
 #include <cstdio>
+#include <cstring>
 #include <new>
 
 #include "scene/exptext.h"
@@ -18,40 +19,62 @@ unsigned PackColor(const FVEC4& c) {
     return byte(c.w) << 24 | byte(c.z) << 16 | byte(c.y) << 8 | byte(c.x);
 }
 
+char* PutText(char* p, const char* text, size_t n) {
+    std::memcpy(p, text, n);
+    return p + n;
+}
+
+// Room for the longest face line: four corners with every part.
+constexpr size_t kFaceLineMax = 16 * NUMFMT_MAX + 64;
+
 void WriteFace(EXPTEXT& text, const HXO_FACE& face) {
     int n = face.GetPointCount();
-    text.Tabs(2);
-    text.PutInt(n);
-    text.Put(" V(", 3);
+    char* p = text.Room(kFaceLineMax);
+    p = PutText(p, "\t\t", 2);
+    p += FormatInt(p, n);
+    p = PutText(p, " V(", 3);
     for (int k = 0; k < n; ++k) {
-        if (k) text.Put(' ');
-        text.PutInt(face.GetIndex(k));
+        if (k) *p++ = ' ';
+        p += FormatInt(p, face.GetIndex(k));
     }
-    text.Put(')');
+    *p++ = ')';
     if (face.IsUseMaterial()) {
-        text.Put(" M(", 3);
-        text.PutInt(face.GetMaterial());
-        text.Put(')');
+        p = PutText(p, " M(", 3);
+        p += FormatInt(p, face.GetMaterial());
+        *p++ = ')';
     }
     if (face.IsUseUV()) {
-        text.Put(" UV(", 4);
+        p = PutText(p, " UV(", 4);
         for (int k = 0; k < n; ++k) {
-            if (k) text.Put(' ');
+            if (k) *p++ = ' ';
             const FVEC2& uv = face.GetUV(k);
-            text.PutFloat(uv.x);
-            text.Put(' ');
-            text.PutFloat(uv.y);
+            p += FormatFloat(p, uv.x);
+            *p++ = ' ';
+            p += FormatFloat(p, uv.y);
         }
-        text.Put(')');
+        *p++ = ')';
     }
     if (face.IsUseColor()) {
-        text.Put(" COL(", 5);
+        p = PutText(p, " COL(", 5);
         for (int k = 0; k < n; ++k) {
-            if (k) text.Put(' ');
-            text.PutUInt(PackColor(face.GetColor(k)));
+            if (k) *p++ = ' ';
+            p += FormatUInt(p, PackColor(face.GetColor(k)));
         }
-        text.Put(')');
+        *p++ = ')';
     }
+    text.Advance(p);
+    text.EndLine();
+}
+
+void WriteVertex(EXPTEXT& text, const FVEC3& v) {
+    char* p = text.Room(3 * NUMFMT_MAX + 8);
+    p = PutText(p, "\t\t", 2);
+    p += FormatFloat(p, v.x);
+    *p++ = ' ';
+    p += FormatFloat(p, v.y);
+    *p++ = ' ';
+    p += FormatFloat(p, v.z);
+    text.Advance(p);
     text.EndLine();
 }
 
@@ -159,13 +182,7 @@ int HXOEXP::WriteObject(EXPTEXT& text, const HXO_OBJ& obj, int writeTransform) {
         for (int i = 0; i < obj.GetVertexCount(); ++i) {
             FVEC3 v;
             obj.GetVertex(i, v);
-            text.Tabs(2);
-            text.PutFloat(v.x);
-            text.Put(' ');
-            text.PutFloat(v.y);
-            text.Put(' ');
-            text.PutFloat(v.z);
-            text.EndLine();
+            WriteVertex(text, v);
         }
         text.Line(1, "}");
     } else {
