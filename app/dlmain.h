@@ -1,0 +1,124 @@
+// The plug-in's one window: a modeless dialog owned by the host's window with the property pane on the
+// left, the render view beside it and the message window below. It owns the settings document and
+// keeps the user-interface settings in the registry.
+#pragma once
+
+#include "app/dl_render.h"
+#include "base/linefmt.h"
+#include "host/hxwrap.h"
+#include "scene/celsdoc.h"
+#include "ui/editdlgmess.h"
+#include "ui/uwin.h"
+
+class DLP_RENDPYRELL;
+
+// SHIFT held at this moment skips the settings load (and the document's settings save).
+bool IsShiftHeld();
+
+class DLMAIN : public UWIN {
+  public:
+    enum { PATHSIZE = 1024 };
+
+    DLMAIN();
+    ~DLMAIN() override;
+    LRESULT WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
+
+    // Reads the registry (unless SHIFT is held) and creates the dialog; nothing without both handles.
+    void Create(HINSTANCE hInstance, HWND hostWindow);
+    void GetModuleFolder(char* out);
+    void Print(const char* format, ...) HX_PRINTF_FORMAT(2, 3);
+
+    // The model of the settings document for a host document.
+    int GetHxoModel(HXDoc doc);
+    int ImportModel();
+    int SyncMaterials(HXDoc doc, RENDPYL_MODEL* model);
+    // Follows the host document after its undo or redo: the current settings stay, host materials
+    // without a record get default ones, records of materials the host dropped are kept.
+    int FollowHostModel(HXDoc doc);
+    void DeleteModel();
+    int ClearModel();
+    RENDPYL_MODEL* GetScene() const;
+    CELSDOC* GetDoc() const { return m_doc; }
+    HXDoc GetHostDoc() const { return m_hostDoc; }
+
+    void UpdateAll();
+    void InvalidateView();
+    void ResizeView();
+    void GetViewSize(int* width, int* height) const;
+    int HelpBox();
+
+    // Registry values and window placement.
+    void LoadSettings();
+    void SaveSettings();
+    void SaveWindowPos();
+    void RestoreWindowRect();
+
+    // Window layout: rectangles of the view, the property pane and the message window.
+    void Layout(URECT* view, URECT* pane, URECT* mess);
+    void DoLayout();
+    void Relayout();
+    void ApplyShowFlags();
+
+    // What the render view and the pages read and set.
+    const char* GetDialogClassName() const { return m_className; }
+    int IsImageLoaded() const { return m_imageLoaded; }
+    void SetImageLoaded(int flag) { m_imageLoaded = flag; }
+    DL_RENDER& GetRenderView() { return m_view; }
+    EDITDLGMESS& GetMessageWindow() { return m_mess; }
+    DLP_RENDPYRELL* GetPropertyPane() const { return m_pane; }
+    URECT GetWindowRectSetting() const { return m_winRect; }
+    URECT GetSavedWindowRect() const { return m_savedRect; }
+    HWND GetHostWindow() const { return m_hostWnd; }
+
+    float GetViewScale() const { return render_view_scale; }
+    void SetViewScale(float scale);
+    int GetViewFit() const { return render_view_fit; }
+    void SetViewFit(int flag) { render_view_fit = flag; }
+    int GetShowMess() const { return showmess_flg; }
+    int GetShowProp() const { return showprop_flg; }
+    int GetStartImage() const { return startimage_flg; }
+    void SetStartImage(int flag) { startimage_flg = flag; }
+    int GetPreview() const { return preview_flg; }
+    void SetPreview(int flag) { preview_flg = flag; }
+    char* GetPyrellPath() { return m_pyrellPath; }
+    char* GetTmpPath() { return m_tmpPath; }
+    char* GetRenderImageFilename() { return renderimage_filename; }
+
+  private:
+    int OnInitDialog(HWND dialog);
+    int OnCommand(WPARAM wParam);
+    void SetIcon();
+    int CreatePropertyPane(HWND dialog);
+    int CreateRenderView(HWND dialog);
+    void ToggleShowFlag(int* flag);
+
+    URECT m_winRect;
+    URECT m_savedRect;
+    // Set once a position was read from the window, so a failed read never overwrites the stored one.
+    bool m_savedRectRead = false;
+    char m_className[PATHSIZE] = "";
+    char m_curDir[PATHSIZE] = "";
+    char m_moduleFolder[PATHSIZE] = "";
+    char m_hostSysPath[PATHSIZE] = "";
+    char m_pyrellPath[PATHSIZE] = "C:\\pyrell\\pyrell.exe";
+    char m_tmpPath[PATHSIZE] = "C:\\pyrell\\tmp";
+    const char* m_regKey = "Software\\orlek31\\pyldlqHX";
+    EDITDLGMESS m_mess;
+    HWND m_hostWnd = 0;
+    CELSDOC* m_doc = nullptr;
+    HXDoc m_hostDoc;
+    URECT m_viewClient;
+    int m_imageLoaded = 0;
+    int startimage_flg = 1;
+    char renderimage_filename[PATHSIZE] = "tmp.bmp";
+    float render_view_scale = 1.0f;
+    int render_view_fit = 0;
+    int preview_flg = 1;
+    HMENU m_menu = 0;
+    int showmess_flg = 1;
+    int showprop_flg = 1;
+    DL_RENDER m_view;
+    // The property pane is created here once its class is part of the plug-in; until then it stays
+    // null and every call to it is skipped.
+    DLP_RENDPYRELL* m_pane = nullptr;
+};

@@ -1,0 +1,172 @@
+#include "plugin_fixture.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+
+#include "host/hxexports.h"
+#include "tools/hxhost/eventoptions.h"
+#include "tools/hxhost/hxhostlib.h"
+
+namespace {
+
+const char* kSettingsKey = "Software\\orlek31\\pyldlqHX";
+
+// Binds the host functions to this program, gives the plug-in a host window and points the current
+// user's registry at a private key, so that no other program's settings are touched.
+class HostEnvironment : public testing::Environment {
+  public:
+    void SetUp() override {
+        hxModule = GetModuleHandleA(nullptr);
+        char self[MAX_PATH];
+        GetModuleFileNameA(nullptr, self, sizeof self);
+        ASSERT_TRUE(HXInit(self));
+        WNDCLASSA wc = {};
+        wc.lpfnWndProc = DefWindowProcA;
+        wc.hInstance = hxModule;
+        wc.lpszClassName = "testhost";
+        RegisterClassA(&wc);
+        host = CreateWindowA("testhost", "host", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, 0, 0, hxModule, 0);
+        ASSERT_TRUE(host);
+        hxhost::SetMainWindow(host);
+        char key[64];
+        std::snprintf(key, sizeof key, "Software\\hxtest\\main%lu", GetCurrentProcessId());
+        ASSERT_EQ(
+            RegCreateKeyExA(HKEY_CURRENT_USER, key, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &user, nullptr),
+            ERROR_SUCCESS);
+        privatePath = key;
+        ASSERT_EQ(RegOverridePredefKey(HKEY_CURRENT_USER, user), ERROR_SUCCESS);
+    }
+    void TearDown() override {
+        RegOverridePredefKey(HKEY_CURRENT_USER, nullptr);
+        RegCloseKey(user);
+        RegDeleteTreeA(HKEY_CURRENT_USER, privatePath.c_str());
+        DestroyWindow(host);
+    }
+
+  private:
+    HWND host = 0;
+    HKEY user = 0;
+    std::string privatePath;
+};
+
+[[maybe_unused]] testing::Environment* const environment =
+    testing::AddGlobalTestEnvironment(new HostEnvironment);
+
+} // namespace
+
+CMDPLUGIN* Plugin() {
+    return static_cast<CMDPLUGIN*>(GetCmdPlugin());
+}
+
+DLMAIN* Main() {
+    return Plugin()->GetMainWindow();
+}
+
+HXDocHandle OpenHostDocument(const std::string& json) {
+    char folder[MAX_PATH];
+    GetTempPathA(sizeof folder, folder);
+    std::string path = std::string(folder) + "hxmaintest" + std::to_string(GetCurrentProcessId()) + ".json";
+    FILE* f = std::fopen(path.c_str(), "wb");
+    std::fwrite(json.data(), 1, json.size(), f);
+    std::fclose(f);
+    std::string error;
+    EXPECT_TRUE(hxhost::OpenDocumentFile(path, &error)) << error;
+    return hxhost::DocumentHandle();
+}
+
+std::string DocumentJson(const std::string& extraMaterials, bool withFirst) {
+    std::string materials;
+    if (withFirst) materials += R"({ "name": "floor", "uid": 1001 },)";
+    materials += R"({ "name": "red", "uid": 1002, "color": [0.9, 0.1, 0.1] })";
+    if (!extraMaterials.empty()) materials += "," + extraMaterials;
+    return R"({ "materials": [)" + materials + R"(], "objects": [],
+               "settings": { "name": "plugin", "attributes": [], "children": [] } })";
+}
+
+BOOL SendEvent(int event, void* options) {
+    return DispatchEvent(Plugin(), hxhost::DocumentHandle(), event, options);
+}
+
+void SendActivate(BOOL flag) {
+    DispatchEvent(Plugin(), hxhost::DocumentHandle(), 100, &flag);
+}
+
+void SendOpen(HXDocHandle doc) {
+    hxhost::EventOptions options;
+    options.Pointer("xml_elem", hxhost::SettingsElement()).Pointer("filename", "doc.json");
+    DispatchEvent(Plugin(), doc, 200, options.List());
+}
+
+int SendSave(HXDocHandle doc) {
+    int saved = 0;
+    hxhost::EventOptions options;
+    options.Pointer("xml_elem", hxhost::BeginSave())
+        .Pointer("filename", "doc.json")
+        .WriteBack("save_uid", &saved);
+    DispatchEvent(Plugin(), doc, 202, options.List());
+    std::string error;
+    EXPECT_TRUE(hxhost::CommitSave(&error)) << error;
+    return saved;
+}
+
+void SendUndoState(HXDocHandle doc, int state, int size) {
+    hxhost::EventOptions options;
+    options.Int("state", state).Int("size", size);
+    DispatchEvent(Plugin(), doc, 212, options.List());
+}
+
+void SendUndo(HXDocHandle doc, int state, bool redo) {
+    hxhost::EventOptions options;
+    options.Int("state", state);
+    DispatchEvent(Plugin(), doc, redo ? 211 : 210, options.List());
+}
+
+ShiftHeld::ShiftHeld() {
+    BYTE keys[256];
+    GetKeyboardState(keys);
+    keys[VK_SHIFT] = 0x80;
+    SetKeyboardState(keys);
+}
+
+ShiftHeld::~ShiftHeld() {
+    BYTE keys[256];
+    GetKeyboardState(keys);
+    keys[VK_SHIFT] = 0;
+    SetKeyboardState(keys);
+}
+
+HKEY OpenSettingsKey() {
+    HKEY key = 0;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS) return 0;
+    return key;
+}
+
+void DeleteSettingsKey() {
+    RegDeleteTreeA(HKEY_CURRENT_USER, kSettingsKey);
+}
+
+void SetSettingInt(const char* name, DWORD value) {
+    HKEY key = 0;
+    RegCreateKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr);
+    RegSetValueExA(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), 4);
+    RegCloseKey(key);
+}
+
+void PumpMessages() {
+    MSG msg;
+    while (PeekMessageA(&msg, 0, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+}
+
+PluginSession::PluginSession() {
+    SendEvent(1);
+    PumpMessages();
+}
+
+PluginSession::~PluginSession() {
+    SendEvent(2);
+    PumpMessages();
+}

@@ -1,0 +1,45 @@
+// The test program as the plug-in's host: host functions from the stand-in host's library, a host
+// window, a private registry, and events sent straight to the plug-in object.
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+#include "app/cmdplugin.h"
+#include "app/dlmain.h"
+
+CMDPLUGIN* Plugin();
+DLMAIN* Main(); // null between sessions
+
+// Opens a document from JSON text (a file in the temporary folder, so it can be saved back).
+HXDocHandle OpenHostDocument(const std::string& json);
+// Two materials, uid 1001 and 1002, plus the given extra material entries.
+std::string DocumentJson(const std::string& extraMaterials = "", bool withFirst = true);
+
+// Events as the host sends them.
+BOOL SendEvent(int event, void* options = nullptr);
+void SendActivate(BOOL flag);
+void SendOpen(HXDocHandle doc);
+int SendSave(HXDocHandle doc); // the save_uid the plug-in wrote back
+void SendUndoState(HXDocHandle doc, int state, int size);
+void SendUndo(HXDocHandle doc, int state, bool redo = false);
+
+// SHIFT as the keyboard state of this thread says it.
+struct ShiftHeld {
+    ShiftHeld();
+    ~ShiftHeld();
+};
+
+// The registry key of the main window's settings, in this program's private registry.
+HKEY OpenSettingsKey();
+void DeleteSettingsKey();
+void SetSettingInt(const char* name, DWORD value);
+
+// Delivers the posted messages that are waiting.
+void PumpMessages();
+
+// Initialise on construction, exit on destruction.
+struct PluginSession {
+    PluginSession();
+    ~PluginSession();
+};
