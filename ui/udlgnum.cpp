@@ -2,7 +2,6 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
-#include "ui/udlgtext.h"
 
 namespace {
 
@@ -54,14 +53,11 @@ template <class T> int UDLGNUMFIELD<T>::AttachRange(HWND dialog, int id, T min, 
 }
 
 template <class T> int UDLGNUMFIELD<T>::AttachItem(HWND dialog, int id) {
-    m_attached = 1;
-    m_owner = dialog;
-    m_id = id;
-    m_hwnd = GetDlgItem(dialog, id);
     SetFormat(Traits::kFormat);
     m_value = 0;
     m_changed = 0;
-    if (m_hwnd) Subclass(m_hwnd);
+    if (!TakeItem(dialog, id)) return 0;
+    Subclass(m_hwnd);
     return 1;
 }
 
@@ -96,10 +92,6 @@ template <class T> void UDLGNUMFIELD<T>::SetRange(T min, T max) {
 
 template <class T> void UDLGNUMFIELD<T>::SetFormat(const char* format) {
     snprintf(m_format, sizeof m_format, "%s", format ? format : Traits::kFormat);
-}
-
-template <class T> void UDLGNUMFIELD<T>::Enable(BOOL flag) {
-    if (m_hwnd) EnableWindow(m_hwnd, flag);
 }
 
 template <class T> void UDLGNUMFIELD<T>::SetEditable(BOOL flag) {
@@ -148,7 +140,7 @@ template <class T> LRESULT UDLGNUMFIELD<T>::WndProc(HWND hwnd, UINT msg, WPARAM 
         SetActiveWindow(hwnd);
         break;
     case WM_CLOSE:
-        if (m_attached || !Traits::kDigitsOnly) return DetachOnClose(*this, hwnd, msg, wParam, lParam);
+        if (m_attached || !Traits::kDigitsOnly) return UDLGCTRL::WndProc(hwnd, msg, wParam, lParam);
         break;
     }
     return CallPrevProc(hwnd, msg, wParam, lParam);

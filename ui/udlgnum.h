@@ -1,7 +1,7 @@
 // Number fields: a dialog edit item that holds an int or a float, formats it, clamps it when a range is
 // set, commits on Enter and on losing the focus, and tells its dialog with WM_COMMAND and its id.
 #pragma once
-#include "ui/uwin.h"
+#include "ui/udlgctrl.h"
 
 // What differs between the integer and the float field.
 template <class T> struct UDLGNUMTRAITS;
@@ -22,7 +22,7 @@ template <> struct UDLGNUMTRAITS<float> {
     static float Step(float value, float step, int delta);
 };
 
-template <class T> struct UDLGNUMFIELD : UWIN {
+template <class T> struct UDLGNUMFIELD : UDLGCTRL {
     UDLGNUMFIELD();
 
     int Attach(HWND dialog, int id);
@@ -39,10 +39,7 @@ template <class T> struct UDLGNUMFIELD : UWIN {
     T GetStep() const { return m_step; }
     void SetFormat(const char* format);
     void SetId(int id) { m_id = id; }
-    int GetId() const { return m_id; }
-    HWND GetOwner() const { return m_owner; }
     void SetFlag(int flag) { m_spare = flag; }
-    void Enable(BOOL flag);
     void SetEditable(BOOL flag);
 
     int IsChanged() const { return m_changed; }
@@ -59,9 +56,6 @@ template <class T> struct UDLGNUMFIELD : UWIN {
     void SetDefaults(); // no clamping, range 0 to 65535, step 1
     void Commit();
 
-    HWND m_owner = 0;
-    int m_id = 0;
-    int m_attached = 1;
     T m_value = 0;
     char m_format[32];
     int m_changed = 0;

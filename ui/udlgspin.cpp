@@ -2,7 +2,6 @@
 #include <cmath>
 #include <type_traits>
 #include <commctrl.h>
-#include "ui/udlgtext.h"
 
 namespace {
 
@@ -55,7 +54,8 @@ template <class Field> int UDLGSPIN<Field>::CreateSpin(HWND dialog) {
         return 0;
 
     // The dialog finds the container under the item's id; the field keeps notifying with it.
-    SetWindowLongPtrA(m_hwnd, GWLP_ID, GetWindowLongPtrA(edit, GWLP_ID));
+    m_id = static_cast<int>(GetWindowLongPtrA(edit, GWLP_ID));
+    SetWindowLongPtrA(m_hwnd, GWLP_ID, m_id);
     SetWindowLongPtrA(edit, GWLP_ID, 0);
     SetParent(edit, m_hwnd);
     MoveWindow(edit, 0, 0, width, height, TRUE);
@@ -110,7 +110,7 @@ template <class Field> LRESULT UDLGSPIN<Field>::WndProc(HWND hwnd, UINT msg, WPA
     case WM_CLOSE:
         if (m_spin) DestroyWindow(m_spin);
         m_spin = 0;
-        return DetachOnClose(*this, hwnd, msg, wParam, lParam);
+        return UDLGCTRL::WndProc(hwnd, msg, wParam, lParam);
     }
     return CallPrevProc(hwnd, msg, wParam, lParam);
 }

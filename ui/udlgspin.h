@@ -4,7 +4,7 @@
 #include <utility>
 #include "ui/udlgnum.h"
 
-template <class Field> struct UDLGSPIN : UWIN {
+template <class Field> struct UDLGSPIN : UDLGCTRL {
     using Value = decltype(std::declval<Field&>().GetValue());
 
     int Attach(HWND dialog, int id);
@@ -35,9 +35,7 @@ template <class Field> struct UDLGSPIN : UWIN {
     static constexpr int kSpinId = 101;
     void OnDelta(int delta);
 
-    HWND m_owner = 0;
     HWND m_spin = 0;
-    int m_attached = 0;
     Field m_field;
 };
 

@@ -1,19 +1,9 @@
 #include "ui/udlgtext.h"
 
-LRESULT DetachOnClose(UWIN& win, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    WNDPROC prev = win.GetPrevProc();
-    win.Unsubclass();
-    return prev ? CallWindowProcA(prev, hwnd, msg, wParam, lParam)
-                : DefWindowProcA(hwnd, msg, wParam, lParam);
-}
-
 int UDLGTEXT::Attach(HWND dialog, int id) {
-    m_attached = 1;
-    m_owner = dialog;
-    m_id = id;
-    m_hwnd = GetDlgItem(dialog, id);
     m_changed = m_selectPending = m_textSet = 0;
-    if (m_hwnd) Subclass(m_hwnd);
+    if (!TakeItem(dialog, id)) return 0;
+    Subclass(m_hwnd);
     return 1;
 }
 
@@ -52,10 +42,6 @@ void UDLGTEXT::Printf(const char* format, ...) {
 
 int UDLGTEXT::GetText(char* buffer, int size) const {
     return GetDlgItemTextA(m_owner, m_id, buffer, size);
-}
-
-void UDLGTEXT::Enable(BOOL flag) {
-    if (m_hwnd) EnableWindow(m_hwnd, flag);
 }
 
 int UDLGTEXT::GetChanged() {
@@ -104,7 +90,7 @@ LRESULT UDLGTEXT::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         break;
     case WM_CLOSE:
         m_selectPending = 0;
-        return DetachOnClose(*this, hwnd, msg, wParam, lParam);
+        return UDLGCTRL::WndProc(hwnd, msg, wParam, lParam);
     }
     return CallPrevProc(hwnd, msg, wParam, lParam);
 }

@@ -1,9 +1,10 @@
 // Text field: a dialog edit item that commits on Enter and on losing the focus, and tells its dialog.
 #pragma once
 #include "base/linefmt.h"
-#include "ui/uwin.h"
+#include "ui/udlgctrl.h"
 
-struct UDLGTEXT : UWIN {
+struct UDLGTEXT : UDLGCTRL {
+    UDLGTEXT() { m_attached = 0; }
     int Attach(HWND dialog, int id);
     // Creates a static ("test") or an edit as a child of parent; 1, or 0 when creation fails.
     int Create(HWND parent, int id, const URECT& rect, int isStatic, DWORD style);
@@ -11,7 +12,6 @@ struct UDLGTEXT : UWIN {
     // Sets the text; the result is cut to 1023 bytes. A null format gives an empty text.
     void Printf(const char* format, ...) HX_PRINTF_FORMAT(2, 3);
     int GetText(char* buffer, int size) const;
-    void Enable(BOOL flag);
 
     int IsChanged() const { return m_changed; }
     void ClearChanged() { m_changed = 0; }
@@ -23,13 +23,7 @@ struct UDLGTEXT : UWIN {
   private:
     void Commit();
 
-    HWND m_owner = 0;
-    int m_id = 0;
-    int m_attached = 0;
     int m_changed = 0;
     int m_selectPending = 0;
     int m_textSet = 0;
 };
-
-// Unbinds a control wrapper on WM_CLOSE and passes the message to the procedure it had before.
-LRESULT DetachOnClose(UWIN& win, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
