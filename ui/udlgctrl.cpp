@@ -1,11 +1,7 @@
 #include "ui/udlgctrl.h"
 
 LRESULT UDLGCTRL::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_CLOSE && GetPrevProc()) {
-        WNDPROC restored = GetPrevProc();
-        Unsubclass();
-        return CallWindowProcA(restored, hwnd, msg, wParam, lParam);
-    }
+    if (msg == WM_CLOSE) return DetachOnClose(*this, hwnd, msg, wParam, lParam);
     return CallPrevProc(hwnd, msg, wParam, lParam);
 }
 

@@ -1,5 +1,5 @@
 #include "ui/uwin.h"
-#include <commctrl.h>
+#include "ui/winutil.h"
 
 namespace {
 
@@ -172,6 +172,13 @@ LRESULT UWIN::CallPrevProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcA(hwnd, msg, wParam, lParam);
 }
 
+LRESULT DetachOnClose(UWIN& win, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    WNDPROC restored = win.GetPrevProc();
+    win.Unsubclass();
+    if (restored) return CallWindowProcA(restored, hwnd, msg, wParam, lParam);
+    return win.CallPrevProc(hwnd, msg, wParam, lParam);
+}
+
 HFONT CreateDefaultFont(HWND hwnd) {
     HFONT font = CreateFontA(12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, 0, 0, 0, 0,
                              "ＭＳ Ｐゴシック");
@@ -231,9 +238,7 @@ void UWIN::MoveDlgItem(int id, const URECT& rect, BOOL repaint) {
 }
 
 void UWIN::FitToTab(HWND tabHwnd) {
-    RECT rc;
-    GetClientRect(tabHwnd, &rc);
-    SendMessageA(tabHwnd, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&rc));
+    RECT rc = GetTabDisplayRect(tabHwnd);
     Move(URECT{rc.left, rc.top, rc.right - rc.left, rc.bottom - rc.top}, TRUE);
 }
 

@@ -82,6 +82,9 @@ struct UWIN {
                     const URECT& rect, HWND parent, HMENU menuOrId, HINSTANCE hInstance, int showCmd);
 };
 
+// Unbinds a control wrapper on WM_CLOSE and passes the message to the procedure it had before.
+LRESULT DetachOnClose(UWIN& win, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+
 // The toolkit's 12-pixel Shift-JIS font, sent to hwnd; the caller owns it (0 when creation fails).
 HFONT CreateDefaultFont(HWND hwnd);
 void DeleteFontHandle(HFONT& font);
