@@ -88,7 +88,8 @@ bool PutSmall(char*& p, float value, int decimals) {
     if (!(scaled < 2147483647.0)) return false;
     uint32_t q = uint32_t(int32_t(scaled));
     double rem = scaled - double(q);
-    if (rem > 0.5 || (rem == 0.5 && (q & 1))) ++q;
+    // Without branches: which way a value rounds is as good as random.
+    q += uint32_t(rem > 0.5) | (uint32_t(rem == 0.5) & q & 1);
     uint32_t unit = kPow10[decimals];
     p = PutU32(p, q / unit);
     if (decimals == 6) {

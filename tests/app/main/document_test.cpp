@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
+#include "base/trace.h"
 #include "plugin_fixture.h"
 #include "tools/hxhost/eventoptions.h"
 #include "tools/hxhost/hxhostlib.h"
@@ -172,4 +174,40 @@ TEST(PluginDocument, EventsBeforeInitialiseOrAfterExitAreHarmless) {
     SendActivate(FALSE);
     EXPECT_FALSE(Plugin()->IsActivated(doc));
     EXPECT_FALSE(Main());
+}
+
+namespace {
+
+std::vector<std::string> traced;
+void Collect(void*, const char* text) {
+    traced.push_back(text);
+}
+
+bool Traced(const std::string& line) {
+    for (const std::string& t : traced)
+        if (t.compare(0, line.size(), line) == 0) return true;
+    return false;
+}
+
+} // namespace
+
+TEST(PluginDocument, ActivationShowsAndRefreshesOnlyWithADocument) {
+    PluginSession session;
+    SetTrace(nullptr, Collect);
+    traced.clear();
+    SendActivate(TRUE);
+    EXPECT_TRUE(IsWindowVisible(Main()->GetHwnd()));
+    EXPECT_TRUE(Traced("Activate:1"));
+    EXPECT_FALSE(Traced("UpdateAll:"));
+    HXDocHandle doc = OpenHostDocument(DocumentJson());
+    SendOpen(doc);
+    traced.clear();
+    SendActivate(TRUE);
+    EXPECT_TRUE(Traced("UpdateAll:(1,1,1)"));
+    traced.clear();
+    SendActivate(FALSE);
+    EXPECT_FALSE(IsWindowVisible(Main()->GetHwnd()));
+    EXPECT_FALSE(Traced("UpdateAll:"));
+    EXPECT_FALSE(Plugin()->IsActivated(doc));
+    ResetTrace();
 }

@@ -286,3 +286,27 @@ TEST(MainWindowLayout, CloseBoxMinimisesAndKeepsTheWindow) {
     EXPECT_TRUE(IsIconic(hwnd));
     EXPECT_EQ(Main()->GetHwnd(), hwnd);
 }
+
+namespace {
+
+// Closes the help box once it shows, remembering its text.
+std::string helpText;
+void CALLBACK CloseHelp(HWND, UINT, UINT_PTR id, DWORD) {
+    HWND box = FindWindowA("#32770", "ヘルプ");
+    if (!box) return;
+    KillTimer(nullptr, id);
+    char text[64] = "";
+    GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+    helpText = text;
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
+}
+
+} // namespace
+
+TEST(MainWindowLayout, HelpItemShowsTheHelpBox) {
+    PluginSession session;
+    UINT_PTR timer = SetTimer(nullptr, 0, 50, CloseHelp);
+    SendMessageA(Main()->GetHwnd(), WM_COMMAND, ID_HELP_HELP, 0);
+    KillTimer(nullptr, timer);
+    EXPECT_EQ(helpText, "pyldlgHX");
+}
