@@ -1,7 +1,6 @@
 // The stand-in host program: plays the host application for the plug-in DLL.
-#include <cstdio>
-
 #include "tools/hxhost/exe/options.h"
+#include "tools/hxhost/exe/output.h"
 #include "tools/hxhost/exe/registry.h"
 #include "tools/hxhost/exe/session.h"
 #include "tools/hxhost/hxhostlib.h"
@@ -15,7 +14,7 @@ std::string DefaultPlugIn() {
 }
 
 int Fail(const std::string& line, int code) {
-    std::fprintf(stderr, "hxhost: %s\n", line.c_str());
+    Complain(line);
     return code;
 }
 } // namespace

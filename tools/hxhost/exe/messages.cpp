@@ -14,15 +14,6 @@ BOOL CALLBACK FindMessageWindow(HWND child, LPARAM found) {
     return FALSE;
 }
 
-std::string AnsiToUtf8(const std::string& text) {
-    int wide = MultiByteToWideChar(CP_ACP, 0, text.data(), int(text.size()), nullptr, 0);
-    std::wstring w(size_t(wide), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, text.data(), int(text.size()), w.data(), wide);
-    int n = WideCharToMultiByte(CP_UTF8, 0, w.data(), wide, nullptr, 0, nullptr, nullptr);
-    std::string out(size_t(n), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, w.data(), wide, out.data(), n, nullptr, nullptr);
-    return out;
-}
 } // namespace
 
 void PlugInMessages::Report(HWND plugInWindow, const std::function<void(const std::string&)>& say) {
@@ -39,7 +30,7 @@ void PlugInMessages::Report(HWND plugInWindow, const std::function<void(const st
         size_t stop = end;
         while (stop > from && text[stop - 1] == '\r')
             --stop;
-        say(AnsiToUtf8(text.substr(from, stop - from)));
+        say(text.substr(from, stop - from));
         from = end + 1;
     }
     seen_ = text.substr(0, from);

@@ -8,7 +8,7 @@
 
 class PlugInMessages {
   public:
-    // Passes each complete line added since the last call, in UTF-8, to `say`.
+    // Passes each complete line added since the last call to `say`.
     void Report(HWND plugInWindow, const std::function<void(const std::string&)>& say);
 
   private:

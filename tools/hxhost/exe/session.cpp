@@ -4,6 +4,7 @@
 
 #include "tools/hxhost/eventoptions.h"
 #include "tools/hxhost/exe/capture.h"
+#include "tools/hxhost/exe/output.h"
 #include "tools/hxhost/hxhostlib.h"
 
 namespace {
@@ -12,17 +13,6 @@ constexpr int kUndoSize = 32; // how many undo states the host keeps
 constexpr UINT kRunNextCommand = WM_APP + 1;
 constexpr int kRenderButton = 1426; // the common page's render button
 const char kWindowClass[] = "HXHostMainWindow";
-
-void Say(const std::string& line) {
-    std::printf("%s\n", line.c_str());
-    std::fflush(stdout);
-    hxhost::FlushLog();
-}
-
-void Complain(const std::string& line) {
-    std::fprintf(stderr, "hxhost: %s\n", line.c_str());
-    hxhost::FlushLog();
-}
 
 std::string Hex(DWORD value) {
     char text[16];

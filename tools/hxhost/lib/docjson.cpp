@@ -1,6 +1,5 @@
 #include "tools/hxhost/lib/docjson.h"
-
-#include <windows.h>
+#include "tools/hxhost/lib/recode.h"
 
 #include <cmath>
 #include <limits>
@@ -13,14 +12,7 @@ namespace {
 
 // Names and file names reach the plug-in in the ANSI code page; the JSON holds them as UTF-8.
 std::string ToAnsi(const std::string& utf8) {
-    if (utf8.empty()) return utf8;
-    int wide = MultiByteToWideChar(CP_UTF8, 0, utf8.data(), int(utf8.size()), nullptr, 0);
-    std::wstring w(size_t(wide), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), int(utf8.size()), w.data(), wide);
-    int narrow = WideCharToMultiByte(CP_ACP, 0, w.data(), wide, nullptr, 0, nullptr, nullptr);
-    std::string out(size_t(narrow), '\0');
-    WideCharToMultiByte(CP_ACP, 0, w.data(), wide, out.data(), narrow, nullptr, nullptr);
-    return out;
+    return Recode(utf8, CP_UTF8, CP_ACP);
 }
 
 // One reader per JSON value, carrying the path of keys that leads to it for the error line.
