@@ -35,7 +35,7 @@ void EXPTEXT::PutMap(const char* text) {
     if (!text || !*text) return;
     Put(" \"", 2);
     Put(text);
-    Put('"');
+    Put("\"", 1);
 }
 
 void EXPTEXT::EndLine() {

@@ -20,10 +20,8 @@ class EXPTEXT {
     void Tabs(int depth);
     void Put(const char* text) { Put(text, std::strlen(text)); }
     void Put(const char* text, size_t n) { std::memcpy(Reserve(n), text, n), used += n; }
-    void Put(char c) { *Reserve(1) = c, ++used; }
     void PutFloat(float v, int decimals = 6) { used += FormatFloat(Reserve(NUMFMT_MAX), v, decimals); }
     void PutInt(int v) { used += FormatInt(Reserve(NUMFMT_MAX), v); }
-    void PutUInt(unsigned v) { used += FormatUInt(Reserve(NUMFMT_MAX), v); }
     // A blank and the text in double quotes, only when the text is not empty.
     void PutMap(const char* text);
     // CR LF; the text goes to the stream once enough has gathered.
@@ -33,7 +31,7 @@ class EXPTEXT {
     char* Room(size_t n) { return Reserve(n); }
     void Advance(char* end) { used = size_t(end - data); }
 
-    // The format's "%f", "%d", "%u" and "%s" each take the next argument, printed by its
+    // The format's "%f", "%d" and "%s" each take the next argument, printed by its
     // type; user text only ever comes in as an argument, so a '%' in it stays a '%'.
     template <class... A> void Format(const char* format, const A&... args) {
         const char* p = format;
@@ -61,7 +59,6 @@ class EXPTEXT {
     }
     void PutValue(float v) { PutFloat(v); }
     void PutValue(int v) { PutInt(v); }
-    void PutValue(unsigned v) { PutUInt(v); }
     void PutValue(const char* v) { Put(v); }
 
     FOUT& out;

@@ -82,7 +82,7 @@ void WriteVertex(EXPTEXT& text, const FVEC3& v) {
 
 int HXOEXP::Save(const char* path, const HXO_MODEL* model, int writeTransform) {
     FOUTFILE file;
-    if (!file.OpenWrite(writer, path)) return 0;
+    if (!model || !file.OpenWrite(writer, path)) return 0;
     int ok = 0;
     try {
         ok = WriteModel(model, writeTransform);
@@ -99,6 +99,7 @@ int HXOEXP::SaveEmpty(TABFOUT& out, const char* path) {
 }
 
 int HXOEXP::WriteModel(const HXO_MODEL* model, int writeTransform) {
+    if (!model) return 0;
     writer.ClearIndent();
     EXPTEXT text(writer);
     text.Line(0, "Hexagrel Document");

@@ -16,6 +16,7 @@ template <class T> T* Need(T* p) {
 void AddMaterials(HXO_MODEL& model, const PYL_SCENE& scene) {
     for (int i = 0; i < scene.GetMaterialCount(); ++i) {
         const PYL_MTL* mtl = scene.GetMaterial(i);
+        if (!mtl) continue;
         HXO_MATERIAL* m = Need(model.AddMaterial());
         m->SetName(mtl->GetName());
         if (const PYL_MTLCH* diffuse = mtl->FindChannel(PYL_MTLCH::DIFFUSE))
@@ -62,7 +63,7 @@ int PYLEXP::SaveHxoModel(const char* path, const PYL_SCENE* scene) {
         HXO_MODEL model;
         AddMaterials(model, *scene);
         for (int i = 0; i < scene->GetObjectCount(); ++i)
-            AddObject(model, *scene->GetObject(i));
+            if (const PYL_OBJ* obj = scene->GetObject(i)) AddObject(model, *obj);
         HXOEXP exporter;
         return exporter.Save(hxoPath, &model, 1);
     } catch (const std::bad_alloc&) {

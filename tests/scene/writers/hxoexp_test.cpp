@@ -188,6 +188,7 @@ TEST(HxoExp, FailuresAreReported) {
     HXOEXP exporter;
     EXPECT_EQ(0, exporter.Save("Z:\\no\\such\\folder\\model.hxo", &model, 1));
     EXPECT_EQ(0, exporter.Save(nullptr, &model, 1));
+    EXPECT_EQ(0, exporter.Save((OutputDir("hxoexp") + "none.hxo").c_str(), nullptr, 1));
     // A full disk: every write fails, and so does the close.
     EXPECT_EQ(0, exporter.Save("Z:\\dev\\full", &model, 1));
     std::string path = OutputDir("hxoexp") + "empty.hxo";
