@@ -1,4 +1,5 @@
 #include "toolkit_test.h"
+#include <cstring>
 
 HINSTANCE TestInstance() {
     return GetModuleHandleA(0);
@@ -35,6 +36,14 @@ TestDialog::~TestDialog() {
 
 static ModalDriver* g_driver = 0;
 
+static BOOL CALLBACK FindVisibleDialog(HWND hwnd, LPARAM found) {
+    char cls[16] = "";
+    GetClassNameA(hwnd, cls, sizeof cls);
+    if (strcmp(cls, "#32770") != 0 || !IsWindowVisible(hwnd)) return TRUE;
+    *reinterpret_cast<HWND*>(found) = hwnd;
+    return FALSE;
+}
+
 ModalDriver::ModalDriver(const char* title, int button)
     : ModalDriver(title, [button](HWND dlg) { PressButton(dlg, button); }) {}
 
@@ -52,7 +61,9 @@ ModalDriver::~ModalDriver() {
 void CALLBACK ModalDriver::OnTimer(HWND, UINT, UINT_PTR, DWORD) {
     ModalDriver* self = g_driver;
     if (!self || self->acted) return;
-    HWND dlg = FindWindowA("#32770", self->m_title);
+    HWND dlg = self->m_title ? FindWindowA("#32770", self->m_title) : 0;
+    if (!self->m_title)
+        EnumThreadWindows(GetCurrentThreadId(), FindVisibleDialog, reinterpret_cast<LPARAM>(&dlg));
     if (!dlg || !IsWindowVisible(dlg)) return;
     self->acted = true;
     self->m_action(dlg);

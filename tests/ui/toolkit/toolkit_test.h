@@ -20,8 +20,9 @@ struct TestDialog {
     HWND Item(int id) const { return GetDlgItem(hwnd, id); }
 };
 
-// Finds a modal dialog by its title from a thread timer, while the dialog's own loop runs, and acts on
-// it once; the default action presses the given button.
+// Finds a modal dialog by its title (any visible dialog of the thread when the title is null) from a
+// thread timer, while the dialog's own loop runs, and acts on it once; the default action presses the
+// given button.
 struct ModalDriver {
     ModalDriver(const char* title, int button);
     ModalDriver(const char* title, std::function<void(HWND)> action);

@@ -1,0 +1,4 @@
+# Runs the stand-in host program with the built plug-in.
+add_dependencies(${name} hxhost_exe pyldlgHX)
+target_compile_definitions(${name} PRIVATE HXHOST_EXE="$<TARGET_FILE:hxhost_exe>"
+                                           PLUGIN_DLL="$<TARGET_FILE:pyldlgHX>")
