@@ -138,7 +138,9 @@ TEST(CommonPage, EditsReachTheMainWindowAndTheRegistryAtExit) {
         // A committed path stores everything the page shows, the zoom typed but not committed too.
         SetWindowTextA(CommEdit(IDC_COMM_SCALE), "2.5");
         SetWindowTextA(CommEdit(IDC_COMM_TMPPATH), "D:\\work");
-        Enter(IDC_COMM_PYRELL, "D:\\bin\\pyrell.exe");
+        SetWindowTextA(CommEdit(IDC_COMM_PYRELL), "D:\\bin\\pyrell.exe");
+        SetFocus(CommEdit(IDC_COMM_PYRELL));
+        SetFocus(CommEdit(IDC_COMM_SCALE)); // leaving the field commits it
         EXPECT_STREQ("D:\\bin\\pyrell.exe", Main()->GetPyrellPath());
         EXPECT_STREQ("D:\\work", Main()->GetTmpPath());
         EXPECT_EQ(2.5f, Main()->GetViewScale());
@@ -169,9 +171,21 @@ TEST(CommonPage, ChoosingTheRendererTakesTheFileUnlessCancelled) {
     EXPECT_STRCASEEQ(self, TextOf(CommEdit(IDC_COMM_PYRELL)).c_str());
 }
 
-TEST(CommonPage, RenderSaysWhenItIsNotAvailable) {
+TEST(CommonPage, SavingTheImageNamesTheFileAndRenderingSaysItIsNotAvailable) {
     PluginSession session;
+    char temp[MAX_PATH];
+    GetTempPathA(sizeof temp, temp);
+    std::string folder = std::string(temp) + "hxpane.pics";
+    CreateDirectoryA(folder.c_str(), nullptr);
+    {
+        ModalAction choose("SaveImage", ChooseFile(folder + "\\shot"));
+        Click(IDC_COMM_SAVEIMAGE);
+        EXPECT_TRUE(ModalAction::Acted());
+    }
+    EXPECT_STRCASEEQ((folder + "\\shot.bmp").c_str(), Main()->GetRenderImageFilename());
+    RemoveDirectoryA(folder.c_str());
     Click(IDC_COMM_RENDER);
     std::string shown = TextOf(Main()->GetMessageWindow().GetHwnd());
+    EXPECT_NE(std::string::npos, shown.find("画像保存: not available yet")) << shown;
     EXPECT_NE(std::string::npos, shown.find("レンダリング: not available yet")) << shown;
 }
