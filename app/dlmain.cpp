@@ -6,6 +6,7 @@
 #include "base/filepath.h"
 #include "host/hxhostfn.h"
 #include "res/resource.h"
+#include "ui/filedlg.h"
 
 bool IsShiftHeld() {
     return GetKeyState(VK_SHIFT) < 0;
@@ -126,6 +127,20 @@ int DLMAIN::HelpBox() {
     return 1;
 }
 
+int DLMAIN::LoadFileDialog(HWND owner, char* path) {
+    FILEEXTFILTER filter;
+    filter.AddType("全てのファイル", "*");
+    filter.Build();
+    return OpenFileDialog(owner, path, "Load", filter.GetFilter(), 1, filter.GetExtList());
+}
+
+int DLMAIN::SaveImageDialog(HWND owner, char* path) {
+    FILEEXTFILTER filter;
+    filter.AddType("Bmp", "bmp");
+    filter.Build();
+    return SaveFileDialog(owner, path, "Save", filter.GetFilter(), 1, filter.GetExtList());
+}
+
 void DLMAIN::SetIcon() {
     // On this window only: the dialog class is shared by every dialog of the host process.
     HICON big = LoadIconA(m_hinst, MAKEINTRESOURCEA(IDI_MAIN));
@@ -188,7 +203,7 @@ int DLMAIN::OnCommand(WPARAM wParam) {
         Print("PYL保存: not available yet");
         break;
     case ID_FILE_SAVEIMAGE:
-        Print("レンダリング画像の保存: not available yet");
+        if (SaveImageDialog(m_hwnd, renderimage_filename)) Print("SaveImage: not available yet");
         break;
     default:
         break;
@@ -196,7 +211,7 @@ int DLMAIN::OnCommand(WPARAM wParam) {
     return 0;
 }
 
-LRESULT DLMAIN::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM /*lParam*/) {
+LRESULT DLMAIN::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
     case WM_MOVE: {
         RECT r;
@@ -208,6 +223,9 @@ LRESULT DLMAIN::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM /*lParam*/) {
             DoLayout();
             ResizeView();
         }
+        return 0;
+    case WM_NOTIFY:
+        m_tabs.OnNotify(hwnd, msg, wParam, lParam);
         return 0;
     case WM_CLOSE:
         // Closing only minimises: the window lives until the plug-in exits.
