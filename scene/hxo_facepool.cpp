@@ -1,8 +1,8 @@
 #include "scene/hxo_model.h"
 
-// Each slot starts with a pointer to its block; a block is freed when its last face goes. Only
-// the block in use for new faces takes back freed slots, which fits faces that are made and
-// freed with their model.
+// Each slot starts with a pointer to its block; a block is freed when its last face goes, so
+// nothing stays behind once the model is gone. Only the block in use for new faces takes back
+// freed slots, which fits faces that are made and freed with their model.
 namespace {
 
 struct BLOCK {
@@ -39,7 +39,6 @@ void* HXO_FACE::operator new(size_t, const std::nothrow_t&) noexcept {
         if (!b || b->next + kSlotSize > b->end) {
             b = NewBlock();
             if (!b) return nullptr;
-            if (g_current && g_current->live == 0) ::operator delete(g_current);
             g_current = b;
         }
         slot = b->next;
@@ -60,7 +59,8 @@ void HXO_FACE::operator delete(void* p) noexcept {
     if (!p) return;
     char* slot = static_cast<char*>(p) - sizeof(BLOCK*);
     BLOCK* b = *reinterpret_cast<BLOCK**>(slot);
-    if (--b->live == 0 && b != g_current) {
+    if (--b->live == 0) {
+        if (b == g_current) g_current = nullptr;
         ::operator delete(b);
         return;
     }
