@@ -300,14 +300,13 @@ void CALLBACK ChooseFile(HWND, UINT, UINT_PTR id, DWORD) {
     PostMessageA(dlg, WM_COMMAND, IDOK, 0);
 }
 
-int WithFileChoice(const char* title, const std::string& name, int (DLMAIN::*dialog)(HWND, char*),
-                   char* path) {
+// Runs action, which opens the file dialog, choosing name in it.
+template <class F> void WhileChoosing(const char* title, const std::string& name, F action) {
     fileTitle = title;
     fileName = name;
     UINT_PTR timer = SetTimer(nullptr, 0, 50, ChooseFile);
-    int result = (Main()->*dialog)(Main()->GetHwnd(), path);
+    action();
     KillTimer(nullptr, timer);
-    return result;
 }
 
 // Closes the help box once it shows, remembering its text.
