@@ -124,7 +124,6 @@ class DLMAIN : public UWIN {
     int showprop_flg = 1;
     UTABTBLLIST m_tabs;
     DL_RENDER m_view;
-    // The property pane is created here once its class is part of the plug-in; until then it stays
-    // null and every call to it is skipped.
+    // The property pane, owned; null until the dialog initialises.
     DLP_RENDPYRELL* m_pane = nullptr;
 };
