@@ -242,9 +242,6 @@ LRESULT DLMAIN::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         return 1;
     case WM_COMMAND:
         return OnCommand(wParam);
-    case WM_NOTIFY:
-        m_tabs.OnNotify(hwnd, msg, wParam, lParam);
-        return 0;
     default:
         return 0;
     }
