@@ -3,9 +3,11 @@
 #include <commctrl.h>
 #include <cstdarg>
 
+#include "app/dlp_rendpyrell.h"
 #include "base/filepath.h"
 #include "host/hxhostfn.h"
 #include "res/resource.h"
+#include "ui/filedlg.h"
 
 bool IsShiftHeld() {
     return GetKeyState(VK_SHIFT) < 0;
@@ -19,6 +21,8 @@ DLMAIN::DLMAIN() {
 }
 
 DLMAIN::~DLMAIN() {
+    delete m_pane;
+    m_pane = nullptr;
     delete m_doc;
     m_doc = nullptr;
 }
@@ -105,7 +109,7 @@ RENDPYL_MODEL* DLMAIN::GetScene() const {
 }
 
 void DLMAIN::UpdateAll() {
-    // The property pane re-reads the model here once the pane is part of the window.
+    if (m_pane && m_pane->IsCreated()) m_pane->UpdateAll();
 }
 
 void DLMAIN::InvalidateView() {
@@ -126,6 +130,20 @@ int DLMAIN::HelpBox() {
     return 1;
 }
 
+int DLMAIN::LoadFileDialog(HWND owner, char* path) {
+    FILEEXTFILTER filter;
+    filter.AddType("全てのファイル", "*");
+    filter.Build();
+    return OpenFileDialog(owner, path, "Load", filter.GetFilter(), 1, filter.GetExtList());
+}
+
+int DLMAIN::SaveImageDialog(HWND owner, char* path) {
+    FILEEXTFILTER filter;
+    filter.AddType("Bmp", "bmp");
+    filter.Build();
+    return SaveFileDialog(owner, path, "Save", filter.GetFilter(), 1, filter.GetExtList());
+}
+
 void DLMAIN::SetIcon() {
     // On this window only: the dialog class is shared by every dialog of the host process.
     HICON big = LoadIconA(m_hinst, MAKEINTRESOURCEA(IDI_MAIN));
@@ -140,9 +158,11 @@ void DLMAIN::SetIcon() {
     SendMessageA(m_hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small ? small : big));
 }
 
-int DLMAIN::CreatePropertyPane(HWND /*dialog*/) {
-    // The pane is created here once it is part of the window; the layout keeps its place meanwhile.
-    return 1;
+int DLMAIN::CreatePropertyPane(HWND dialog) {
+    URECT view, pane, mess;
+    Layout(&view, &pane, &mess);
+    if (!m_pane) m_pane = new DLP_RENDPYRELL;
+    return m_pane->Create(this, dialog, pane);
 }
 
 int DLMAIN::CreateRenderView(HWND dialog) {
@@ -188,7 +208,7 @@ int DLMAIN::OnCommand(WPARAM wParam) {
         Print("PYL保存: not available yet");
         break;
     case ID_FILE_SAVEIMAGE:
-        Print("レンダリング画像の保存: not available yet");
+        if (SaveImageDialog(m_hwnd, renderimage_filename)) Print("SaveImage: not available yet");
         break;
     default:
         break;
@@ -196,7 +216,7 @@ int DLMAIN::OnCommand(WPARAM wParam) {
     return 0;
 }
 
-LRESULT DLMAIN::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM /*lParam*/) {
+LRESULT DLMAIN::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
     case WM_MOVE: {
         RECT r;
@@ -206,8 +226,12 @@ LRESULT DLMAIN::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM /*lParam*/) {
     case WM_SIZE:
         if (wParam != SIZE_MINIMIZED) {
             DoLayout();
+            if (m_pane && m_pane->IsCreated()) m_pane->Resize();
             ResizeView();
         }
+        return 0;
+    case WM_NOTIFY:
+        m_tabs.OnNotify(hwnd, msg, wParam, lParam);
         return 0;
     case WM_CLOSE:
         // Closing only minimises: the window lives until the plug-in exits.

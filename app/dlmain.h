@@ -9,6 +9,7 @@
 #include "host/hxwrap.h"
 #include "scene/celsdoc.h"
 #include "ui/editdlgmess.h"
+#include "ui/utabtbl.h"
 #include "ui/uwin.h"
 
 class DLP_RENDPYRELL;
@@ -47,6 +48,9 @@ class DLMAIN : public UWIN {
     void ResizeView();
     void GetViewSize(int* width, int* height) const;
     int HelpBox();
+    // File choices for the pages and the menu; 1 when confirmed, and path (1024 bytes) holds the choice.
+    int LoadFileDialog(HWND owner, char* path);
+    int SaveImageDialog(HWND owner, char* path);
 
     // The render job: W is the work path with at most one trailing backslash removed, and the work
     // files lie in and under it. Each path maker gives 1, or 0 (out emptied) when the path does not
@@ -86,6 +90,7 @@ class DLMAIN : public UWIN {
     void SetImageLoaded(int flag) { m_imageLoaded = flag; }
     DL_RENDER& GetRenderView() { return m_view; }
     EDITDLGMESS& GetMessageWindow() { return m_mess; }
+    UTABTBLLIST& GetTabList() { return m_tabs; }
     DLP_RENDPYRELL* GetPropertyPane() const { return m_pane; }
     URECT GetWindowRectSetting() const { return m_winRect; }
     URECT GetSavedWindowRect() const { return m_savedRect; }
@@ -138,9 +143,9 @@ class DLMAIN : public UWIN {
     HMENU m_menu = 0;
     int showmess_flg = 1;
     int showprop_flg = 1;
+    UTABTBLLIST m_tabs;
     DL_RENDER m_view;
-    // The property pane is created here once its class is part of the plug-in; until then it stays
-    // null and every call to it is skipped.
+    // The property pane, owned; null until the dialog initialises.
     DLP_RENDPYRELL* m_pane = nullptr;
     CPUINFOFUNC m_cpuInfo = GetCpuInfo;
 };

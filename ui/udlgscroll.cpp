@@ -125,6 +125,7 @@ int UDLGSCROLL::MoveTo(int pos) {
 }
 
 int UDLGSCROLL::OnScroll(UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (!m_hwnd) return 0; // no bar: nothing to move
     if (msg == WM_MOUSEWHEEL) return OnMouseWheel(msg, wParam, lParam);
     if (m_id != -1 && reinterpret_cast<HWND>(lParam) != m_hwnd) return 0; // another bar's message
     if (m_page >= m_max || (m_barKind == SB_HORZ && msg != WM_HSCROLL) ||
@@ -161,7 +162,7 @@ int UDLGSCROLL::OnScroll(UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 int UDLGSCROLL::OnMouseWheel(UINT msg, WPARAM wParam, LPARAM) {
-    if (msg != WM_MOUSEWHEEL || m_page >= m_max) return 0;
+    if (!m_hwnd || msg != WM_MOUSEWHEEL || m_page >= m_max) return 0;
     switch (HIWORD(wParam)) {
     case 120:
         return MoveTo(m_pos - m_wheelStep);

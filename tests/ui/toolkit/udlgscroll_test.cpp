@@ -125,3 +125,17 @@ TEST(Udlgscroll, CreatedBarsLieAlongTheirEdge) {
     EXPECT_EQ(parent, GetFocus());
     DestroyWindow(parent);
 }
+
+TEST(Udlgscroll, MissingItemLeavesTheBarInert) {
+    TestDialog dlg;
+    UDLGSCROLL bar;
+    EXPECT_EQ(0, bar.Attach(dlg.hwnd, 4242, SB_CTL));
+    EXPECT_EQ(nullptr, bar.GetHwnd());
+    EXPECT_EQ(nullptr, bar.GetPrevProc());
+    bar.SetRange(0, 100);
+    bar.SetPage(10);
+    EXPECT_EQ(0, bar.OnScroll(WM_VSCROLL, SB_LINEDOWN, 0));
+    EXPECT_EQ(0, bar.OnMouseWheel(WM_MOUSEWHEEL, MAKEWPARAM(0, 120), 0));
+    EXPECT_EQ(0, bar.GetPosCached());
+    EXPECT_EQ(0, bar.IsChanged());
+}

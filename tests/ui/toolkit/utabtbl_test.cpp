@@ -251,3 +251,27 @@ TEST(Utabtbl, WithoutScrollModeTheTabControlKeepsTheWheel) {
     EXPECT_EQ(0, t.table.OnMouseWheel(WM_MOUSEWHEEL, MAKEWPARAM(0, 120), 0));
     EXPECT_EQ(nullptr, t.table.GetHost());
 }
+
+TEST(Utabtbl, AttachedScrollTableAndStyle) {
+    TestDialog dlg;
+    UTABTBL table;
+    ASSERT_TRUE(table.AttachDlgItemScroll(dlg.hwnd, IDC_TAB));
+    HWND tab = table.GetHwnd();
+    EXPECT_EQ(1, table.IsScrollMode());
+    ASSERT_TRUE(table.GetHost());
+    EXPECT_EQ(tab, GetParent(table.GetHost()));
+    EXPECT_TRUE(GetWindowLongA(table.GetHost(), GWL_STYLE) & WS_VISIBLE);
+    EXPECT_EQ(tab, table.GetScrollBar().GetFocusWindow());
+    table.SetMultiLine(true);
+    EXPECT_TRUE(GetWindowLongA(tab, GWL_STYLE) & TCS_MULTILINE);
+    table.SetMultiLine(false);
+    EXPECT_FALSE(GetWindowLongA(tab, GWL_STYLE) & TCS_MULTILINE);
+
+    table.AddPage("tmpl", IDD_PAGE, 0);
+    table.AddPageWindow("win", NewPageDialog(tab), 0);
+    EXPECT_EQ(table.GetHost(), GetParent(table.GetPageHwnd(0))); // pages live in the host
+    EXPECT_EQ(table.GetHost(), GetParent(table.GetPageHwnd(1)));
+    table.ShowOnlyById(IDD_PAGE);
+    EXPECT_TRUE(Shown(table.GetPageHwnd(0)));
+    EXPECT_FALSE(Shown(table.GetPageHwnd(1)));
+}
