@@ -183,6 +183,7 @@ int DLMAIN::OnInitDialog(HWND dialog) {
     DoLayout();
     ApplyShowFlags();
     Relayout();
+    if (!LoadResult()) Print("イメージ読み込み失敗");
     UpdateAll();
     return 1;
 }
@@ -205,10 +206,10 @@ int DLMAIN::OnCommand(WPARAM wParam) {
         ToggleShowFlag(&showprop_flg);
         break;
     case ID_FILE_SAVEPYL:
-        Print("PYL保存: not available yet");
+        SavePYL();
         break;
     case ID_FILE_SAVEIMAGE:
-        if (SaveImageDialog(m_hwnd, renderimage_filename)) Print("SaveImage: not available yet");
+        if (SaveImageDialog(m_hwnd, renderimage_filename)) SaveImage();
         break;
     default:
         break;

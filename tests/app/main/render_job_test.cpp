@@ -188,6 +188,12 @@ TEST_F(RenderJob, DefaultRoadRunsTheRendererAndShowsItsPicture) {
     HWND focus = GetFocus();
     EXPECT_TRUE(focus == Main()->GetHwnd() || IsChild(Main()->GetHwnd(), focus));
     DestroyWindow(other);
+
+    // The next start shows the last picture again.
+    session.reset();
+    session = std::make_unique<PluginSession>();
+    EXPECT_TRUE(Main()->IsImageLoaded());
+    EXPECT_EQ(Main()->GetRenderView().GetImage().GetWidth(), 300);
 }
 
 TEST_F(RenderJob, WorkFolderVariants) {

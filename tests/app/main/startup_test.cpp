@@ -93,7 +93,7 @@ TEST(MainWindowStartup, FirstRunDefaultsAndExitWritesAllValues) {
         EXPECT_STREQ(caption, "pyldlgHX");
         char text[4096] = "";
         GetWindowTextA(main->GetMessageWindow().GetHwnd(), text, sizeof text);
-        EXPECT_STREQ(text, "pyldlgHX開始--------------------------------\r\n");
+        EXPECT_STREQ(text, "pyldlgHX開始--------------------------------\r\nイメージ読み込み失敗\r\n");
         // The icon is the window's own; the dialog class that every host dialog shares keeps none.
         EXPECT_TRUE(SendMessageA(hwnd, WM_GETICON, ICON_BIG, 0));
         EXPECT_TRUE(SendMessageA(hwnd, WM_GETICON, ICON_SMALL, 0));
