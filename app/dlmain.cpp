@@ -3,6 +3,7 @@
 #include <commctrl.h>
 #include <cstdarg>
 
+#include "app/dlp_rendpyrell.h"
 #include "base/filepath.h"
 #include "host/hxhostfn.h"
 #include "res/resource.h"
@@ -19,6 +20,8 @@ DLMAIN::DLMAIN() {
 }
 
 DLMAIN::~DLMAIN() {
+    delete m_pane;
+    m_pane = nullptr;
     delete m_doc;
     m_doc = nullptr;
 }
@@ -105,7 +108,7 @@ RENDPYL_MODEL* DLMAIN::GetScene() const {
 }
 
 void DLMAIN::UpdateAll() {
-    // The property pane re-reads the model here once the pane is part of the window.
+    if (m_pane && m_pane->IsCreated()) m_pane->UpdateAll();
 }
 
 void DLMAIN::InvalidateView() {
@@ -140,9 +143,11 @@ void DLMAIN::SetIcon() {
     SendMessageA(m_hwnd, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small ? small : big));
 }
 
-int DLMAIN::CreatePropertyPane(HWND /*dialog*/) {
-    // The pane is created here once it is part of the window; the layout keeps its place meanwhile.
-    return 1;
+int DLMAIN::CreatePropertyPane(HWND dialog) {
+    URECT view, pane, mess;
+    Layout(&view, &pane, &mess);
+    if (!m_pane) m_pane = new DLP_RENDPYRELL;
+    return m_pane->Create(this, dialog, pane);
 }
 
 int DLMAIN::CreateRenderView(HWND dialog) {
@@ -196,7 +201,7 @@ int DLMAIN::OnCommand(WPARAM wParam) {
     return 0;
 }
 
-LRESULT DLMAIN::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM /*lParam*/) {
+LRESULT DLMAIN::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
     case WM_MOVE: {
         RECT r;
@@ -206,6 +211,7 @@ LRESULT DLMAIN::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM /*lParam*/) {
     case WM_SIZE:
         if (wParam != SIZE_MINIMIZED) {
             DoLayout();
+            if (m_pane && m_pane->IsCreated()) m_pane->Resize();
             ResizeView();
         }
         return 0;
@@ -218,6 +224,9 @@ LRESULT DLMAIN::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM /*lParam*/) {
         return 1;
     case WM_COMMAND:
         return OnCommand(wParam);
+    case WM_NOTIFY:
+        m_tabs.OnNotify(hwnd, msg, wParam, lParam);
+        return 0;
     default:
         return 0;
     }

@@ -8,6 +8,7 @@
 #include "host/hxwrap.h"
 #include "scene/celsdoc.h"
 #include "ui/editdlgmess.h"
+#include "ui/utabtbl.h"
 #include "ui/uwin.h"
 
 class DLP_RENDPYRELL;
@@ -65,6 +66,7 @@ class DLMAIN : public UWIN {
     void SetImageLoaded(int flag) { m_imageLoaded = flag; }
     DL_RENDER& GetRenderView() { return m_view; }
     EDITDLGMESS& GetMessageWindow() { return m_mess; }
+    UTABTBLLIST& GetTabList() { return m_tabs; }
     DLP_RENDPYRELL* GetPropertyPane() const { return m_pane; }
     URECT GetWindowRectSetting() const { return m_winRect; }
     URECT GetSavedWindowRect() const { return m_savedRect; }
@@ -117,8 +119,8 @@ class DLMAIN : public UWIN {
     HMENU m_menu = 0;
     int showmess_flg = 1;
     int showprop_flg = 1;
+    UTABTBLLIST m_tabs;
     DL_RENDER m_view;
-    // The property pane is created here once its class is part of the plug-in; until then it stays
-    // null and every call to it is skipped.
+    // The property pane, owned; null until the dialog initialises.
     DLP_RENDPYRELL* m_pane = nullptr;
 };

@@ -1,5 +1,7 @@
 #include "app/dlmain.h"
 
+#include "app/dlp_rendpyrell.h"
+
 #include "res/resource.h"
 
 namespace {
@@ -38,6 +40,7 @@ void DLMAIN::Layout(URECT* view, URECT* pane, URECT* mess) {
 void DLMAIN::DoLayout() {
     URECT view, pane, mess;
     Layout(&view, &pane, &mess);
+    if (m_pane && m_pane->IsCreated()) m_pane->Move(pane, TRUE);
     MoveChild(m_view.GetHwnd(), view);
     MoveChild(m_mess.GetHwnd(), mess);
     if (m_view.GetHwnd()) {
@@ -49,6 +52,7 @@ void DLMAIN::DoLayout() {
 
 void DLMAIN::Relayout() {
     DoLayout();
+    if (m_pane && m_pane->IsCreated()) m_pane->Resize();
 }
 
 void DLMAIN::ApplyShowFlags() {
@@ -57,6 +61,7 @@ void DLMAIN::ApplyShowFlags() {
     bool visible = IsWindowVisible(m_hwnd);
     if (visible) ShowWindow(m_hwnd, SW_HIDE);
     SetMenu(m_hwnd, m_menu);
+    if (m_pane && m_pane->IsCreated()) m_pane->Show(showprop_flg ? SW_SHOWNORMAL : SW_HIDE);
     m_mess.SetShowCmd(showmess_flg ? SW_SHOWNORMAL : SW_HIDE);
     if (m_mess.GetHwnd()) ShowWindow(m_mess.GetHwnd(), m_mess.GetShowCmd());
     // One pixel taller: the resize makes every child follow the new flags.

@@ -1,0 +1,46 @@
+// What every property page shares: a modeless child dialog made from its template, owned by the main
+// window, whose controls are bound when the dialog initialises and which reads its record afresh on
+// every use, so it never holds on to a model that may have been replaced.
+#pragma once
+#include "ui/uwin.h"
+
+class DLMAIN;
+class DLP_RENDPYRELL;
+class RENDPYL_MODEL;
+
+class DLP_PAGE : public UWIN {
+  public:
+    explicit DLP_PAGE(int templateId) : m_templateId(templateId) {}
+
+    // Creates the dialog as a child of parent; its window, or 0. The tab table places the page, so
+    // rect is not used.
+    HWND Create(DLMAIN* owner, HWND parent, const URECT& rect);
+    void SetPane(DLP_RENDPYRELL* pane) { m_pane = pane; }
+    void SetContainer(DLP_PAGE* container) { m_container = container; }
+    DLMAIN* GetOwner() const { return m_owner; }
+    int GetTemplateId() const { return m_templateId; }
+
+    LRESULT WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
+
+  protected:
+    // Binds the controls to the dialog's items.
+    virtual void OnInitDialog(HWND) {}
+    // A control reported something; id is the item's id.
+    virtual void OnCommand(int) {}
+
+    // The model of the open document, or null when the owner, its document or the model is missing.
+    RENDPYL_MODEL* GetModel() const;
+
+    // Asks the fields in order with their test-and-clear GetChanged; the first that reports a change
+    // stops the asking, so the later fields keep their flags.
+    template <class... Fields> static bool AnyChanged(Fields&... fields) {
+        return (fields.GetChanged() || ...);
+    }
+
+    DLMAIN* m_owner = nullptr;
+    DLP_RENDPYRELL* m_pane = nullptr;
+    DLP_PAGE* m_container = nullptr;
+
+  private:
+    int m_templateId;
+};
