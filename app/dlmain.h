@@ -47,6 +47,9 @@ class DLMAIN : public UWIN {
     void ResizeView();
     void GetViewSize(int* width, int* height) const;
     int HelpBox();
+    // File choices for the pages and the menu; 1 when confirmed, and path (1024 bytes) holds the choice.
+    int LoadFileDialog(HWND owner, char* path);
+    int SaveImageDialog(HWND owner, char* path);
 
     // Registry values and window placement.
     void LoadSettings();

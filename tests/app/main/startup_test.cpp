@@ -289,6 +289,26 @@ TEST(MainWindowLayout, CloseBoxMinimisesAndKeepsTheWindow) {
 
 namespace {
 
+// Types a name into the file dialog of the given title once it shows and confirms it.
+const char* fileTitle = "";
+std::string fileName;
+void CALLBACK ChooseFile(HWND, UINT, UINT_PTR id, DWORD) {
+    HWND dlg = FindWindowA("#32770", fileTitle);
+    if (!dlg || !IsWindowVisible(dlg)) return;
+    KillTimer(nullptr, id);
+    SetDlgItemTextA(dlg, 1148, fileName.c_str());
+    PostMessageA(dlg, WM_COMMAND, IDOK, 0);
+}
+
+// Runs action, which opens the file dialog, choosing name in it.
+template <class F> void WhileChoosing(const char* title, const std::string& name, F action) {
+    fileTitle = title;
+    fileName = name;
+    UINT_PTR timer = SetTimer(nullptr, 0, 50, ChooseFile);
+    action();
+    KillTimer(nullptr, timer);
+}
+
 // Closes the help box once it shows, remembering its text.
 std::string helpText;
 void CALLBACK CloseHelp(HWND, UINT, UINT_PTR id, DWORD) {
@@ -309,4 +329,32 @@ TEST(MainWindowLayout, HelpItemShowsTheHelpBox) {
     SendMessageA(Main()->GetHwnd(), WM_COMMAND, ID_HELP_HELP, 0);
     KillTimer(nullptr, timer);
     EXPECT_EQ(helpText, "pyldlgHX");
+}
+
+TEST(MainWindowLayout, FileChoicesForTheImageAndThePages) {
+    DeleteSettingsKey();
+    char folder[MAX_PATH];
+    GetTempPathA(sizeof folder, folder);
+    std::string base = std::string(folder) + "result";
+    {
+        PluginSession session;
+        // The menu's save choice keeps the name, with the bitmap extension, for the next start.
+        WhileChoosing("Save", base,
+                      [] { SendMessageA(Main()->GetHwnd(), WM_COMMAND, ID_FILE_SAVEIMAGE, 0); });
+        EXPECT_STREQ(Main()->GetRenderImageFilename(), (base + ".bmp").c_str());
+
+        // The open dialog wants a file that exists.
+        CloseHandle(
+            CreateFileA((base + ".any").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+        char path[1024] = "";
+        int chosen = 0;
+        WhileChoosing("Load", base + ".any",
+                      [&] { chosen = Main()->LoadFileDialog(Main()->GetHwnd(), path); });
+        EXPECT_EQ(chosen, 1);
+        EXPECT_STREQ(path, (base + ".any").c_str());
+    }
+    HKEY key = OpenSettingsKey();
+    EXPECT_EQ(ReadString(key, "renderimage_filename"), base + ".bmp");
+    RegCloseKey(key);
+    DeleteFileA((base + ".any").c_str());
 }
