@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "app/dlp_rendpyrell.h"
 #include "plugin_fixture.h"
 #include "res/resource.h"
 
@@ -234,9 +235,9 @@ TEST(MainWindowLayout, FourShowFlagCombinationsAndTheMenuToggles) {
     inner(&W, &H);
     ExpectRect(ChildRect(view), 264, 0, W - 264, H - 120);
     ExpectRect(ChildRect(mess), 264, H - 104, W - 264, 96);
-    URECT v, p, m;
-    main->Layout(&v, &p, &m);
-    ExpectRect(p, 0, 0, 256, H - 8);
+    HWND pane = main->GetPropertyPane()->GetTabTable().GetHwnd();
+    ExpectRect(ChildRect(pane), 0, 0, 256, H - 8);
+    EXPECT_TRUE(IsWindowVisible(pane) || (GetWindowLongA(pane, GWL_STYLE) & WS_VISIBLE));
     int w0, h0;
     main->GetViewSize(&w0, &h0);
     RECT client;
@@ -255,6 +256,7 @@ TEST(MainWindowLayout, FourShowFlagCombinationsAndTheMenuToggles) {
 
     SendMessageA(hwnd, WM_COMMAND, ID_WINDOW_PROPERTY, 0);
     EXPECT_EQ(main->GetShowProp(), 0);
+    EXPECT_FALSE(GetWindowLongA(pane, GWL_STYLE) & WS_VISIBLE);
     inner(&W, &H);
     ExpectRect(ChildRect(view), 0, 0, W, H);
 
