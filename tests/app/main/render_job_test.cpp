@@ -8,13 +8,16 @@
 
 #include <cstring>
 #include <fstream>
+#include <functional>
 #include <memory>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "base/ubmpdat.h"
+#include "app/dlp_rendpyrell.h"
 #include "plugin_fixture.h"
+#include "res/pageids.h"
 #include "res/resource.h"
 
 namespace {
@@ -102,15 +105,19 @@ class RenderJob : public testing::Test {
         strcpy(Main()->GetTmpPath(), work.c_str());
     }
 
-    // Renders and gives the message lines it printed.
-    std::vector<std::string> RenderLines(int expected) {
+    // The message lines that an action printed.
+    std::vector<std::string> LinesOf(const std::function<void()>& action) {
         std::string before = MessageText();
-        EXPECT_EQ(Main()->Render(), expected);
+        action();
         std::string text = MessageText().substr(before.size());
         std::vector<std::string> lines;
         for (size_t at = 0, end; (end = text.find("\r\n", at)) != std::string::npos; at = end + 2)
             lines.push_back(text.substr(at, end - at));
         return lines;
+    }
+
+    std::vector<std::string> RenderLines(int expected) {
+        return LinesOf([&] { EXPECT_EQ(Main()->Render(), expected); });
     }
 
     static std::string MessageText() {
@@ -164,7 +171,9 @@ TEST_F(RenderJob, DefaultRoadRunsTheRendererAndShowsItsPicture) {
     SetWindowPos(other, HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
     SetFocus(other);
 
-    std::vector<std::string> lines = RenderLines(1);
+    // A click on the common page's render button.
+    HWND button = GetDlgItem(Main()->GetPropertyPane()->GetCommPage().GetHwnd(), IDC_COMM_RENDER);
+    std::vector<std::string> lines = LinesOf([&] { SendMessageA(button, BM_CLICK, 0, 0); });
     EXPECT_EQ(lines, (std::vector<std::string>{
                          "pyl_filepath(" + Work() + "tmp)",
                          Work() + "tmp\\tmp.pyl保存",
@@ -309,12 +318,15 @@ TEST_F(RenderJob, SavingThePictureAndTheScene) {
     strcpy(name, (root + "shot." + std::string(200, 'b')).c_str());
     Main()->SaveImage();
     EXPECT_NE(MessageText().find("(" + std::string(79, 'b') + ")対応外の形式です"), std::string::npos);
+    strcpy(name, (root + "nofolder\\shot.bmp").c_str());
+    Main()->SaveImage();
+    EXPECT_NE(MessageText().rfind(root + "nofolder\\shot.bmpの保存に失敗しました\r\n"), std::string::npos);
 
-    // The scene under a chosen name: PYL, HXO and maps side by side.
+    // The scene under a chosen name from the menu: PYL, HXO and maps side by side.
     CreateDirectoryA((root + "saved").c_str(), nullptr);
     savePylName = root + "saved\\scene";
     UINT_PTR timer = SetTimer(nullptr, 0, 50, TypeSavePylName);
-    EXPECT_EQ(Main()->SavePYL(), 1);
+    SendMessageA(Main()->GetHwnd(), WM_COMMAND, ID_FILE_SAVEPYL, 0); // the menu's item
     KillTimer(nullptr, timer);
     for (const char* file : {"scene.pyl", "scene.hxo", "__pyldlgHX__mtl0__alpha.bmp"})
         EXPECT_TRUE(Exists(root + "saved\\" + file)) << file;
