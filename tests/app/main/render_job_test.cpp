@@ -206,7 +206,7 @@ TEST_F(RenderJob, DefaultRoadRunsTheRendererAndShowsItsPicture) {
 }
 
 TEST_F(RenderJob, WorkFolderVariants) {
-    // A missing nested folder is created, with its line; the next render finds it and creates nothing.
+    // A missing folder is created, with its line; the next render finds it and creates nothing.
     SetPaths(Exe(), root + "work");
     std::vector<std::string> lines = RenderLines(1);
     ASSERT_GE(lines.size(), 2u);
