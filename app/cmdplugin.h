@@ -32,7 +32,6 @@ class CMDPLUGIN : public HXCommandPlugin {
     void DeleteMainWindow();
     void ResetUndo() { m_undo.Clear(); }
     void PushUndo(int key, int window, CELSDOC* target);
-    void DisableUndoLimits();
 
     DLMAIN* GetMainWindow() const { return m_main; }
     UNDOBUFF2& GetUndo() { return m_undo; }
@@ -50,7 +49,6 @@ class CMDPLUGIN : public HXCommandPlugin {
     HXDocHandle m_doc = nullptr;
     int m_initialized = 0;
     int m_docOpen = 0;
-    int m_docEnded = 0;
     int m_active = 0;
     DLMAIN* m_main = nullptr;
     UNDOBUFF2 m_undo;

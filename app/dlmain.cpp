@@ -7,6 +7,7 @@
 #include "base/filepath.h"
 #include "host/hxhostfn.h"
 #include "res/resource.h"
+#include "ui/filedlg.h"
 
 bool IsShiftHeld() {
     return GetKeyState(VK_SHIFT) < 0;
@@ -129,6 +130,20 @@ int DLMAIN::HelpBox() {
     return 1;
 }
 
+int DLMAIN::LoadFileDialog(HWND owner, char* path) {
+    FILEEXTFILTER filter;
+    filter.AddType("全てのファイル", "*");
+    filter.Build();
+    return OpenFileDialog(owner, path, "Load", filter.GetFilter(), 1, filter.GetExtList());
+}
+
+int DLMAIN::SaveImageDialog(HWND owner, char* path) {
+    FILEEXTFILTER filter;
+    filter.AddType("Bmp", "bmp");
+    filter.Build();
+    return SaveFileDialog(owner, path, "Save", filter.GetFilter(), 1, filter.GetExtList());
+}
+
 void DLMAIN::SetIcon() {
     // On this window only: the dialog class is shared by every dialog of the host process.
     HICON big = LoadIconA(m_hinst, MAKEINTRESOURCEA(IDI_MAIN));
@@ -168,6 +183,7 @@ int DLMAIN::OnInitDialog(HWND dialog) {
     DoLayout();
     ApplyShowFlags();
     Relayout();
+    if (!LoadResult()) Print("イメージ読み込み失敗");
     UpdateAll();
     return 1;
 }
@@ -190,10 +206,10 @@ int DLMAIN::OnCommand(WPARAM wParam) {
         ToggleShowFlag(&showprop_flg);
         break;
     case ID_FILE_SAVEPYL:
-        Print("PYL保存: not available yet");
+        SavePYL();
         break;
     case ID_FILE_SAVEIMAGE:
-        Print("レンダリング画像の保存: not available yet");
+        if (SaveImageDialog(m_hwnd, renderimage_filename)) SaveImage();
         break;
     default:
         break;
@@ -215,6 +231,9 @@ LRESULT DLMAIN::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
             ResizeView();
         }
         return 0;
+    case WM_NOTIFY:
+        m_tabs.OnNotify(hwnd, msg, wParam, lParam);
+        return 0;
     case WM_CLOSE:
         // Closing only minimises: the window lives until the plug-in exits.
         ShowWindow(hwnd, SW_SHOWMINIMIZED);
@@ -224,9 +243,6 @@ LRESULT DLMAIN::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         return 1;
     case WM_COMMAND:
         return OnCommand(wParam);
-    case WM_NOTIFY:
-        m_tabs.OnNotify(hwnd, msg, wParam, lParam);
-        return 0;
     default:
         return 0;
     }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "app/dl_render.h"
+#include "base/cpuinfo.h"
 #include "base/linefmt.h"
 #include "host/hxwrap.h"
 #include "scene/celsdoc.h"
@@ -47,6 +48,29 @@ class DLMAIN : public UWIN {
     void ResizeView();
     void GetViewSize(int* width, int* height) const;
     int HelpBox();
+    // File choices for the pages and the menu; 1 when confirmed, and path (1024 bytes) holds the choice.
+    int LoadFileDialog(HWND owner, char* path);
+    int SaveImageDialog(HWND owner, char* path);
+
+    // The render job: W is the work path with at most one trailing backslash removed, and the work
+    // files lie in and under it. Each path maker gives 1, or 0 (out emptied) when the path does not
+    // fit in size bytes.
+    int GetTmpPath(char* out, size_t size) const;
+    static int MakeScenePath(char* out, size_t size, const char* work);
+    static int MakeScenePathDir(char* out, size_t size, const char* work);
+    static int MakeOutPath(char* out, size_t size, const char* work);
+    static int MakeBackPath(char* out, size_t size, const char* work);
+    // 1 when the renderer ran and its picture is shown; every failure prints why and gives 0.
+    int Render();
+    // 1 when the process was started and has ended, with its exit code; an empty folder is none.
+    static int RunProcess(const char* commandLine, const char* workDir, DWORD* exitCode);
+    int LoadResult();
+    int ExportScene(const char* path, HXDoc doc, RENDPYL_MODEL* model);
+    int SavePYL();
+    void SaveImage();
+    // Where the render job asks for the processor's features, so a test can play another processor.
+    typedef int (*CPUINFOFUNC)(CPUINFO* info);
+    void SetCpuInfoFunc(CPUINFOFUNC func) { m_cpuInfo = func; }
 
     // Registry values and window placement.
     void LoadSettings();
@@ -123,4 +147,5 @@ class DLMAIN : public UWIN {
     DL_RENDER m_view;
     // The property pane, owned; null until the dialog initialises.
     DLP_RENDPYRELL* m_pane = nullptr;
+    CPUINFOFUNC m_cpuInfo = GetCpuInfo;
 };

@@ -72,7 +72,7 @@ void DLP_RENDPYLCOMM::OnCommand(int id) {
         GetDlgData();
         break;
     case IDC_COMM_RENDER:
-        m_owner->Print("レンダリング: not available yet");
+        m_owner->Render();
         break;
     case IDC_COMM_SAVEIMAGE:
         SaveImage();
@@ -103,5 +103,5 @@ void DLP_RENDPYLCOMM::SaveImage() {
     const char* const exts[] = {"bmp", nullptr};
     if (!SaveFileDialog(m_hwnd, path, "SaveImage", "*.bmp\0*.bmp\0", 1, exts)) return;
     CopyPath(m_owner->GetRenderImageFilename(), path);
-    m_owner->Print("画像保存: not available yet");
+    m_owner->SaveImage();
 }

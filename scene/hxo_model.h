@@ -4,21 +4,15 @@
 
 #include <windows.h> // GetObject is a Win32 macro: every user must see the same name
 
-#include <cstddef>
-#include <new>
 #include <vector>
 
 #include "base/fmatrix.h"
 #include "scene/hxo_records.h"
+#include "scene/recordpool.h"
 
-class HXO_FACE {
+// Faces come by the million and are freed together with their model.
+class HXO_FACE final : public POOLED<HXO_FACE> {
   public:
-    // Faces come by the million and are freed together with their model, so they are carved
-    // from large blocks instead of one heap allocation each.
-    static void* operator new(size_t size, const std::nothrow_t&) noexcept;
-    static void* operator new(size_t size);
-    static void operator delete(void* p) noexcept;
-
     HXO_FACE() = default;
     ~HXO_FACE() { delete[] colors; }
     HXO_FACE(const HXO_FACE&) = delete;

@@ -8,6 +8,7 @@
 #include "base/fvec.h"
 #include "base/ptrlist.h"
 #include "base/rgbcolor.h"
+#include "scene/recordpool.h"
 
 // Text fields are fixed arrays; setters never write past them (a longer text is cut at a
 // whole Shift-JIS character). Names come from 256-character and paths from 1024-character
@@ -148,7 +149,8 @@ class PYL_MTL {
     PTRLIST<PYL_MTLCH> channels;
 };
 
-struct PYL_FACE {
+// Faces come by the million and are freed together with their object.
+struct PYL_FACE final : POOLED<PYL_FACE> {
     void SetMaterial(int m) { material = m; }
     int GetMaterial() const { return material; }
     void SetCount(int n) { count = n; }

@@ -82,4 +82,6 @@ TEST(HostRun, StartOpenUndoRedoSaveScreenshotExit) {
     EXPECT_EQ(RegistryText("pylcomm_pyrell"), "C:\\hostrun\\pyrell.exe");
     DeleteFileA(document.c_str());
     DeleteFileA(shot.c_str());
+    // Other programs of the test run find the plug-in's settings unset.
+    RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\orlek31\\pyldlqHX");
 }

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "app/dlp_rendpyrell.h"
 #include "plugin_fixture.h"
 #include "res/resource.h"
 
@@ -92,7 +93,7 @@ TEST(MainWindowStartup, FirstRunDefaultsAndExitWritesAllValues) {
         EXPECT_STREQ(caption, "pyldlgHX");
         char text[4096] = "";
         GetWindowTextA(main->GetMessageWindow().GetHwnd(), text, sizeof text);
-        EXPECT_STREQ(text, "pyldlgHX開始--------------------------------\r\n");
+        EXPECT_STREQ(text, "pyldlgHX開始--------------------------------\r\nイメージ読み込み失敗\r\n");
         // The icon is the window's own; the dialog class that every host dialog shares keeps none.
         EXPECT_TRUE(SendMessageA(hwnd, WM_GETICON, ICON_BIG, 0));
         EXPECT_TRUE(SendMessageA(hwnd, WM_GETICON, ICON_SMALL, 0));
@@ -234,9 +235,9 @@ TEST(MainWindowLayout, FourShowFlagCombinationsAndTheMenuToggles) {
     inner(&W, &H);
     ExpectRect(ChildRect(view), 264, 0, W - 264, H - 120);
     ExpectRect(ChildRect(mess), 264, H - 104, W - 264, 96);
-    URECT v, p, m;
-    main->Layout(&v, &p, &m);
-    ExpectRect(p, 0, 0, 256, H - 8);
+    HWND pane = main->GetPropertyPane()->GetTabTable().GetHwnd();
+    ExpectRect(ChildRect(pane), 0, 0, 256, H - 8);
+    EXPECT_TRUE(IsWindowVisible(pane) || (GetWindowLongA(pane, GWL_STYLE) & WS_VISIBLE));
     int w0, h0;
     main->GetViewSize(&w0, &h0);
     RECT client;
@@ -255,6 +256,7 @@ TEST(MainWindowLayout, FourShowFlagCombinationsAndTheMenuToggles) {
 
     SendMessageA(hwnd, WM_COMMAND, ID_WINDOW_PROPERTY, 0);
     EXPECT_EQ(main->GetShowProp(), 0);
+    EXPECT_FALSE(GetWindowLongA(pane, GWL_STYLE) & WS_VISIBLE);
     inner(&W, &H);
     ExpectRect(ChildRect(view), 0, 0, W, H);
 
@@ -289,6 +291,26 @@ TEST(MainWindowLayout, CloseBoxMinimisesAndKeepsTheWindow) {
 
 namespace {
 
+// Types a name into the file dialog of the given title once it shows and confirms it.
+const char* fileTitle = "";
+std::string fileName;
+void CALLBACK ChooseFile(HWND, UINT, UINT_PTR id, DWORD) {
+    HWND dlg = FindWindowA("#32770", fileTitle);
+    if (!dlg || !IsWindowVisible(dlg)) return;
+    KillTimer(nullptr, id);
+    SetDlgItemTextA(dlg, 1148, fileName.c_str());
+    PostMessageA(dlg, WM_COMMAND, IDOK, 0);
+}
+
+// Runs action, which opens the file dialog, choosing name in it.
+template <class F> void WhileChoosing(const char* title, const std::string& name, F action) {
+    fileTitle = title;
+    fileName = name;
+    UINT_PTR timer = SetTimer(nullptr, 0, 50, ChooseFile);
+    action();
+    KillTimer(nullptr, timer);
+}
+
 // Closes the help box once it shows, remembering its text.
 std::string helpText;
 void CALLBACK CloseHelp(HWND, UINT, UINT_PTR id, DWORD) {
@@ -309,4 +331,32 @@ TEST(MainWindowLayout, HelpItemShowsTheHelpBox) {
     SendMessageA(Main()->GetHwnd(), WM_COMMAND, ID_HELP_HELP, 0);
     KillTimer(nullptr, timer);
     EXPECT_EQ(helpText, "pyldlgHX");
+}
+
+TEST(MainWindowLayout, FileChoicesForTheImageAndThePages) {
+    DeleteSettingsKey();
+    char folder[MAX_PATH];
+    GetTempPathA(sizeof folder, folder);
+    std::string base = std::string(folder) + "result";
+    {
+        PluginSession session;
+        // The menu's save choice keeps the name, with the bitmap extension, for the next start.
+        WhileChoosing("Save", base,
+                      [] { SendMessageA(Main()->GetHwnd(), WM_COMMAND, ID_FILE_SAVEIMAGE, 0); });
+        EXPECT_STREQ(Main()->GetRenderImageFilename(), (base + ".bmp").c_str());
+
+        // The open dialog wants a file that exists.
+        CloseHandle(
+            CreateFileA((base + ".any").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+        char path[1024] = "";
+        int chosen = 0;
+        WhileChoosing("Load", base + ".any",
+                      [&] { chosen = Main()->LoadFileDialog(Main()->GetHwnd(), path); });
+        EXPECT_EQ(chosen, 1);
+        EXPECT_STREQ(path, (base + ".any").c_str());
+    }
+    HKEY key = OpenSettingsKey();
+    EXPECT_EQ(ReadString(key, "renderimage_filename"), base + ".bmp");
+    RegCloseKey(key);
+    DeleteFileA((base + ".any").c_str());
 }

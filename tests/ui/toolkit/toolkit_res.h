@@ -15,3 +15,6 @@
 #define IDC_GROUP 1008
 #define IDC_INNERCHECK 1009
 #define IDC_PAGEEDIT 1101
+
+#define IDR_POPUP 200
+#define IDM_ONE 301

@@ -2,6 +2,7 @@
 #include <vector>
 #include "toolkit_test.h"
 #include "ui/uwin.h"
+#include "ui/winutil.h"
 
 namespace {
 
@@ -262,4 +263,51 @@ TEST(Uwin, PlacementAndFont) {
     win.DeleteFont();
     EXPECT_EQ(nullptr, win.GetFont());
     EXPECT_NE(font, reinterpret_cast<HFONT>(SendMessageA(edit, WM_GETFONT, 0, 0)));
+}
+
+namespace {
+LONG CountCall(UWIN*) {
+    return 77;
+}
+} // namespace
+
+TEST(Uwin, MovingWindowsAndItems) {
+    TestDialog dlg;
+    AttachedWin win;
+    EXPECT_EQ(0, win.CallCallback());
+    win.SetCallback(CountCall);
+    EXPECT_EQ(77, win.CallCallback());
+    int x = -1, y = -1;
+    win.GetScreenPos(&x, &y); // no window: untouched
+    EXPECT_EQ(-1, x);
+    win.Move(URECT{1, 2, 3, 4}, TRUE);
+
+    HWND page = CreateDialogParamA(TestInstance(), MAKEINTRESOURCEA(IDD_PAGE), dlg.hwnd, 0, 0);
+    win.Attach(page);
+    win.Move(URECT{3, 4, 120, 90}, TRUE);
+    RECT rc;
+    GetWindowRect(page, &rc);
+    POINT origin = {0, 0};
+    ClientToScreen(dlg.hwnd, &origin);
+    EXPECT_EQ(origin.x + 3, rc.left);
+    EXPECT_EQ(90, rc.bottom - rc.top);
+    win.GetScreenPos(&x, &y);
+    EXPECT_EQ(rc.left, x);
+    EXPECT_EQ(rc.top, y);
+
+    win.MoveDlgItem(IDC_PAGEEDIT, URECT{2, 2, 50, 20}, TRUE);
+    win.MoveDlgItem(4242, URECT{2, 2, 50, 20}, TRUE); // no such item: nothing
+    GetWindowRect(GetDlgItem(page, IDC_PAGEEDIT), &rc);
+    EXPECT_EQ(50, rc.right - rc.left);
+
+    HWND tab = dlg.Item(IDC_TAB);
+    SetParent(page, tab);
+    win.FitToTab(tab);
+    RECT display = GetTabDisplayRect(tab);
+    GetWindowRect(page, &rc);
+    MapWindowPoints(0, tab, reinterpret_cast<POINT*>(&rc), 2);
+    EXPECT_EQ(display.left, rc.left);
+    EXPECT_EQ(display.top, rc.top);
+    EXPECT_EQ(display.right, rc.right);
+    EXPECT_EQ(display.bottom, rc.bottom);
 }

@@ -1,0 +1,208 @@
+// The render job: work paths, the renderer's command line, running it and showing its picture.
+#include "app/dlmain.h"
+
+#include <cstdarg>
+#include <cstdio>
+#include <cstring>
+#include <imagehlp.h>
+#include <string>
+#include <vector>
+
+#include "base/filepath.h"
+#include "base/trace.h"
+#include "base/ubmpdat.h"
+
+namespace {
+
+// printf into out; 1 when the whole text fitted, else 0 with out emptied.
+int FormatPath(char* out, size_t size, const char* format, ...) HX_PRINTF_FORMAT(3, 4);
+int FormatPath(char* out, size_t size, const char* format, ...) {
+    va_list args;
+    va_start(args, format);
+    int n = vsnprintf(out, size, format, args);
+    va_end(args);
+    if (n < 0 || static_cast<size_t>(n) >= size) {
+        if (size) out[0] = 0;
+        return 0;
+    }
+    return 1;
+}
+
+// printf into a text that grows to fit.
+std::string FormatText(const char* format, ...) HX_PRINTF_FORMAT(1, 2);
+std::string FormatText(const char* format, ...) {
+    va_list args, again;
+    va_start(args, format);
+    va_copy(again, args);
+    int n = vsnprintf(nullptr, 0, format, args);
+    va_end(args);
+    std::string text(n > 0 ? n : 0, '\0');
+    if (n > 0) vsnprintf(&text[0], n + 1, format, again);
+    va_end(again);
+    return text;
+}
+
+int IsFolder(const char* path) {
+    return GetFileAttributesA(path) == FILE_ATTRIBUTE_DIRECTORY;
+}
+
+// Creates the scene folder with every missing parent; 0, with its message, when that fails.
+int CreateSceneFolder(DLMAIN& main, const char* dir) {
+    if (IsFolder(dir)) return 1;
+    std::string withSlash = dir;
+    if (withSlash.empty() || withSlash.back() != '\\') withSlash += '\\';
+    main.Print("フォルダがない場合作成(%s)", withSlash.c_str());
+    // A file standing where the folder belongs leaves it uncreated, whatever the call reports.
+    if (!MakeSureDirectoryPathExists(withSlash.c_str()) || !IsFolder(dir)) {
+        main.Print("%sの作成ができません!!", withSlash.c_str());
+        return 0;
+    }
+    return 1;
+}
+
+// What the result image was before the renderer ran, to tell whether the renderer wrote it.
+struct FILESTATE {
+    bool exists = false;
+    FILETIME written = {};
+    DWORD sizeHigh = 0, sizeLow = 0;
+
+    explicit FILESTATE(const char* path) {
+        WIN32_FILE_ATTRIBUTE_DATA data;
+        if (!GetFileAttributesExA(path, GetFileExInfoStandard, &data)) return;
+        exists = true;
+        written = data.ftLastWriteTime;
+        sizeHigh = data.nFileSizeHigh;
+        sizeLow = data.nFileSizeLow;
+    }
+    bool Differs(const FILESTATE& o) const {
+        return exists != o.exists || CompareFileTime(&written, &o.written) != 0 || sizeHigh != o.sizeHigh ||
+               sizeLow != o.sizeLow;
+    }
+};
+
+// Writes the solid background the renderer gets unless the settings name a file of their own.
+void SaveBackground(const char* path, const RGBCOLOR& color) {
+    UBMPDAT back(32, 32, 24);
+    back.Fill(color);
+    back.SaveBMP(path);
+}
+
+// Loads the picture when the renderer wrote one this time; otherwise, or when it cannot be read, the
+// previous picture stays and a failure line says why.
+int ShowResult(DLMAIN& main, const FILESTATE& before, DWORD exitCode, const char* outPath) {
+    FILESTATE after(outPath);
+    bool written = after.exists && after.Differs(before);
+    if (written && main.LoadResult()) return 1;
+    std::string why = FormatText(written ? "%sを読み込めません" : "%sが書き込まれていません", outPath);
+    if (exitCode)
+        main.Print("レンダリング失敗!!(終了コード%lu) %s", static_cast<unsigned long>(exitCode), why.c_str());
+    else
+        main.Print("レンダリング失敗!! %s", why.c_str());
+    return 0;
+}
+
+} // namespace
+
+int DLMAIN::GetTmpPath(char* out, size_t size) const {
+    if (!FormatPath(out, size, "%s", m_tmpPath)) return 0;
+    if (out[0]) {
+        char* last = CharPrevA(out, out + strlen(out));
+        if (last != out && *last == '\\') *last = 0;
+    }
+    return 1;
+}
+
+int DLMAIN::MakeScenePath(char* out, size_t size, const char* work) {
+    return FormatPath(out, size, "%s\\tmp\\tmp.pyl", work);
+}
+
+int DLMAIN::MakeScenePathDir(char* out, size_t size, const char* work) {
+    return FormatPath(out, size, "%s\\tmp", work);
+}
+
+int DLMAIN::MakeOutPath(char* out, size_t size, const char* work) {
+    return FormatPath(out, size, "%s\\tmp.bmp", work);
+}
+
+int DLMAIN::MakeBackPath(char* out, size_t size, const char* work) {
+    return FormatPath(out, size, "%s\\tmp\\back.bmp", work);
+}
+
+int DLMAIN::Render() {
+    RENDPYL_MODEL* model = GetScene();
+    if (!model || !model->GetRender() || !model->GetCamera()) return 0;
+    const RENDPYL_RENDER& render = *model->GetRender();
+
+    char work[PATHSIZE], scenePath[PATHSIZE], sceneDir[PATHSIZE], outPath[PATHSIZE], backPath[PATHSIZE];
+    if (!GetTmpPath(work, sizeof work) || !MakeScenePath(scenePath, sizeof scenePath, work) ||
+        !MakeScenePathDir(sceneDir, sizeof sceneDir, work) || !MakeOutPath(outPath, sizeof outPath, work) ||
+        !MakeBackPath(backPath, sizeof backPath, work)) {
+        Print("作業パスが長すぎます!!(%s)", m_tmpPath);
+        return 0;
+    }
+    Print("pyl_filepath(%s)", sceneDir);
+    if (!CreateSceneFolder(*this, sceneDir)) return 0;
+
+    Print("%s保存", scenePath);
+    if (!ExportScene(scenePath, m_hostDoc, model)) {
+        Print("%s 保存失敗!!", scenePath);
+        return 0;
+    }
+    Print("背景保存:%s", backPath);
+    SaveBackground(backPath, render.backcol);
+
+    CPUINFO cpu = {};
+    if (!(m_cpuInfo(&cpu) & CPU_FEATURE_SSE2)) {
+        Print("このCPUはSSE2をサポートしていないのでpyrell.exeを実行できません!!");
+        return 0;
+    }
+
+    const char* background = render.back_filename[0] ? render.back_filename : backPath;
+    std::string options = FormatText("/run /width=%d /height=%d /bg=\"%s\" /out=\"%s\"", render.width,
+                                     render.height, background, outPath);
+    Trace("opt:(%s)", options.c_str());
+    char workDir[PATHSIZE];
+    GetDirPart(workDir, sizeof workDir, m_pyrellPath);
+    std::string commandLine = FormatText("\"%s\" \"%s\" %s", m_pyrellPath, scenePath, options.c_str());
+    if (preview_flg) commandLine += " preview";
+
+    Print("pyrell実行(%s,%s)...", m_pyrellPath, scenePath);
+    FILESTATE before(outPath);
+    DWORD exitCode = 0;
+    if (!RunProcess(commandLine.c_str(), workDir, &exitCode)) {
+        Print("%s 実行失敗!!", m_pyrellPath);
+        return 0;
+    }
+    int shown = ShowResult(*this, before, exitCode, outPath);
+    InvalidateView();
+    SetWindowPos(m_hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
+    SetFocus(m_hwnd);
+    return shown;
+}
+
+int DLMAIN::RunProcess(const char* commandLine, const char* workDir, DWORD* exitCode) {
+    // CreateProcessA may write into the command line it is given.
+    std::vector<char> line(commandLine, commandLine + strlen(commandLine) + 1);
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    if (!CreateProcessA(nullptr, line.data(), nullptr, nullptr, FALSE, NORMAL_PRIORITY_CLASS, nullptr,
+                        workDir && workDir[0] ? workDir : nullptr, &startup, &process))
+        return 0;
+    CloseHandle(process.hThread);
+    WaitForSingleObject(process.hProcess, INFINITE);
+    DWORD code = 0;
+    GetExitCodeProcess(process.hProcess, &code);
+    CloseHandle(process.hProcess);
+    if (exitCode) *exitCode = code;
+    return 1;
+}
+
+int DLMAIN::LoadResult() {
+    char work[PATHSIZE], path[PATHSIZE];
+    if (!GetTmpPath(work, sizeof work) || !MakeOutPath(path, sizeof path, work)) return 0;
+    // A file that is not a whole picture leaves the image as it was.
+    if (!m_view.GetImage().LoadBMP(path)) return 0;
+    m_imageLoaded = 1;
+    return 1;
+}
