@@ -20,7 +20,10 @@ EDITDLGMESS::~EDITDLGMESS() {
 }
 
 LRESULT EDITDLGMESS::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    return CallPrevProc(hwnd, msg, wParam, lParam);
+    LRESULT result = CallPrevProc(hwnd, msg, wParam, lParam);
+    // A dialog selects all of an edit's text when the edit takes the focus; the log should stay as it is.
+    if (msg == WM_GETDLGCODE) result &= ~DLGC_HASSETSEL;
+    return result;
 }
 
 HWND EDITDLGMESS::CreateEdit(DWORD exStyle, DWORD style, HWND instanceSource, const URECT* rect,
