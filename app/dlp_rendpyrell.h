@@ -27,7 +27,6 @@ class DLP_RENDPYRELL {
     void UpdateAll();
     void UpdateCamera() {}
     void Nop() {}
-    int Nop2() { return 1; }
 
     UTABTBL& GetTabTable() { return m_tabs; }
     DLP_RENDPYLCOMM& GetCommPage() { return m_comm; }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include "fields_test.h"
 #include "ui/udlgfvec.h"
+#include "ui/udlgtext.h"
 
 TEST(UdlgSpin, TheContainerTakesTheItemIdAndHoldsTheEditAndTheUpDown) {
     FieldDialog dlg;
@@ -121,4 +122,21 @@ TEST(UdlgFvec, FourComponentsCarryAQuaternion) {
     FQUAT q(0, 0, 0, 0);
     vec.GetValueTo(q);
     EXPECT_EQ(FQUAT(0.25f, 0.5f, 0.75f, 1), q);
+}
+
+TEST(UdlgSpin, AMissingItemLeavesEveryFieldKindWithoutAWindow) {
+    FieldDialog dlg;
+    UDLGTEXT text;
+    UDLGINTS bare;
+    UDLGFLOAT spin;
+    EXPECT_EQ(0, text.Attach(dlg.hwnd, 4321));
+    EXPECT_EQ(0, bare.Attach(dlg.hwnd, 4321));
+    EXPECT_EQ(0, spin.AttachRange(dlg.hwnd, 4321, 0, 1));
+    EXPECT_EQ(nullptr, spin.GetSpin());
+    text.Printf("%s", "nowhere");
+    bare.SetValue(3);
+    EXPECT_EQ(0, bare.ReadValue());
+    spin.SetValue(0.5f);
+    EXPECT_EQ(0.5f, spin.GetValue());
+    EXPECT_TRUE(dlg.notified.empty());
 }
