@@ -19,7 +19,10 @@ static INT_PTR CALLBACK TestDialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARA
         return TRUE;
     }
     auto* self = reinterpret_cast<TestDialog*>(GetWindowLongPtrA(hwnd, DWLP_USER));
-    if (msg == WM_COMMAND && self) self->commands.push_back(wParam);
+    if (msg == WM_COMMAND && self) {
+        self->commands.push_back(wParam);
+        self->senders.push_back(lParam);
+    }
     return FALSE;
 }
 

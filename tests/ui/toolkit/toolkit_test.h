@@ -15,6 +15,7 @@ void PumpMessages();
 struct TestDialog {
     HWND hwnd = 0;
     std::vector<WPARAM> commands;
+    std::vector<LPARAM> senders; // lParam of each command: 0 for a wrapper's own notification
     TestDialog();
     ~TestDialog();
     HWND Item(int id) const { return GetDlgItem(hwnd, id); }
