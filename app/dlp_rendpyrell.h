@@ -3,6 +3,7 @@
 #pragma once
 #include "app/dlp_page.h"
 #include "app/dlp_rendpylcomm.h"
+#include "app/dlp_rendpyllight.h"
 #include "ui/utabtbl.h"
 
 class DLP_RENDPYRELL {
@@ -30,6 +31,7 @@ class DLP_RENDPYRELL {
 
     UTABTBL& GetTabTable() { return m_tabs; }
     DLP_RENDPYLCOMM& GetCommPage() { return m_comm; }
+    DLP_RENDPYLLIGHT& GetLightPage() { return m_light; }
 
   private:
     DLMAIN* m_owner = nullptr;
@@ -39,6 +41,6 @@ class DLP_RENDPYRELL {
     // The other pages get their controls with their own classes; until then they are bare pages.
     DLP_PAGE m_rend;
     DLP_PAGE m_camera;
-    DLP_PAGE m_light;
+    DLP_RENDPYLLIGHT m_light;
     DLP_PAGE m_mtl;
 };
