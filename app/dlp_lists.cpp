@@ -41,25 +41,36 @@ template <class Items> void Select(Items* list, const void* record) {
 
 } // namespace
 
-void SetDirLightList(UDLGLIST* list, const RENDPYL_MODEL* model) {
+template <class Items> void SetDirLightList(Items* list, const RENDPYL_MODEL* model) {
     Fill(list, model, &RENDPYL_MODEL::GetDirLightNum, &RENDPYL_MODEL::GetDirLight);
 }
-RENDPYL_LIGHTDIR* GetDirLightList(UDLGLIST* list) {
+template <class Items> RENDPYL_LIGHTDIR* GetDirLightList(Items* list) {
     return Selected<RENDPYL_LIGHTDIR>(list);
 }
-void SelectDirLightList(UDLGLIST* list, const RENDPYL_LIGHTDIR* light) {
+template <class Items> void SelectDirLightList(Items* list, const RENDPYL_LIGHTDIR* light) {
     Select(list, light);
 }
 
-void SetPointLightList(UDLGLIST* list, const RENDPYL_MODEL* model) {
+template <class Items> void SetPointLightList(Items* list, const RENDPYL_MODEL* model) {
     Fill(list, model, &RENDPYL_MODEL::GetPointLightNum, &RENDPYL_MODEL::GetPointLight);
 }
-RENDPYL_LIGHTPOINT* GetPointLightList(UDLGLIST* list) {
+template <class Items> RENDPYL_LIGHTPOINT* GetPointLightList(Items* list) {
     return Selected<RENDPYL_LIGHTPOINT>(list);
 }
-void SelectPointLightList(UDLGLIST* list, const RENDPYL_LIGHTPOINT* light) {
+template <class Items> void SelectPointLightList(Items* list, const RENDPYL_LIGHTPOINT* light) {
     Select(list, light);
 }
+
+#define HX_LIGHT_LISTS(Items)                                                                                \
+    template void SetDirLightList(Items*, const RENDPYL_MODEL*);                                             \
+    template RENDPYL_LIGHTDIR* GetDirLightList(Items*);                                                      \
+    template void SelectDirLightList(Items*, const RENDPYL_LIGHTDIR*);                                       \
+    template void SetPointLightList(Items*, const RENDPYL_MODEL*);                                           \
+    template RENDPYL_LIGHTPOINT* GetPointLightList(Items*);                                                  \
+    template void SelectPointLightList(Items*, const RENDPYL_LIGHTPOINT*);
+HX_LIGHT_LISTS(UDLGLIST)
+HX_LIGHT_LISTS(UDLGCBOX)
+#undef HX_LIGHT_LISTS
 
 void SetMtlList(UDLGLIST* list, const RENDPYL_MODEL* model) {
     Fill(list, model, &RENDPYL_MODEL::GetMtlNum, &RENDPYL_MODEL::GetMtl);
@@ -69,24 +80,4 @@ RENDPYL_MTL* GetMtlList(UDLGLIST* list) {
 }
 void SelectMtlList(UDLGLIST* list, const RENDPYL_MTL* mtl) {
     Select(list, mtl);
-}
-
-void SetDirLightList(UDLGCBOX* list, const RENDPYL_MODEL* model) {
-    Fill(list, model, &RENDPYL_MODEL::GetDirLightNum, &RENDPYL_MODEL::GetDirLight);
-}
-RENDPYL_LIGHTDIR* GetDirLightList(UDLGCBOX* list) {
-    return Selected<RENDPYL_LIGHTDIR>(list);
-}
-void SelectDirLightList(UDLGCBOX* list, const RENDPYL_LIGHTDIR* light) {
-    Select(list, light);
-}
-
-void SetPointLightList(UDLGCBOX* list, const RENDPYL_MODEL* model) {
-    Fill(list, model, &RENDPYL_MODEL::GetPointLightNum, &RENDPYL_MODEL::GetPointLight);
-}
-RENDPYL_LIGHTPOINT* GetPointLightList(UDLGCBOX* list) {
-    return Selected<RENDPYL_LIGHTPOINT>(list);
-}
-void SelectPointLightList(UDLGCBOX* list, const RENDPYL_LIGHTPOINT* light) {
-    Select(list, light);
 }
