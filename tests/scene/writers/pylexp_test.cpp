@@ -137,17 +137,7 @@ TEST(PylExp, ObjectsBecomeHxoObjects) {
         face->SetVertex(k, k);
         face->SetUV(k, FVEC2(k & 1 ? 1.0f : 0.0f, k & 2 ? 1.0f : 0.0f));
     }
-    std::string hxo = Export(scene, "pyl_objects").hxo;
-    EXPECT_EQ(
-        "Hexagrel Document\r\nFormat Text Ver 1.0\r\n\r\n"
-        "Object \"quad\" {\r\n\tvisible 15\r\n\tshading 1\r\n\tfacet 60.0\r\n\tdepth 0\r\n\tfolding 0\r\n"
-        "\tscale 1.000000 1.000000 1.000000\r\n\trotation 0.000000 0.000000 0.000000\r\n"
-        "\ttranslation 0.000000 0.000000 0.000000\r\n"
-        "\tvertex 4 {\r\n\t\t0.000000 0.000000 0.000000\r\n\t\t1.000000 0.000000 0.000000\r\n"
-        "\t\t1.000000 1.000000 0.000000\r\n\t\t0.000000 1.000000 0.000000\r\n\t}\r\n"
-        "\tface 1 {\r\n\t\t4 V(0 1 2 3) M(-1) UV(0.000000 0.000000 1.000000 0.000000 0.000000 1.000000 "
-        "1.000000 1.000000)\r\n\t}\r\n}\r\neof\r\n",
-        hxo);
+    ExpectGolden("pyl_object.hxo", Export(scene, "pyl_objects").hxo);
 }
 
 // Written to memory: a path this long cannot be opened as a file.
