@@ -4,7 +4,7 @@
 #include "ui/winutil.h"
 
 DLP_RENDPYRELL::DLP_RENDPYRELL()
-    : m_rend(IDD_PAGE_REND), m_camera(IDD_PAGE_CAMERA), m_light(IDD_PAGE_LIGHT), m_mtl(IDD_PAGE_MTL) {}
+    : m_rend(IDD_PAGE_REND), m_camera(IDD_PAGE_CAMERA), m_light(IDD_PAGE_LIGHT) {}
 
 DLP_RENDPYRELL::~DLP_RENDPYRELL() {
     // The page windows go while their objects still exist.
@@ -55,14 +55,17 @@ void DLP_RENDPYRELL::Resize() {
 
 void DLP_RENDPYRELL::SetDlgDataAll() {
     m_comm.SetDlgData();
+    m_mtl.Refresh();
 }
 
 void DLP_RENDPYRELL::GetDlgDataAll() {
     m_comm.GetDlgData();
+    m_mtl.GetDlgData();
 }
 
 void DLP_RENDPYRELL::ResetAll() {
     m_comm.Reset();
+    m_mtl.Reset();
 }
 
 void DLP_RENDPYRELL::UpdateAll() {

@@ -3,6 +3,7 @@
 #pragma once
 #include "app/dlp_page.h"
 #include "app/dlp_rendpylcomm.h"
+#include "app/dlp_rendpylmtl.h"
 #include "ui/utabtbl.h"
 
 class DLP_RENDPYRELL {
@@ -30,6 +31,7 @@ class DLP_RENDPYRELL {
 
     UTABTBL& GetTabTable() { return m_tabs; }
     DLP_RENDPYLCOMM& GetCommPage() { return m_comm; }
+    DLP_RENDPYLMTL& GetMtlPage() { return m_mtl; }
 
   private:
     DLMAIN* m_owner = nullptr;
@@ -40,5 +42,5 @@ class DLP_RENDPYRELL {
     DLP_PAGE m_rend;
     DLP_PAGE m_camera;
     DLP_PAGE m_light;
-    DLP_PAGE m_mtl;
+    DLP_RENDPYLMTL m_mtl;
 };
