@@ -1,4 +1,5 @@
 #include "app/dlp_rendpylmtl.h"
+#include <commctrl.h>
 #include "app/dlmain.h"
 #include "app/dlp_lists.h"
 #include "res/page_mtlids.h"
