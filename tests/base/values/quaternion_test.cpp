@@ -9,25 +9,10 @@
 
 namespace {
 
-TEST(Quaternion, NormalizeUsesTheSquaredNorm) {
+TEST(Quaternion, NormalizeThresholdIsOnTheSquaredNorm) {
     EXPECT_EQ(FQUAT(0, 0, 0.01f, 0).Normalize(), FQUAT::GetIdentity());
     EXPECT_EQ(FQUAT(0, 0, 0.02f, 0).Normalize(), FQUAT(0, 0, 1, 0));
-    EXPECT_EQ(FQUAT(0, 0, 0, 0).Normalize(), FQUAT(0, 0, 0, 1));
     EXPECT_EQ(FQUAT(NAN, 0, 0, 1).Normalize(), FQUAT(0, 0, 0, 1));
-    EXPECT_EQ(FQUAT(0, 3, 0, 4).Normalize(), FQUAT(0, 0.6f, 0, 0.8f));
-    EXPECT_FLOAT_EQ(FQUAT(1, 2, 2, 4).Length(), 5);
-}
-
-TEST(Quaternion, InverseAndProduct) {
-    EXPECT_EQ(FQUAT(0, 0, 0, 2).GetInverse(), FQUAT(0, 0, 0, 0.5f));
-    EXPECT_EQ(FQUAT(0, 0, 0, 0.01f).GetInverse(), FQUAT::GetIdentity());
-    FQUAT q(0.1f, -0.2f, 0.3f, 0.9f);
-    EXPECT_EQ(FQUAT::GetIdentity() * q, q);
-    EXPECT_EQ(q * FQUAT::GetIdentity(), q);
-    ExpectNear(q * q.GetInverse(), FQUAT::GetIdentity());
-    EXPECT_EQ(q.GetConjugate(), FQUAT(-0.1f, 0.2f, -0.3f, 0.9f));
-    EXPECT_EQ(q / 4, q * 0.25f);
-    EXPECT_EQ(-q + q, FQUAT::GetZero());
 }
 
 TEST(Quaternion, ProductTurnsByTheLeftOperandFirst) {
@@ -55,23 +40,10 @@ TEST(Quaternion, AxisAngleRoundTrips) {
         EXPECT_NEAR(back.z, c.z, 1e-5f);
         EXPECT_NEAR(back.w, c.w, 1e-5f);
     }
+    // A zero axis falls back to z.
     FQUAT q;
     q.SetAxisAngle(FVEC3(0, 0, 0), 1.0f);
     EXPECT_EQ(q, FQUAT(0, 0, std::sin(0.5f), std::cos(0.5f)));
-    q.SetAxisAngle(FVEC3(0, 0, 2), pi);
-    EXPECT_EQ(q.z, 1);
-    EXPECT_NEAR(q.w, 0, 1e-7f);
-    ExpectNear(q.Rotate(FVEC3(1, 0, 0)), FVEC3(-1, 0, 0));
-}
-
-TEST(Quaternion, ExpAndLog) {
-    EXPECT_EQ(FQUAT(0, 0, 0, 5).Exp(), FQUAT(0, 0, 0, 1));
-    EXPECT_EQ(FQUAT::GetIdentity().Log(), FQUAT(0, 0, 0, 0));
-    ExpectNear(FQUAT(0, 0, 1, 0).Log(), FQUAT(0, 0, pi / 2, 0));
-    EXPECT_EQ(FQUAT(0.1f, 0.1f, 0.1f, 0.99f).Log(), FQUAT(0, 0, 0, 0));
-    FQUAT q;
-    q.SetAxisAngle(FVEC3(0, 1, 0), 1.2f);
-    ExpectNear(q.Log().Exp(), q);
 }
 
 TEST(Quaternion, SlerpEndpointsAndMidpoint) {
@@ -90,13 +62,6 @@ TEST(Quaternion, SlerpEndpointsAndMidpoint) {
     ExpectNear(FQUAT().SlerpNormalized(a, b, 0.5f), FQUAT().SetAxisAngle(FVEC3(0, 0, 1), 0.8f));
 }
 
-TEST(Quaternion, LerpNormalises) {
-    FQUAT a(0, 0, 0, 1), b(1, 0, 0, 0);
-    FQUAT q = FQUAT().Lerp(a, b, 0.5f);
-    EXPECT_NEAR(q.Length(), 1, 1e-6f);
-    EXPECT_EQ(FQUAT().Lerp(a, -a, 0.5f), FQUAT::GetIdentity());
-}
-
 TEST(Quaternion, SquadPassesThroughItsKeys) {
     FQUAT q[4];
     for (int i = 0; i < 4; i++)
@@ -106,14 +71,6 @@ TEST(Quaternion, SquadPassesThroughItsKeys) {
     // Evenly spaced keys about one axis: the curve stays on the arc.
     ExpectNear(FQUAT().Squad(q[0], q[1], q[2], q[3], 0.5f), FQUAT().SetAxisAngle(FVEC3(0, 1, 0), 0.45f),
                1e-5f);
-}
-
-TEST(Quaternion, RotationBetween) {
-    EXPECT_EQ(FQUAT().SetRotationBetween(FVEC3(1, 0, 0), FVEC3(-1, 0, 0)), FQUAT(0, 1, 0, 0));
-    EXPECT_EQ(FQUAT().SetRotationBetween(FVEC3(0, 2, 0), FVEC3(0, 1, 0)), FQUAT::GetIdentity());
-    ExpectNear(FQUAT().SetRotationBetween(FVEC3(1, 0, 0), FVEC3(0, 3, 0)).Rotate(FVEC3(1, 0, 0)),
-               FVEC3(0, 1, 0));
-    ExpectNear(FQUAT().SetRotationToZ(FVEC3(0, -1, 0)).Rotate(FVEC3(0, -1, 0)), FVEC3(0, 0, 1));
 }
 
 TEST(Quaternion, RotationBetweenOppositeVectorsMapsFromOntoTo) {
@@ -134,14 +91,6 @@ TEST(Quaternion, EulerAnglesReadTheTransposedMatrix) {
     ExpectNear(FMATRIX().SetQuat(q).GetEulerAngles(0), FVEC3(-0.5f, 0, 0));
     // A quaternion that is not unit gives the angles of its direction.
     ExpectNear((q * 3).GetEulerAngles(0), FVEC3(0.5f, 0, 0));
-}
-
-TEST(Quaternion, LookAt) {
-    FQUAT q;
-    q.SetLookAt(FVEC3(0, 0, 0), FVEC3(5, 0, 0), FVEC3(0, 1, 0));
-    // The local +z axis turns towards the target.
-    ExpectNear(q.Rotate(FVEC3(0, 0, 1)), FVEC3(1, 0, 0));
-    ExpectNear(q.Rotate(FVEC3(0, 1, 0)), FVEC3(0, 1, 0));
 }
 
 } // namespace

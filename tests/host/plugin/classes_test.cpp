@@ -18,8 +18,6 @@ template <typename Base> class Bare : public Base {
     BOOL Activate(HXDocHandle, BOOL) override { return TRUE; }
 };
 
-typedef Bare<HXCommandPlugin> BareCommand;
-
 class BareStation : public Bare<HXStationPlugin> {
   public:
     void* seenOption = nullptr;
@@ -33,30 +31,6 @@ class BareStation : public Bare<HXStationPlugin> {
         return callbackAnswer;
     }
 };
-
-TEST(PluginClasses, CommandPluginDefaults) {
-    BareCommand plugin;
-    HXMouseState mouse = {};
-    EXPECT_EQ(7, plugin.GetPlugInType());
-    EXPECT_EQ(TRUE, plugin.IsActivated(kDoc));
-    EXPECT_TRUE(plugin.ExecuteCallback(kDoc, nullptr));
-    EXPECT_EQ(0, plugin.OnReceiveUserMessage(kDoc, 1, 2, "d", nullptr));
-    EXPECT_EQ(FALSE, plugin.OnUndo(kDoc, 1));
-    EXPECT_EQ(FALSE, plugin.OnRedo(kDoc, 1));
-    EXPECT_EQ(TRUE, plugin.OnMouse120(kDoc, nullptr, &mouse));
-    EXPECT_EQ(TRUE, plugin.OnMouse121(kDoc, nullptr, &mouse));
-    EXPECT_EQ(TRUE, plugin.OnMouse122(kDoc, nullptr, &mouse));
-    for (int event = 123; event <= 130; ++event) {
-        EXPECT_EQ(FALSE, DispatchEvent(&plugin, kDoc, event, nullptr)) << event;
-    }
-    EXPECT_EQ(FALSE, plugin.OnKey140(kDoc, nullptr, 'A', &mouse));
-    EXPECT_EQ(FALSE, plugin.OnKey141(kDoc, nullptr, 'A', &mouse));
-}
-
-TEST(PluginClasses, StationPluginIsTypeSix) {
-    BareStation plugin;
-    EXPECT_EQ(6, plugin.GetPlugInType());
-}
 
 // A host that calls the callback at once, as the host does during HX_StationCallback.
 int gProcAnswer = -1;
