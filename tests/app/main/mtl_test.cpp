@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <commctrl.h>
 #include "app/dlp_rendpyrell.h"
+#include "page_driver.h"
 #include "plugin_fixture.h"
 #include "res/page_mtlids.h"
 #include "scene/celsdoc.h"
@@ -27,31 +28,6 @@ RENDPYL_MTL* Record(int i) {
 
 RENDPYL_MTLMAP* Map(int record, int type) {
     return Record(record)->FindMap(type);
-}
-
-// The edit of a text field, or of a number field inside its up-down container.
-HWND Edit(HWND page, int id) {
-    HWND item = GetDlgItem(page, id);
-    HWND inner = FindWindowExA(item, 0, "Edit", nullptr);
-    return inner ? inner : item;
-}
-
-std::string TextOf(HWND hwnd) {
-    char text[1100] = "";
-    GetWindowTextA(hwnd, text, sizeof text);
-    return text;
-}
-
-// Replaces the field's text as typed and presses Enter.
-void Enter(HWND page, int id, const char* text) {
-    HWND edit = Edit(page, id);
-    SetWindowTextA(edit, text);
-    SendMessageA(edit, WM_CHAR, VK_RETURN, 1);
-}
-
-void Click(HWND page, int id) {
-    SendMessageA(GetDlgItem(page, id), BM_CLICK, 0, 0);
-    PumpMessages();
 }
 
 bool Visible(int id) {
@@ -161,8 +137,8 @@ TEST(MaterialPage, SelectingTheSecondMaterialShowsItsHostNameColourAndMaps) {
     EXPECT_EQ("floor", TextOf(GetDlgItem(page, IDC_MTL_NAME)));
     // A new record: reflection off, emission black, every scale 1.00.
     EXPECT_EQ(BST_UNCHECKED, SendMessageA(GetDlgItem(base1, IDC_MTLB1_REFLECTION_USE), BM_GETCHECK, 0, 0));
-    EXPECT_EQ("1.00", TextOf(Edit(base1, IDC_MTLB1_DIFFUSE_SCALE)));
-    EXPECT_EQ("1.00", TextOf(Edit(base1, IDC_MTLB1_REFLECTION_SCALE)));
+    EXPECT_EQ("1.00", TextOf(PageEdit(base1, IDC_MTLB1_DIFFUSE_SCALE)));
+    EXPECT_EQ("1.00", TextOf(PageEdit(base1, IDC_MTLB1_REFLECTION_SCALE)));
 
     Map(1, RENDPYL_MAP_SPECULAR)->SetFilename("spec.bmp");
     Map(1, RENDPYL_MAP_REFLECTION)->use = 1;
@@ -174,10 +150,10 @@ TEST(MaterialPage, SelectingTheSecondMaterialShowsItsHostNameColourAndMaps) {
     EXPECT_EQ("red.bmp", TextOf(GetDlgItem(base1, IDC_MTLB1_DIFFUSE_TEX)));
     EXPECT_EQ("redalpha.bmp", TextOf(GetDlgItem(base1, IDC_MTLB1_TRANSPARENCY_TEX)));
     EXPECT_EQ("redbump.bmp", TextOf(GetDlgItem(base1, IDC_MTLB1_NORMAL_TEX)));
-    EXPECT_EQ("spec.bmp", TextOf(Edit(base1, IDC_MTLB1_SPECULAR_FILE)));
+    EXPECT_EQ("spec.bmp", TextOf(PageEdit(base1, IDC_MTLB1_SPECULAR_FILE)));
     EXPECT_EQ(BST_CHECKED, SendMessageA(GetDlgItem(base1, IDC_MTLB1_REFLECTION_USE), BM_GETCHECK, 0, 0));
     EXPECT_EQ(BST_CHECKED, SendMessageA(GetDlgItem(base1, IDC_MTLB1_HEIGHTMAP), BM_GETCHECK, 0, 0));
-    EXPECT_EQ("1.00", TextOf(Edit(Page().GetBase3().GetHwnd(), IDC_MTLB3_AXIS_Z)));
+    EXPECT_EQ("1.00", TextOf(PageEdit(Page().GetBase3().GetHwnd(), IDC_MTLB3_AXIS_Z)));
     // The diffuse swatch shows the host's colour and takes no clicks.
     EXPECT_FALSE(IsWindowEnabled(GetDlgItem(base1, IDC_MTLB1_DIFFUSE_COL)));
 
@@ -208,21 +184,21 @@ TEST(MaterialPage, EditsOfEachSubPageReachTheCurrentRecordAndItsMap) {
     HWND base1 = Page().GetBase1().GetHwnd();
 
     // A typed file name stores only its own map, even with another field edited but not committed.
-    SetWindowTextA(Edit(base1, IDC_MTLB1_EMISSION_FILE), "glow.bmp");
-    Enter(base1, IDC_MTLB1_SPECULAR_FILE, "C:\\maps\\spec.bmp");
+    SetWindowTextA(PageEdit(base1, IDC_MTLB1_EMISSION_FILE), "glow.bmp");
+    EnterText(base1, IDC_MTLB1_SPECULAR_FILE, "C:\\maps\\spec.bmp");
     EXPECT_STREQ("C:\\maps\\spec.bmp", Map(1, RENDPYL_MAP_SPECULAR)->GetFilename());
     EXPECT_STREQ("", Map(1, RENDPYL_MAP_EMISSION)->GetFilename());
-    Enter(base1, IDC_MTLB1_REFLECTION_FILE, "env.bmp");
+    EnterText(base1, IDC_MTLB1_REFLECTION_FILE, "env.bmp");
     EXPECT_STREQ("env.bmp", Map(1, RENDPYL_MAP_REFLECTION)->GetFilename());
 
-    Enter(base1, IDC_MTLB1_DIFFUSE_SCALE, "2.5");
+    EnterText(base1, IDC_MTLB1_DIFFUSE_SCALE, "2.5");
     EXPECT_EQ(2.5f, Map(1, RENDPYL_MAP_DIFFUSE)->scale);
     EXPECT_STREQ("glow.bmp", Map(1, RENDPYL_MAP_EMISSION)->GetFilename()); // the whole page was stored
-    Enter(base1, IDC_MTLB1_REFLECTION_SCALE, "0.25");
+    EnterText(base1, IDC_MTLB1_REFLECTION_SCALE, "0.25");
     EXPECT_EQ(0.25f, Map(1, RENDPYL_MAP_REFLECTION)->scale);
-    Click(base1, IDC_MTLB1_REFLECTION_USE);
+    ClickItem(base1, IDC_MTLB1_REFLECTION_USE);
     EXPECT_EQ(1, Map(1, RENDPYL_MAP_REFLECTION)->use);
-    Click(base1, IDC_MTLB1_HEIGHTMAP);
+    ClickItem(base1, IDC_MTLB1_HEIGHTMAP);
     EXPECT_EQ(1, Map(1, RENDPYL_MAP_NORMAL)->bmp_type);
     for (int i = 0; i < 4; ++i)
         EXPECT_EQ(RGBCOLOR(10 * i, 20, 30, 40 + i), Map(1, maps[i])->col) << maps[i];
@@ -235,14 +211,14 @@ TEST(MaterialPage, EditsOfEachSubPageReachTheCurrentRecordAndItsMap) {
     HWND base3 = Page().GetBase3().GetHwnd();
     EXPECT_TRUE(GetWindowLongA(base3, GWL_STYLE) & WS_VISIBLE);
     EXPECT_FALSE(GetWindowLongA(base1, GWL_STYLE) & WS_VISIBLE);
-    Enter(base3, IDC_MTLB3_IOR_Y, "1.5");
+    EnterText(base3, IDC_MTLB3_IOR_Y, "1.5");
     EXPECT_EQ(FVEC2(1, 1.5f), Record(1)->ior.value);
-    Enter(base3, IDC_MTLB3_SPECFLEC_X, "0.75");
+    EnterText(base3, IDC_MTLB3_SPECFLEC_X, "0.75");
     EXPECT_EQ(FVEC3(0.75f, 0.5f, 0.5f), Record(1)->specularre_flectance.value);
-    Enter(base3, IDC_MTLB3_REFLECIOR_Z, "2");
+    EnterText(base3, IDC_MTLB3_REFLECIOR_Z, "2");
     EXPECT_EQ(FVEC3(0, 0, 2), Record(1)->reflection_ior.value);
-    SetWindowTextA(Edit(base3, IDC_MTLB3_AXIS_X), "0");
-    Enter(base3, IDC_MTLB3_AXIS_Y, "0");
+    SetWindowTextA(PageEdit(base3, IDC_MTLB3_AXIS_X), "0");
+    EnterText(base3, IDC_MTLB3_AXIS_Y, "0");
     EXPECT_EQ(FVEC3(0, 0, 0), Record(1)->axis.value); // not normalised
 
     // The first record kept its defaults throughout.
@@ -270,7 +246,7 @@ TEST(MaterialPage, WithoutMaterialsTheListPreviewNameAndSubTabsHide) {
     SendEvent(201);
     for (int id : items)
         EXPECT_FALSE(Visible(id)) << id;
-    Enter(Page().GetBase3().GetHwnd(), IDC_MTLB3_IOR_X, "3");
-    Click(Page().GetBase1().GetHwnd(), IDC_MTLB1_HEIGHTMAP);
+    EnterText(Page().GetBase3().GetHwnd(), IDC_MTLB3_IOR_X, "3");
+    ClickItem(Page().GetBase1().GetHwnd(), IDC_MTLB1_HEIGHTMAP);
     EXPECT_FALSE(Page().GetBase1().GetCurMtl());
 }
