@@ -2,8 +2,10 @@
 // main window's settings and the render settings of the open document.
 #pragma once
 #include "app/dlp_page.h"
+#include "app/dlp_rendpylcamera.h"
 #include "app/dlp_rendpylcomm.h"
 #include "app/dlp_rendpyllight.h"
+#include "app/dlp_rendpylmtl.h"
 #include "ui/utabtbl.h"
 
 class DLP_RENDPYRELL {
@@ -26,12 +28,15 @@ class DLP_RENDPYRELL {
     // Refills the pages' lists from the model.
     void ResetAll();
     void UpdateAll();
-    void UpdateCamera() {}
+    // Re-reads the host view into the Camera page.
+    void UpdateCamera();
     void Nop() {}
 
     UTABTBL& GetTabTable() { return m_tabs; }
     DLP_RENDPYLCOMM& GetCommPage() { return m_comm; }
     DLP_RENDPYLLIGHT& GetLightPage() { return m_light; }
+    DLP_RENDPYLCAMERA& GetCameraPage() { return m_camera; }
+    DLP_RENDPYLMTL& GetMtlPage() { return m_mtl; }
 
   private:
     DLMAIN* m_owner = nullptr;
@@ -40,7 +45,7 @@ class DLP_RENDPYRELL {
     DLP_RENDPYLCOMM m_comm;
     // The other pages get their controls with their own classes; until then they are bare pages.
     DLP_PAGE m_rend;
-    DLP_PAGE m_camera;
+    DLP_RENDPYLCAMERA m_camera;
     DLP_RENDPYLLIGHT m_light;
-    DLP_PAGE m_mtl;
+    DLP_RENDPYLMTL m_mtl;
 };
