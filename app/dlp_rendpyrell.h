@@ -3,6 +3,7 @@
 #pragma once
 #include "app/dlp_page.h"
 #include "app/dlp_rendpylcomm.h"
+#include "app/dlp_rendpylrend.h"
 #include "ui/utabtbl.h"
 
 class DLP_RENDPYRELL {
@@ -30,14 +31,15 @@ class DLP_RENDPYRELL {
 
     UTABTBL& GetTabTable() { return m_tabs; }
     DLP_RENDPYLCOMM& GetCommPage() { return m_comm; }
+    DLP_RENDPYLREND& GetRendPage() { return m_rend; }
 
   private:
     DLMAIN* m_owner = nullptr;
     int m_created = 0;
     UTABTBL m_tabs;
     DLP_RENDPYLCOMM m_comm;
+    DLP_RENDPYLREND m_rend;
     // The other pages get their controls with their own classes; until then they are bare pages.
-    DLP_PAGE m_rend;
     DLP_PAGE m_camera;
     DLP_PAGE m_light;
     DLP_PAGE m_mtl;

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 #include <cstring>
-#include <functional>
 #include <string>
 #include "app/dlp_rendpyrell.h"
 #include "plugin_fixture.h"
@@ -8,33 +7,20 @@
 
 namespace {
 
+HWND CommPage() {
+    return Main()->GetPropertyPane()->GetCommPage().GetHwnd();
+}
 HWND CommItem(int id) {
-    return GetDlgItem(Main()->GetPropertyPane()->GetCommPage().GetHwnd(), id);
+    return GetDlgItem(CommPage(), id);
 }
-
-// The edit of a text field, or of a number field inside its up-down container.
 HWND CommEdit(int id) {
-    HWND item = CommItem(id);
-    HWND inner = FindWindowExA(item, 0, "Edit", nullptr);
-    return inner ? inner : item;
+    return FieldEdit(CommPage(), id);
 }
-
-std::string TextOf(HWND hwnd) {
-    char text[1100] = "";
-    GetWindowTextA(hwnd, text, sizeof text);
-    return text;
-}
-
-// Replaces the field's text as typed and presses Enter.
 void Enter(int id, const char* text) {
-    HWND edit = CommEdit(id);
-    SetWindowTextA(edit, text);
-    SendMessageA(edit, WM_CHAR, VK_RETURN, 1);
+    EnterText(CommPage(), id, text);
 }
-
 void Click(int id) {
-    SendMessageA(CommItem(id), BM_CLICK, 0, 0);
-    PumpMessages();
+    ClickItem(CommPage(), id);
 }
 
 DWORD StoredInt(const char* name) {
@@ -52,45 +38,6 @@ std::string StoredText(const char* name) {
     RegQueryValueExA(key, name, nullptr, nullptr, reinterpret_cast<BYTE*>(value), &size);
     RegCloseKey(key);
     return value;
-}
-
-// Acts once on a modal dialog with the given title from a thread timer, while its own loop runs.
-struct ModalAction {
-    ModalAction(const char* title, std::function<void(HWND)> action) {
-        s_title = title;
-        s_action = std::move(action);
-        s_acted = false;
-        m_timer = SetTimer(0, 0, 50, OnTimer);
-    }
-    ~ModalAction() { KillTimer(0, m_timer); }
-    static bool Acted() { return s_acted; }
-
-  private:
-    static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD) {
-        HWND dlg = FindWindowA("#32770", s_title);
-        if (s_acted || !dlg || !IsWindowVisible(dlg)) return;
-        s_acted = true;
-        s_action(dlg);
-    }
-    static const char* s_title;
-    static std::function<void(HWND)> s_action;
-    static bool s_acted;
-    UINT_PTR m_timer;
-};
-const char* ModalAction::s_title;
-std::function<void(HWND)> ModalAction::s_action;
-bool ModalAction::s_acted;
-
-// Types a name into a file dialog and presses OK.
-std::function<void(HWND)> ChooseFile(const std::string& path) {
-    return [path](HWND dlg) {
-        SetDlgItemTextA(dlg, 1148, path.c_str()); // the file-name box
-        PostMessageA(dlg, WM_COMMAND, IDOK, 0);
-    };
-}
-
-std::function<void(HWND)> Cancel() {
-    return [](HWND dlg) { PostMessageA(dlg, WM_COMMAND, IDCANCEL, 0); };
 }
 
 } // namespace

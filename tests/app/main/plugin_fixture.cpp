@@ -170,3 +170,65 @@ PluginSession::~PluginSession() {
     SendEvent(2);
     PumpMessages();
 }
+
+namespace {
+const char* g_modalTitle;
+std::function<void(HWND)> g_modalAction;
+bool g_modalActed;
+
+void CALLBACK OnModalTimer(HWND, UINT, UINT_PTR, DWORD) {
+    HWND dlg = FindWindowA("#32770", g_modalTitle);
+    if (g_modalActed || !dlg || !IsWindowVisible(dlg)) return;
+    g_modalActed = true;
+    g_modalAction(dlg);
+}
+} // namespace
+
+ModalAction::ModalAction(const char* title, std::function<void(HWND)> action) {
+    g_modalTitle = title;
+    g_modalAction = std::move(action);
+    g_modalActed = false;
+    m_timer = SetTimer(0, 0, 50, OnModalTimer);
+}
+
+ModalAction::~ModalAction() {
+    KillTimer(0, m_timer);
+}
+
+bool ModalAction::Acted() {
+    return g_modalActed;
+}
+
+std::function<void(HWND)> ChooseFile(const std::string& path) {
+    return [path](HWND dlg) {
+        SetDlgItemTextA(dlg, 1148, path.c_str()); // the file-name box
+        PostMessageA(dlg, WM_COMMAND, IDOK, 0);
+    };
+}
+
+std::function<void(HWND)> Cancel() {
+    return [](HWND dlg) { PostMessageA(dlg, WM_COMMAND, IDCANCEL, 0); };
+}
+
+HWND FieldEdit(HWND page, int id) {
+    HWND item = GetDlgItem(page, id);
+    HWND inner = FindWindowExA(item, 0, "Edit", nullptr);
+    return inner ? inner : item;
+}
+
+std::string TextOf(HWND hwnd) {
+    char text[1100] = "";
+    GetWindowTextA(hwnd, text, sizeof text);
+    return text;
+}
+
+void EnterText(HWND page, int id, const char* text) {
+    HWND edit = FieldEdit(page, id);
+    SetWindowTextA(edit, text);
+    SendMessageA(edit, WM_CHAR, VK_RETURN, 1);
+}
+
+void ClickItem(HWND page, int id) {
+    SendMessageA(GetDlgItem(page, id), BM_CLICK, 0, 0);
+    PumpMessages();
+}
