@@ -2,7 +2,9 @@
 // main window's settings and the render settings of the open document.
 #pragma once
 #include "app/dlp_page.h"
+#include "app/dlp_rendpylcamera.h"
 #include "app/dlp_rendpylcomm.h"
+#include "app/dlp_rendpylmtl.h"
 #include "app/dlp_rendpylrend.h"
 #include "ui/utabtbl.h"
 
@@ -26,21 +28,24 @@ class DLP_RENDPYRELL {
     // Refills the pages' lists from the model.
     void ResetAll();
     void UpdateAll();
-    void UpdateCamera() {}
+    // Re-reads the host view into the Camera page.
+    void UpdateCamera();
     void Nop() {}
 
     UTABTBL& GetTabTable() { return m_tabs; }
     DLP_RENDPYLCOMM& GetCommPage() { return m_comm; }
     DLP_RENDPYLREND& GetRendPage() { return m_rend; }
+    DLP_RENDPYLCAMERA& GetCameraPage() { return m_camera; }
+    DLP_RENDPYLMTL& GetMtlPage() { return m_mtl; }
 
   private:
     DLMAIN* m_owner = nullptr;
     int m_created = 0;
     UTABTBL m_tabs;
     DLP_RENDPYLCOMM m_comm;
-    DLP_RENDPYLREND m_rend;
     // The other pages get their controls with their own classes; until then they are bare pages.
-    DLP_PAGE m_camera;
+    DLP_RENDPYLREND m_rend;
+    DLP_RENDPYLCAMERA m_camera;
     DLP_PAGE m_light;
-    DLP_PAGE m_mtl;
+    DLP_RENDPYLMTL m_mtl;
 };

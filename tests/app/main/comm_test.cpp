@@ -2,6 +2,7 @@
 #include <cstring>
 #include <string>
 #include "app/dlp_rendpyrell.h"
+#include "page_driver.h"
 #include "plugin_fixture.h"
 #include "res/pageids.h"
 
@@ -10,15 +11,19 @@ namespace {
 HWND CommPage() {
     return Main()->GetPropertyPane()->GetCommPage().GetHwnd();
 }
+
 HWND CommItem(int id) {
     return GetDlgItem(CommPage(), id);
 }
+
 HWND CommEdit(int id) {
-    return FieldEdit(CommPage(), id);
+    return PageEdit(CommPage(), id);
 }
+
 void Enter(int id, const char* text) {
     EnterText(CommPage(), id, text);
 }
+
 void Click(int id) {
     ClickItem(CommPage(), id);
 }

@@ -3,7 +3,6 @@
 #pragma once
 #include <windows.h>
 
-#include <functional>
 #include <string>
 
 #include "app/cmdplugin.h"
@@ -38,29 +37,6 @@ void SetSettingInt(const char* name, DWORD value);
 
 // Delivers the posted messages that are waiting.
 void PumpMessages();
-
-// Page items as the user meets them: the edit of a text field, or of a number field inside its
-// up-down container; a window's text; a field's text replaced as typed and Enter pressed; a click.
-HWND FieldEdit(HWND page, int id);
-std::string TextOf(HWND hwnd);
-void EnterText(HWND page, int id, const char* text);
-void ClickItem(HWND page, int id);
-
-// Acts once on a visible modal dialog with the given title from a thread timer, while the dialog's own
-// loop runs.
-struct ModalAction {
-    ModalAction(const char* title, std::function<void(HWND)> action);
-    ~ModalAction();
-    static bool Acted();
-
-  private:
-    UINT_PTR m_timer;
-};
-
-// Types a path into a file dialog's name box and presses OK.
-std::function<void(HWND)> ChooseFile(const std::string& path);
-// Presses a dialog's cancel button.
-std::function<void(HWND)> Cancel();
 
 // Initialise on construction, exit on destruction.
 struct PluginSession {

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <string>
 #include "app/dlp_rendpyrell.h"
+#include "page_driver.h"
 #include "plugin_fixture.h"
 #include "res/page_rendids.h"
 #include "scene/rendpyl_model.h"
@@ -14,7 +15,7 @@ HWND RendItem(int id) {
     return GetDlgItem(RendPage(), id);
 }
 std::string FieldText(int id) {
-    return TextOf(FieldEdit(RendPage(), id));
+    return TextOf(PageEdit(RendPage(), id));
 }
 void Enter(int id, const char* text) {
     EnterText(RendPage(), id, text);
@@ -92,9 +93,9 @@ TEST_F(RenderPage, SizesAreClampedToTheRenderersRange) {
 }
 
 TEST_F(RenderPage, AnEditStoresEveryFieldOfThePage) {
-    SetWindowTextA(FieldEdit(RendPage(), IDC_REND_BACKFILE), "C:\\bg\\sky.bmp");
-    SetWindowTextA(FieldEdit(RendPage(), IDC_REND_ORIGIN_Y), "-2.5");
-    SetWindowTextA(FieldEdit(RendPage(), IDC_REND_HEXTINCTION_X), "0.25");
+    SetWindowTextA(PageEdit(RendPage(), IDC_REND_BACKFILE), "C:\\bg\\sky.bmp");
+    SetWindowTextA(PageEdit(RendPage(), IDC_REND_ORIGIN_Y), "-2.5");
+    SetWindowTextA(PageEdit(RendPage(), IDC_REND_HEXTINCTION_X), "0.25");
     Enter(IDC_REND_ALBEDO_Z, "0.5");
     EXPECT_EQ(FVEC3(0, 0, 0.5f), render->albedo.value);
     EXPECT_EQ(FVEC3(0, -2.5f, 0), render->origin.value);

@@ -1,0 +1,30 @@
+// Item identifiers of the camera page.
+#pragma once
+
+#define IDC_CAM_FILMSIZE 1449
+#define IDC_CAM_USEFOCALRATIO 1452
+#define IDC_CAM_FOCALRATIO 1419
+#define IDC_CAM_BOKEH_X 1420
+#define IDC_CAM_BOKEH_Y 1421
+#define IDC_CAM_BOKEH_Z 1422
+#define IDC_CAM_BOKEHFILE 1450
+#define IDC_CAM_BOKEHFILE_BROWSE 1451
+#define IDC_CAM_DISTORTION 1426
+#define IDC_CAM_LENSTILT_X 1429
+#define IDC_CAM_LENSTILT_Y 1430
+#define IDC_CAM_FILMTILT_X 1432
+#define IDC_CAM_FILMTILT_Y 1433
+#define IDC_CAM_OBLIQUE_X 1438
+#define IDC_CAM_OBLIQUE_Y 1439
+#define IDC_CAM_REDRAW 1425
+// The host view, shown read-only.
+#define IDC_CAM_POS_X 1401
+#define IDC_CAM_POS_Y 1402
+#define IDC_CAM_POS_Z 1403
+#define IDC_CAM_LOOKAT_X 1404
+#define IDC_CAM_LOOKAT_Y 1405
+#define IDC_CAM_LOOKAT_Z 1406
+#define IDC_CAM_UP_X 1407
+#define IDC_CAM_UP_Y 1408
+#define IDC_CAM_UP_Z 1409
+#define IDC_CAM_FOV 1412

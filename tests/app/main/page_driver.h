@@ -1,0 +1,28 @@
+// Driving property pages as a user would: item texts, typed values, and the modal dialogs a button opens.
+#pragma once
+#include <windows.h>
+#include <functional>
+#include <string>
+
+std::string TextOf(HWND hwnd);
+// The edit of a page's text field, or of a number field inside its up-down container.
+HWND PageEdit(HWND page, int id);
+// Replaces the field's text as typed and presses Enter.
+void EnterText(HWND page, int id, const char* text);
+// Clicks a button or check box of a page and delivers what it posted.
+void ClickItem(HWND page, int id);
+
+// Acts once on a modal dialog with the given title from a thread timer, while its own loop runs.
+struct ModalAction {
+    ModalAction(const char* title, std::function<void(HWND)> action);
+    ~ModalAction();
+    static bool Acted();
+
+  private:
+    static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD);
+    UINT_PTR m_timer;
+};
+
+// Types a name into a file dialog and presses OK.
+std::function<void(HWND)> ChooseFile(const std::string& path);
+std::function<void(HWND)> Cancel();
