@@ -1,9 +1,8 @@
 #include "app/dlp_rendpyrell.h"
 #include "app/dlmain.h"
-#include "res/pageids.h"
 #include "ui/winutil.h"
 
-DLP_RENDPYRELL::DLP_RENDPYRELL() : m_rend(IDD_PAGE_REND) {}
+DLP_RENDPYRELL::DLP_RENDPYRELL() = default;
 
 DLP_RENDPYRELL::~DLP_RENDPYRELL() {
     // The page windows go while their objects still exist.
@@ -54,6 +53,7 @@ void DLP_RENDPYRELL::Resize() {
 
 void DLP_RENDPYRELL::SetDlgDataAll() {
     m_comm.SetDlgData();
+    m_rend.SetDlgData();
     m_camera.SetDlgData();
     m_light.SetDlgData();
     m_mtl.Refresh();
@@ -61,6 +61,7 @@ void DLP_RENDPYRELL::SetDlgDataAll() {
 
 void DLP_RENDPYRELL::GetDlgDataAll() {
     m_comm.GetDlgData();
+    m_rend.GetDlgData();
     m_camera.GetDlgData();
     m_light.GetDlgData();
     m_mtl.GetDlgData();
@@ -68,6 +69,7 @@ void DLP_RENDPYRELL::GetDlgDataAll() {
 
 void DLP_RENDPYRELL::ResetAll() {
     m_comm.Reset();
+    m_rend.Reset();
     m_camera.Reset();
     m_light.ResetLists();
     m_mtl.Reset();

@@ -6,6 +6,7 @@
 #include "app/dlp_rendpylcomm.h"
 #include "app/dlp_rendpyllight.h"
 #include "app/dlp_rendpylmtl.h"
+#include "app/dlp_rendpylrend.h"
 #include "ui/utabtbl.h"
 
 class DLP_RENDPYRELL {
@@ -34,6 +35,7 @@ class DLP_RENDPYRELL {
 
     UTABTBL& GetTabTable() { return m_tabs; }
     DLP_RENDPYLCOMM& GetCommPage() { return m_comm; }
+    DLP_RENDPYLREND& GetRendPage() { return m_rend; }
     DLP_RENDPYLLIGHT& GetLightPage() { return m_light; }
     DLP_RENDPYLCAMERA& GetCameraPage() { return m_camera; }
     DLP_RENDPYLMTL& GetMtlPage() { return m_mtl; }
@@ -43,8 +45,7 @@ class DLP_RENDPYRELL {
     int m_created = 0;
     UTABTBL m_tabs;
     DLP_RENDPYLCOMM m_comm;
-    // The other pages get their controls with their own classes; until then they are bare pages.
-    DLP_PAGE m_rend;
+    DLP_RENDPYLREND m_rend;
     DLP_RENDPYLCAMERA m_camera;
     DLP_RENDPYLLIGHT m_light;
     DLP_RENDPYLMTL m_mtl;

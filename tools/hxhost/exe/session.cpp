@@ -36,8 +36,11 @@ BOOL CALLBACK FindOwned(HWND candidate, LPARAM data) {
     return FALSE;
 }
 
+// Other pages use the render button's id for fields, so only a button counts.
 BOOL CALLBACK FindControl(HWND child, LPARAM found) {
-    if (GetDlgCtrlID(child) != kRenderButton) return TRUE;
+    char className[16] = "";
+    GetClassNameA(child, className, sizeof className);
+    if (GetDlgCtrlID(child) != kRenderButton || lstrcmpiA(className, "Button") != 0) return TRUE;
     *reinterpret_cast<HWND*>(found) = child;
     return FALSE;
 }
