@@ -36,8 +36,11 @@ BOOL CALLBACK FindOwned(HWND candidate, LPARAM data) {
     return FALSE;
 }
 
+// Other pages use the same item id for their fields: only a button is the render button.
 BOOL CALLBACK FindControl(HWND child, LPARAM found) {
-    if (GetDlgCtrlID(child) != kRenderButton) return TRUE;
+    char className[16] = "";
+    GetClassNameA(child, className, sizeof className);
+    if (GetDlgCtrlID(child) != kRenderButton || lstrcmpiA(className, "Button") != 0) return TRUE;
     *reinterpret_cast<HWND*>(found) = child;
     return FALSE;
 }
