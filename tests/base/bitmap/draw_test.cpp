@@ -69,29 +69,3 @@ TEST(UbmpdatDraw, TopDownAndBottomUpImagesAppearUpright) {
     EXPECT_EQ(kTopLeft, w.At(5, 5)); // the rest of the first picture is still there
     EXPECT_EQ(kTopRight, w.At(35, 5));
 }
-
-TEST(UbmpdatDraw, DeviceBitmapAndOneToOne) {
-    UBMPDAT img(2, 2, 32);
-    Paint(img);
-    HDC screen = GetDC(nullptr);
-    HDC mem = CreateCompatibleDC(screen);
-    HBITMAP target = CreateCompatibleBitmap(screen, 8, 8);
-    HGDIOBJ old = SelectObject(mem, target);
-    img.DrawAt(mem, 3, 3);
-    EXPECT_EQ(RGB(200, 0, 0), GetPixel(mem, 3, 3));
-    EXPECT_EQ(RGB(200, 200, 0), GetPixel(mem, 4, 4));
-    HBITMAP ddb = img.CreateDDB(screen);
-    ASSERT_NE(nullptr, ddb);
-    HDC src = CreateCompatibleDC(screen);
-    HGDIOBJ oldSrc = SelectObject(src, ddb);
-    EXPECT_EQ(RGB(0, 0, 200), GetPixel(src, 0, 1));
-    SelectObject(src, oldSrc);
-    DeleteDC(src);
-    DeleteObject(ddb);
-    SelectObject(mem, old);
-    DeleteObject(target);
-    DeleteDC(mem);
-    ReleaseDC(nullptr, screen);
-    UBMPDAT empty;
-    EXPECT_EQ(nullptr, empty.CreateDDB(screen));
-}

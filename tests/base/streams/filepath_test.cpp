@@ -75,10 +75,6 @@ TEST(PathParts, SplitExtension) {
     EXPECT_STREQ("C:\\dir", folder);
     EXPECT_STREQ("file.tar", name);
     EXPECT_STREQ("gz", ext);
-    EXPECT_TRUE(SplitExtension(folder, sizeof folder, name, sizeof name, ext, sizeof ext, "C:file"));
-    EXPECT_STREQ("C:", folder);
-    EXPECT_STREQ("file", name);
-    EXPECT_STREQ("", ext);
     EXPECT_TRUE(SplitExtension(nullptr, 0, name, sizeof name, nullptr, 0, "C:\\a.b\\readme"));
     EXPECT_STREQ("readme", name);
     char small[3];
@@ -122,14 +118,6 @@ TEST(PathParts, DoubleByteNamesStayWhole) {
     EXPECT_STREQ(SJIS_HYOU SJIS_SO, out);
     EXPECT_EQ(nullptr, FindChar(SJIS_HYOU, '\\'));
     EXPECT_EQ(nullptr, FindLastChar(SJIS_SO "a", '\\'));
-}
-
-TEST(PathParts, RelativePath) {
-    char out[64];
-    EXPECT_TRUE(MakeRelativePath(out, sizeof out, "C:\\work\\maps\\a.bmp", "C:\\work"));
-    EXPECT_STREQ("maps\\a.bmp", out);
-    EXPECT_FALSE(MakeRelativePath(out, sizeof out, "D:\\maps\\a.bmp", "C:\\work")); // no relative path
-    EXPECT_STREQ("D:\\maps\\a.bmp", out);
 }
 
 TEST(WholeFiles, ReadAndWrite) {

@@ -171,11 +171,6 @@ TEST(UndoHistory, SettersIgnoreValuesBelowTheirMinimum) {
     h.SetMaxCount(3);
     EXPECT_EQ(Keys(h), (std::vector<int>{3, 4, 5}));
     EXPECT_EQ(h.GetPos(), 2);
-    h.SetLimitByCount(0);
-    PushKeys(h, 6, 7);
-    EXPECT_EQ(h.GetCount(), 5);
-    h.SetLimitByCount(1);
-    EXPECT_EQ(h.GetCount(), 3);
 }
 
 TEST(UndoHistory, PositionalPushUndoRedo) {

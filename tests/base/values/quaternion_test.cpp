@@ -29,48 +29,27 @@ TEST(Quaternion, ProductTurnsByTheLeftOperandFirst) {
     ExpectNear(FMATRIX().SetQuat(a).TransformPoint(p), a.Rotate(p));
 }
 
-TEST(Quaternion, AxisAngleRoundTrips) {
+TEST(Quaternion, AxisAngleOfNoTurnAndOfAZeroAxis) {
     EXPECT_EQ(FQUAT::GetIdentity().GetAxisAngle(), FVEC4(0, 0, 0, 0));
-    const FVEC4 cases[] = {FVEC4(1, 0, 0, 0.5f), FVEC4(0, 1, 0, 2.5f), FVEC4(0.6f, 0, -0.8f, 1.0f),
-                           FVEC4(0, 0, 1, 3.0f)};
-    for (const FVEC4& c : cases) {
-        FVEC4 back = FQUAT().SetAxisAngle(c).GetAxisAngle();
-        EXPECT_NEAR(back.x, c.x, 1e-5f);
-        EXPECT_NEAR(back.y, c.y, 1e-5f);
-        EXPECT_NEAR(back.z, c.z, 1e-5f);
-        EXPECT_NEAR(back.w, c.w, 1e-5f);
-    }
+    FVEC4 back = FQUAT().SetAxisAngle(FVEC3(0, 1, 0), 2.5f).GetAxisAngle();
+    EXPECT_NEAR(back.y, 1, 1e-5f);
+    EXPECT_NEAR(back.w, 2.5f, 1e-5f);
     // A zero axis falls back to z.
     FQUAT q;
     q.SetAxisAngle(FVEC3(0, 0, 0), 1.0f);
     EXPECT_EQ(q, FQUAT(0, 0, std::sin(0.5f), std::cos(0.5f)));
 }
 
-TEST(Quaternion, SlerpEndpointsAndMidpoint) {
+TEST(Quaternion, SlerpTakesTheShorterArcAndSurvivesOppositeEnds) {
     FQUAT a, b;
     a.SetAxisAngle(FVEC3(0, 0, 1), 0.2f);
     b.SetAxisAngle(FVEC3(0, 0, 1), 1.4f);
-    ExpectNear(FQUAT().Slerp(a, b, 0), a);
-    ExpectNear(FQUAT().Slerp(a, b, 1), b);
     ExpectNear(FQUAT().Slerp(a, b, 0.5f), FQUAT().SetAxisAngle(FVEC3(0, 0, 1), 0.8f));
-    ExpectNear(FQUAT().SlerpNoFlip(a, b, 0.5f), FQUAT().SetAxisAngle(FVEC3(0, 0, 1), 0.8f));
     // The shorter arc: -b stands for the same turn.
     ExpectNear(FQUAT().Slerp(a, -b, 0.5f), FQUAT().SetAxisAngle(FVEC3(0, 0, 1), 0.8f));
     for (float t : {0.0f, 0.3f, 1.0f})
         EXPECT_EQ(FQUAT().Slerp(a, -a, t), a * (1 - t) + a * t);
     EXPECT_EQ(FQUAT().SlerpNoFlip(a, -a, 0.5f), FQUAT(0, 0, 0, 0));
-    ExpectNear(FQUAT().SlerpNormalized(a, b, 0.5f), FQUAT().SetAxisAngle(FVEC3(0, 0, 1), 0.8f));
-}
-
-TEST(Quaternion, SquadPassesThroughItsKeys) {
-    FQUAT q[4];
-    for (int i = 0; i < 4; i++)
-        q[i].SetAxisAngle(FVEC3(0, 1, 0), 0.3f * i);
-    ExpectNear(FQUAT().Squad(q[0], q[1], q[2], q[3], 0), q[1], 1e-5f);
-    ExpectNear(FQUAT().Squad(q[0], q[1], q[2], q[3], 1), q[2], 1e-5f);
-    // Evenly spaced keys about one axis: the curve stays on the arc.
-    ExpectNear(FQUAT().Squad(q[0], q[1], q[2], q[3], 0.5f), FQUAT().SetAxisAngle(FVEC3(0, 1, 0), 0.45f),
-               1e-5f);
 }
 
 TEST(Quaternion, RotationBetweenOppositeVectorsMapsFromOntoTo) {

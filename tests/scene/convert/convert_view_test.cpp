@@ -49,19 +49,6 @@ struct ViewCase {
     }
 };
 
-TEST(ConvertView, IdentityViewSitsAtTheOrigin) {
-    ViewCase c;
-    const float proj[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0.5f, 0.25f, 1, 1, 0, 0, 0, 0};
-    ASSERT_EQ(c.Convert(kIdentity, proj), 1);
-    ASSERT_EQ(c.scene.GetEyeCount(), 1);
-    const PYL_EYE* eye = c.scene.GetEye(0);
-    ExpectVec(eye->GetPosition(), 0, 0, 0);
-    ExpectVec(eye->GetUpside(), 0, 1, 0);
-    ExpectVec(eye->GetFocus(), 0, 0, 0);
-    EXPECT_NEAR(eye->GetFov(), 90.0f, 1e-4f);
-    EXPECT_EQ(eye->GetShift(), FVEC2(0.5f, 0.25f));
-}
-
 TEST(ConvertView, CamerasLookingDownZAndAlongX) {
     ViewCase down;
     ASSERT_EQ(down.Convert(kDownZ, kPerspective), 1);
@@ -90,64 +77,18 @@ TEST(ConvertView, OrthographicViewTakesItsWidthFromTheDistance) {
     EXPECT_NEAR(eye->focal_length, 0.012f, 1e-7f); // film 0.024 at 90 degrees
 }
 
-TEST(ConvertView, LensSpaceAndSkyComeFromTheSettings) {
+// Every copied setting is in the every-setting golden files; here what is computed from them.
+TEST(ConvertView, FocalLengthFollowsTheFilmAndSkyLightItsScale) {
     ViewCase c;
-    RENDPYL_CAMERA* cam = c.model.GetCamera();
-    cam->film_size.value = 0.036f;
-    cam->use_focalratio.value = 1;
-    cam->focalratio.value = 2.8f;
-    cam->bokeh.value = FVEC3(1, 0.5f, 0.25f);
-    cam->distortion.value = 0.5f;
-    cam->lenstilt.value = FVEC2(0.1f, 0.2f);
-    cam->filmtilt.value = FVEC2(0.3f, 0.4f);
-    cam->oblique.value = FVEC2(0.5f, 0.6f);
-    cam->SetBokehFilename("bokeh.bmp");
-    RENDPYL_RENDER* render = c.model.GetRender();
-    render->width = 640;
-    render->height = 480;
-    render->backcol = RGBCOLOR(1, 2, 3, 255);
-    render->SetBackFilename("back.bmp");
-    render->use_back_flg.value = 0;
-    render->anisotropy.value = 0.3f;
-    render->homogeneousextinction.value = FVEC3(1, 2, 3);
-    render->homogeneousalbedo.value = FVEC3(4, 5, 6);
-    render->extinction.value = FVEC3(7, 8, 9);
-    render->albedo.value = FVEC3(10, 11, 12);
-    render->origin.value = FVEC3(13, 14, 15);
-    render->size.value = FVEC3(16, 17, 18);
+    c.model.GetCamera()->film_size.value = 0.036f;
+    c.model.GetRender()->SetBackFilename("back.bmp");
     c.model.GetLightSky()->col.value = FVEC3(1, 0.5f, 0.25f);
     c.model.GetLightSky()->scale.value = 2.0f;
-    c.model.GetLightSky()->SetFilename("sky.hdr");
     ASSERT_EQ(c.Convert(kDownZ, kPerspective), 1);
-
-    const PYL_EYE* eye = c.scene.GetEye(0);
-    EXPECT_EQ(eye->film_size, 0.036f);
-    EXPECT_EQ(eye->use_focalratio, 1);
-    EXPECT_EQ(eye->focalratio, 2.8f);
-    EXPECT_EQ(eye->bokeh, FVEC3(1, 0.5f, 0.25f));
-    EXPECT_EQ(eye->distortion, 0.5f);
-    EXPECT_EQ(eye->lenstilt, FVEC2(0.1f, 0.2f));
-    EXPECT_EQ(eye->filmtilt, FVEC2(0.3f, 0.4f));
-    EXPECT_EQ(eye->oblique, FVEC2(0.5f, 0.6f));
-    EXPECT_STREQ(eye->GetBokehFile(), "bokeh.bmp");
-    EXPECT_NEAR(eye->focal_length, 0.036f / std::tan(3.14159265f / 6) / 2, 1e-6f);
-
+    EXPECT_NEAR(c.scene.GetEye(0)->focal_length, 0.036f / std::tan(3.14159265f / 6) / 2, 1e-6f);
     const PYL_SPACE* s = c.scene.GetSpace();
-    EXPECT_EQ(s->width, 640);
-    EXPECT_EQ(s->height, 480);
-    EXPECT_EQ(s->back_col, RGBCOLOR(1, 2, 3, 255));
     EXPECT_STREQ(s->GetBackFilename(), "back.bmp");
-    EXPECT_EQ(s->use_back, 0);
-    EXPECT_EQ(s->anisotropy, 0.3f);
-    EXPECT_EQ(s->homogeneous_extinction, FVEC3(1, 2, 3));
-    EXPECT_EQ(s->homogeneous_albedo, FVEC3(4, 5, 6));
-    EXPECT_EQ(s->extinction, FVEC3(7, 8, 9));
-    EXPECT_EQ(s->albedo, FVEC3(10, 11, 12));
-    EXPECT_EQ(s->origin, FVEC3(13, 14, 15));
-    EXPECT_EQ(s->size, FVEC3(16, 17, 18));
     EXPECT_EQ(s->sky_light, FVEC3(2, 1, 0.5f));
-    EXPECT_STREQ(s->GetSkyLightMap(), "sky.hdr");
-    EXPECT_STREQ(s->GetExtinctionMap(), "");
 }
 
 TEST(ConvertView, DirectionalLightsFollowTheCameraOrNot) {

@@ -15,7 +15,6 @@ TEST(Celsdoc, WithoutModelEverythingAnswersEmpty) {
     EXPECT_FALSE(doc.GetCurPointLight());
     EXPECT_FALSE(doc.AddDirLight(nullptr));
     EXPECT_FALSE(doc.NewPointLight());
-    EXPECT_FALSE(doc.GetDirLight(0));
     EXPECT_EQ(doc.ResetCur(), 0);
     RENDPYL_LIGHTDIR light;
     EXPECT_EQ(doc.IsCurDirLight(&light), 0);
@@ -35,11 +34,6 @@ TEST(Celsdoc, NewSceneIsInstalledByTheCaller) {
     EXPECT_FALSE(doc.GetScene());
     doc.SetScene(model);
     EXPECT_EQ(doc.GetScene(), model);
-    doc.SetRenderSize(640, 480);
-    int w = 0, h = 0;
-    doc.GetRenderSize(w, h);
-    EXPECT_EQ(w, 640);
-    EXPECT_EQ(h, 480);
     RENDPYL_LIGHTDIR* light = doc.NewDirLight();
     doc.SetCurDirLight(light);
     EXPECT_EQ(doc.IsCurDirLight(light), 1);
@@ -66,21 +60,6 @@ TEST(Celsdoc, LightsTakeTheLowestFreeNumberOfTheirKind) {
     doc.GetPointLight(0)->SetName("light1");
     EXPECT_STREQ(doc.NewPointLight()->GetName(), "Light0");
     EXPECT_STREQ(doc.NewPointLight()->GetName(), "Light1");
-}
-
-TEST(Celsdoc, AddedLightsStartFromDefaults) {
-    CELSDOC doc;
-    doc.SetScene(doc.NewScene());
-    const FVEC3 down(0, -1, 0), at(1, 2, 3);
-    RENDPYL_LIGHTDIR* dir = doc.AddDirLight(&down);
-    EXPECT_EQ(dir->GetDir(), down);
-    EXPECT_EQ(dir->GetSrcDir(), FVEC3(-0.12f, -0.14f, 0.98f));
-    EXPECT_EQ(dir->owner, doc.GetScene());
-    EXPECT_EQ(doc.GetCurDirLight(), nullptr); // adding does not select
-    RENDPYL_LIGHTPOINT* point = doc.AddPointLight(&at);
-    EXPECT_EQ(point->GetPos(), at);
-    EXPECT_TRUE(point->col.IsDefault());
-    EXPECT_EQ(doc.NewPointLight()->GetPos(), FVEC3(0, 0, 0));
 }
 
 TEST(Celsdoc, CurrentLightAfterDeletes) {

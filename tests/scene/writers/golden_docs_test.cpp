@@ -9,33 +9,17 @@
 #include "tools/hxhost/hxhostlib.h"
 
 #include "golden.h"
+#include "tests/base/bitmap/bmpbuild.h"
 
 namespace {
 
-// A small BMP with rows of 4-byte pixels or 3-byte pixels padded to 4 bytes.
-void WriteBmp(const char* path, int size, int bits, unsigned (*pixel)(int x, int y)) {
-    int bytes = bits / 8, stride = (size * bytes + 3) & ~3;
-    std::string data(54 + stride * size, '\0');
-    auto put32 = [&](int at, unsigned v) {
-        for (int i = 0; i < 4; ++i)
-            data[at + i] = char(v >> (8 * i));
-    };
-    data[0] = 'B', data[1] = 'M';
-    put32(2, unsigned(data.size()));
-    put32(10, 54);
-    put32(14, 40);
-    put32(18, size);
-    put32(22, size);
-    data[26] = 1;
-    data[28] = char(bits);
-    for (int y = 0; y < size; ++y)
-        for (int x = 0; x < size; ++x)
-            for (int i = 0; i < bytes; ++i)
-                data[54 + y * stride + x * bytes + i] = char(pixel(x, y) >> (8 * i));
-    FILE* f = std::fopen(path, "wb");
-    ASSERT_TRUE(f);
-    std::fwrite(data.data(), 1, data.size(), f);
-    std::fclose(f);
+// A small square BMP; pixel(x, y) counts y from the bottom row.
+void WriteBmp(const char* path, int size, int bits, uint32_t (*pixel)(int x, int y)) {
+    BmpSpec spec;
+    spec.width = spec.height = size;
+    spec.bpp = bits;
+    spec.value = [pixel, size](int x, int y) { return pixel(x, size - 1 - y); };
+    SaveBytes(path, BuildBmp(spec));
 }
 
 class GoldenDocs : public ::testing::Test {

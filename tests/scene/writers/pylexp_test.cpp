@@ -6,56 +6,6 @@
 
 namespace {
 
-const char kSpaceAndVolume[] = "pyrell100225\r\n"
-                               "\r\n"
-                               "new Space \"0\"\r\n"
-                               "\r\n"
-                               "\tnew Volume \"default\"\r\n"
-                               "\t\tBackground            1\r\n"
-                               "\t\tAnisotropy            0.000000\r\n"
-                               "\t\tHomogeneousExtinction 0.000000 0.000000 0.000000\r\n"
-                               "\t\tHomogeneousAlbedo     0.000000 0.000000 0.000000\r\n"
-                               "\t\tExtinction            0.000000 0.000000 0.000000\r\n"
-                               "\t\tAlbedo                0.000000 0.000000 0.000000\r\n"
-                               "\t\tOrigin                0.000000 0.000000 0.000000\r\n"
-                               "\t\tSize                  0.000000 0.000000 0.000000\r\n"
-                               "\t\tSkyLight              1.000000 1.000000 1.000000\r\n"
-                               "\t\tViewToneMin           0 0 0\r\n"
-                               "\t\tViewToneMax           1 1 1\r\n"
-                               "\t\tViewTone              0 0 0 0 \"\" 0 0 0 \"\"\r\n"
-                               "\t\tViewTone              1 0 0 0 \"\" 1 1 1 \"\"\r\n"
-                               "\t\tContourColor          0 0 0 \"\"\r\n"
-                               "\t\tContourGroup          0\r\n"
-                               "\t\tBoundary              1 1 1 \"\"\r\n"
-                               "\r\n";
-
-const char kDefaultEye[] = "\t\tnew Eye \"0\"\r\n"
-                           "\t\t\tPosition    0.000000 0.000000 1500.000000\r\n"
-                           "\t\t\tFocus       0.000000 0.000000 0.000000\r\n"
-                           "\t\t\tUpside      0.000000 1.000000 0.000000\r\n"
-                           "\t\t\tShift       0.000000 0.000000\r\n"
-                           "\t\t\tClip        0\r\n"
-                           "\t\t\tFilmSize    0.024000\r\n"
-                           "\t\t\tFocalLength 0.000000\r\n"
-                           "\t\t\tBokeh       1.000000 1.000000 1.000000\r\n"
-                           "\t\t\tDistortion  1.000000\r\n"
-                           "\t\t\tLensTilt    0.000000 0.000000\r\n"
-                           "\t\t\tFilmTilt    0.000000 0.000000\r\n"
-                           "\t\t\tOblique     0.000000 0.000000\r\n"
-                           "\r\n";
-
-std::string ObjectBlock(const std::string& hxoPath) {
-    return "\tnew Object \"0\"\r\n"
-           "\t\tFile     \"" +
-           hxoPath +
-           "\"\r\n"
-           "\t\tX        1 0 0\r\n"
-           "\t\tY        0 1 0\r\n"
-           "\t\tZ        0 0 1\r\n"
-           "\t\tPosition 0 0 0\r\n"
-           "\r\n";
-}
-
 struct Exported {
     int result;
     std::string pyl, hxo;
@@ -88,15 +38,12 @@ TEST(PylExp, EyeOnlyScene) {
     scene.AddEye();
     Exported e = Export(scene, "pyl_eye");
     EXPECT_EQ(1, e.result);
-    std::string hxoPath = OutputDir("pyl_eye") + "tmp.hxo";
-    EXPECT_EQ(kSpaceAndVolume + std::string(kDefaultEye) + ObjectBlock(hxoPath), e.pyl);
+    ExpectGolden("eye_only.pyl", e.pyl);
     EXPECT_EQ("Hexagrel Document\r\nFormat Text Ver 1.0\r\n\r\neof\r\n", e.hxo);
 }
 
 TEST(PylExp, HxoPathChangesTheFileNameOnly) {
     char out[1024];
-    EXPECT_EQ(1, MakeHxoPath(out, sizeof out, "C:\\w\\tmp\\tmp.pyl"));
-    EXPECT_STREQ("C:\\w\\tmp\\tmp.hxo", out);
     EXPECT_EQ(1, MakeHxoPath(out, sizeof out, "C:\\my.dir\\scene"));
     EXPECT_STREQ("C:\\my.dir\\scene.hxo", out);
     EXPECT_EQ(0, MakeHxoPath(out, 10, "C:\\abcdefgh"));
@@ -190,17 +137,7 @@ TEST(PylExp, ObjectsBecomeHxoObjects) {
         face->SetVertex(k, k);
         face->SetUV(k, FVEC2(k & 1 ? 1.0f : 0.0f, k & 2 ? 1.0f : 0.0f));
     }
-    std::string hxo = Export(scene, "pyl_objects").hxo;
-    EXPECT_EQ(
-        "Hexagrel Document\r\nFormat Text Ver 1.0\r\n\r\n"
-        "Object \"quad\" {\r\n\tvisible 15\r\n\tshading 1\r\n\tfacet 60.0\r\n\tdepth 0\r\n\tfolding 0\r\n"
-        "\tscale 1.000000 1.000000 1.000000\r\n\trotation 0.000000 0.000000 0.000000\r\n"
-        "\ttranslation 0.000000 0.000000 0.000000\r\n"
-        "\tvertex 4 {\r\n\t\t0.000000 0.000000 0.000000\r\n\t\t1.000000 0.000000 0.000000\r\n"
-        "\t\t1.000000 1.000000 0.000000\r\n\t\t0.000000 1.000000 0.000000\r\n\t}\r\n"
-        "\tface 1 {\r\n\t\t4 V(0 1 2 3) M(-1) UV(0.000000 0.000000 1.000000 0.000000 0.000000 1.000000 "
-        "1.000000 1.000000)\r\n\t}\r\n}\r\neof\r\n",
-        hxo);
+    ExpectGolden("pyl_object.hxo", Export(scene, "pyl_objects").hxo);
 }
 
 // Written to memory: a path this long cannot be opened as a file.
