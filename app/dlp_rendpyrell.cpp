@@ -3,7 +3,7 @@
 #include "res/pageids.h"
 #include "ui/winutil.h"
 
-DLP_RENDPYRELL::DLP_RENDPYRELL() : m_rend(IDD_PAGE_REND), m_light(IDD_PAGE_LIGHT), m_mtl(IDD_PAGE_MTL) {}
+DLP_RENDPYRELL::DLP_RENDPYRELL() : m_rend(IDD_PAGE_REND), m_light(IDD_PAGE_LIGHT) {}
 
 DLP_RENDPYRELL::~DLP_RENDPYRELL() {
     // The page windows go while their objects still exist.
@@ -55,16 +55,19 @@ void DLP_RENDPYRELL::Resize() {
 void DLP_RENDPYRELL::SetDlgDataAll() {
     m_comm.SetDlgData();
     m_camera.SetDlgData();
+    m_mtl.Refresh();
 }
 
 void DLP_RENDPYRELL::GetDlgDataAll() {
     m_comm.GetDlgData();
     m_camera.GetDlgData();
+    m_mtl.GetDlgData();
 }
 
 void DLP_RENDPYRELL::ResetAll() {
     m_comm.Reset();
     m_camera.Reset();
+    m_mtl.Reset();
 }
 
 void DLP_RENDPYRELL::UpdateCamera() {

@@ -4,6 +4,7 @@
 #include "app/dlp_page.h"
 #include "app/dlp_rendpylcamera.h"
 #include "app/dlp_rendpylcomm.h"
+#include "app/dlp_rendpylmtl.h"
 #include "ui/utabtbl.h"
 
 class DLP_RENDPYRELL {
@@ -33,6 +34,7 @@ class DLP_RENDPYRELL {
     UTABTBL& GetTabTable() { return m_tabs; }
     DLP_RENDPYLCOMM& GetCommPage() { return m_comm; }
     DLP_RENDPYLCAMERA& GetCameraPage() { return m_camera; }
+    DLP_RENDPYLMTL& GetMtlPage() { return m_mtl; }
 
   private:
     DLMAIN* m_owner = nullptr;
@@ -43,5 +45,5 @@ class DLP_RENDPYRELL {
     DLP_PAGE m_rend;
     DLP_RENDPYLCAMERA m_camera;
     DLP_PAGE m_light;
-    DLP_PAGE m_mtl;
+    DLP_RENDPYLMTL m_mtl;
 };

@@ -6,6 +6,8 @@
 #define IDD_PAGE_CAMERA 185
 #define IDD_PAGE_LIGHT 186
 #define IDD_PAGE_MTL 188
+#define IDD_PAGE_MTLBASE1 200
+#define IDD_PAGE_MTLBASE3 202
 
 // Common page
 #define IDC_COMM_PYRELL 1339

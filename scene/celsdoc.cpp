@@ -85,7 +85,8 @@ RENDPYL_MTL* CELSDOC::GetCurMtl() const {
 }
 
 void CELSDOC::SetCurMtl(RENDPYL_MTL* mtl) {
-    if (m_model && m_model->GetMtlNum() > 0) m_curMtl = mtl;
+    // A record of another model, or none, would leave the pages pointing at memory this model does not own.
+    if (m_model && mtl && m_model->GetMtlIndex(mtl) >= 0) m_curMtl = mtl;
 }
 
 int CELSDOC::GetDirLightNum() const {

@@ -111,6 +111,9 @@ TEST(Celsdoc, ResetCurAndMaterials) {
     EXPECT_EQ(doc.GetCurPointLight(), p);
     doc.SetCurMtl(m1);
     EXPECT_EQ(doc.GetCurMtl(), m1);
+    doc.SetCurMtl(&foreign); // not a record of this model: unchanged
+    doc.SetCurMtl(nullptr);
+    EXPECT_EQ(doc.GetCurMtl(), m1);
     EXPECT_EQ(doc.GetMtlNum(), 2);
     doc.DeleteAllDirLights();
     doc.DeleteAllPointLights();
