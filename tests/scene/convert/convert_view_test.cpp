@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <cstdio>
 #include <string>
 
@@ -75,20 +74,6 @@ TEST(ConvertView, OrthographicViewTakesItsWidthFromTheDistance) {
     EXPECT_NEAR(eye->GetFov(), 90.0f, 1e-4f); // 2 atan(1 / (100 x 0.01))
     EXPECT_EQ(eye->GetShift(), FVEC2(0.25f, 0.5f));
     EXPECT_NEAR(eye->focal_length, 0.012f, 1e-7f); // film 0.024 at 90 degrees
-}
-
-// Every copied setting is in the every-setting golden files; here what is computed from them.
-TEST(ConvertView, FocalLengthFollowsTheFilmAndSkyLightItsScale) {
-    ViewCase c;
-    c.model.GetCamera()->film_size.value = 0.036f;
-    c.model.GetRender()->SetBackFilename("back.bmp");
-    c.model.GetLightSky()->col.value = FVEC3(1, 0.5f, 0.25f);
-    c.model.GetLightSky()->scale.value = 2.0f;
-    ASSERT_EQ(c.Convert(kDownZ, kPerspective), 1);
-    EXPECT_NEAR(c.scene.GetEye(0)->focal_length, 0.036f / std::tan(3.14159265f / 6) / 2, 1e-6f);
-    const PYL_SPACE* s = c.scene.GetSpace();
-    EXPECT_STREQ(s->GetBackFilename(), "back.bmp");
-    EXPECT_EQ(s->sky_light, FVEC3(2, 1, 0.5f));
 }
 
 TEST(ConvertView, DirectionalLightsFollowTheCameraOrNot) {

@@ -86,35 +86,6 @@ TEST(HxoModel, NormalizeUVsMovesByWholeUnits) {
     EXPECT_EQ(FVEC2(2, 0.5f), positive->GetUV(2));
 }
 
-TEST(HxoModel, CountsAndScaling) {
-    HXO_MODEL model;
-    HXO_OBJ* obj = model.AddObject();
-    obj->AddVertex(1, 2, 3);
-    obj->AddVertex(4, 5, 6);
-    AddFace(*obj, {0, 1, 2});
-    AddFace(*obj, {0, 1, 2, 3});
-    model.AddObject()->AddVertex(0, 0, 0);
-    model.UpdateCount();
-    EXPECT_EQ(3, model.GetTriangleTotal());
-    EXPECT_EQ(2, model.GetFaceTotal());
-    EXPECT_EQ(3, model.GetVertexTotal());
-    model.ScaleVertices(2.0f);
-    FVEC3 v;
-    obj->GetVertex(1, v);
-    EXPECT_EQ(FVEC3(8, 10, 12), v);
-}
-
-TEST(HxoModel, CopyAttributesLeavesNameAndTransform) {
-    HXO_OBJ a, b;
-    a.SetName("a");
-    a.SetPatch(2)->SetSegment(4)->SetShading(0);
-    a.SetDepth(3);
-    b.CopyAttributes(a);
-    EXPECT_EQ(4, b.GetSegment());
-    EXPECT_EQ(0, b.GetDepth()); // the transform is not an attribute
-    EXPECT_STREQ("", b.GetName());
-}
-
 TEST(HxoRecords, BoneTreeWalk) {
     HXO_MODEL model;
     HXO_BONE* root = model.AddBone();
@@ -139,7 +110,7 @@ TEST(HxoRecords, BoneTreeWalk) {
     EXPECT_EQ(nullptr, HXO_BONE::GetNext(nullptr));
 }
 
-TEST(HxoRecords, VertexWeightsAndPairTables) {
+TEST(HxoRecords, VertexWeightsNeedTheirListsAndKeepOneEntryPerBone) {
     HXO_OBJ obj;
     obj.AddVertex(0, 0, 0);
     obj.AddVertex(1, 0, 0);
@@ -155,13 +126,6 @@ TEST(HxoRecords, VertexWeightsAndPairTables) {
     EXPECT_EQ(0.0f, obj.GetVertexWeight(0, 8));
     EXPECT_EQ(0.0f, obj.GetVertexWeight(2, 7));
     EXPECT_EQ(nullptr, obj.GetVertexWeights(-1));
-
-    HXO_PAIRTABLE table;
-    table.Add(3, 9);
-    table.Add(4, 9);
-    EXPECT_EQ(3, table.FindFirst(9));
-    EXPECT_EQ(0, table.FindSecond(5));
-    EXPECT_EQ(9, table.FindSecond(4));
 }
 
 TEST(HxoRecords, AnchorsShrinkAndFixedTextsAreCut) {
