@@ -3,7 +3,7 @@
 #include "res/pageids.h"
 #include "ui/winutil.h"
 
-DLP_RENDPYRELL::DLP_RENDPYRELL() : m_rend(IDD_PAGE_REND), m_light(IDD_PAGE_LIGHT) {}
+DLP_RENDPYRELL::DLP_RENDPYRELL() : m_light(IDD_PAGE_LIGHT) {}
 
 DLP_RENDPYRELL::~DLP_RENDPYRELL() {
     // The page windows go while their objects still exist.
@@ -54,18 +54,21 @@ void DLP_RENDPYRELL::Resize() {
 
 void DLP_RENDPYRELL::SetDlgDataAll() {
     m_comm.SetDlgData();
+    m_rend.SetDlgData();
     m_camera.SetDlgData();
     m_mtl.Refresh();
 }
 
 void DLP_RENDPYRELL::GetDlgDataAll() {
     m_comm.GetDlgData();
+    m_rend.GetDlgData();
     m_camera.GetDlgData();
     m_mtl.GetDlgData();
 }
 
 void DLP_RENDPYRELL::ResetAll() {
     m_comm.Reset();
+    m_rend.Reset();
     m_camera.Reset();
     m_mtl.Reset();
 }

@@ -5,6 +5,7 @@
 #include "app/dlp_rendpylcamera.h"
 #include "app/dlp_rendpylcomm.h"
 #include "app/dlp_rendpylmtl.h"
+#include "app/dlp_rendpylrend.h"
 #include "ui/utabtbl.h"
 
 class DLP_RENDPYRELL {
@@ -33,6 +34,7 @@ class DLP_RENDPYRELL {
 
     UTABTBL& GetTabTable() { return m_tabs; }
     DLP_RENDPYLCOMM& GetCommPage() { return m_comm; }
+    DLP_RENDPYLREND& GetRendPage() { return m_rend; }
     DLP_RENDPYLCAMERA& GetCameraPage() { return m_camera; }
     DLP_RENDPYLMTL& GetMtlPage() { return m_mtl; }
 
@@ -42,7 +44,7 @@ class DLP_RENDPYRELL {
     UTABTBL m_tabs;
     DLP_RENDPYLCOMM m_comm;
     // The other pages get their controls with their own classes; until then they are bare pages.
-    DLP_PAGE m_rend;
+    DLP_RENDPYLREND m_rend;
     DLP_RENDPYLCAMERA m_camera;
     DLP_PAGE m_light;
     DLP_RENDPYLMTL m_mtl;
