@@ -75,20 +75,17 @@ void DLP_RENDPYLMTLBASE1::GetDlgData() {
     if (RENDPYL_MTLMAP* map = mtl->FindMap(RENDPYL_MAP_DIFFUSE)) map->scale = m_diffuseScale.ReadValue();
     if (RENDPYL_MTLMAP* map = mtl->FindMap(RENDPYL_MAP_SPECULAR)) {
         map->col = m_specularCol.GetColor();
-        m_specularFile.GetText(name, sizeof name);
-        map->SetFilename(name);
+        if (ReadFileField(m_specularFile, map->GetFilename(), name)) map->SetFilename(name);
     }
     if (RENDPYL_MTLMAP* map = mtl->FindMap(RENDPYL_MAP_EMISSION)) {
         map->col = m_emissionCol.GetColor();
-        m_emissionFile.GetText(name, sizeof name);
-        map->SetFilename(name);
+        if (ReadFileField(m_emissionFile, map->GetFilename(), name)) map->SetFilename(name);
     }
     if (RENDPYL_MTLMAP* map = mtl->FindMap(RENDPYL_MAP_REFLECTION)) {
         map->col = m_reflectionCol.GetColor();
         map->use = m_reflectionUse.GetCheck() == BST_CHECKED;
         map->scale = m_reflectionScale.ReadValue();
-        m_reflectionFile.GetText(name, sizeof name);
-        map->SetFilename(name);
+        if (ReadFileField(m_reflectionFile, map->GetFilename(), name)) map->SetFilename(name);
     }
     if (RENDPYL_MTLMAP* map = mtl->FindMap(RENDPYL_MAP_TRANSPARENCY)) map->col = m_transparencyCol.GetColor();
     if (RENDPYL_MTLMAP* map = mtl->FindMap(RENDPYL_MAP_NORMAL))
@@ -110,13 +107,13 @@ void DLP_RENDPYLMTLBASE1::OnCommand(int id) {
         GetDlgData();
         break;
     case IDC_MTLB1_SPECULAR_FILE:
-        CommitFile(m_specularFile, &DLP_RENDPYLMTLBASE1::SetSpecularFile);
+        CommitFile(m_specularFile, GetSpecularFile(), &DLP_RENDPYLMTLBASE1::SetSpecularFile);
         break;
     case IDC_MTLB1_EMISSION_FILE:
-        CommitFile(m_emissionFile, &DLP_RENDPYLMTLBASE1::SetEmissionFile);
+        CommitFile(m_emissionFile, GetEmissionFile(), &DLP_RENDPYLMTLBASE1::SetEmissionFile);
         break;
     case IDC_MTLB1_REFLECTION_FILE:
-        CommitFile(m_reflectionFile, &DLP_RENDPYLMTLBASE1::SetReflectionFile);
+        CommitFile(m_reflectionFile, GetReflectionFile(), &DLP_RENDPYLMTLBASE1::SetReflectionFile);
         break;
     case IDC_MTLB1_SPECULAR_BROWSE:
         BrowseMapFile(GetSpecularFile(), &DLP_RENDPYLMTLBASE1::SetSpecularFile);
@@ -175,11 +172,20 @@ void DLP_RENDPYLMTLBASE1::SetFile(UDLGTEXT& field, int type, const char* name) {
     SetMapFile(type, name);
 }
 
-void DLP_RENDPYLMTLBASE1::CommitFile(UDLGTEXT& field, FileSetter set) {
+bool DLP_RENDPYLMTLBASE1::ReadFileField(UDLGTEXT& field, const char* stored, char* name) {
+    if (GetWindowTextLengthA(field.GetHwnd()) < RENDPYL_TEXTSIZE) {
+        field.GetText(name, RENDPYL_TEXTSIZE);
+        return true;
+    }
+    field.Printf("%s", stored ? stored : "");
+    if (m_owner) m_owner->Print("ファイル名が長すぎます!!");
+    return false;
+}
+
+void DLP_RENDPYLMTLBASE1::CommitFile(UDLGTEXT& field, const char* stored, FileSetter set) {
     if (!field.GetChanged()) return;
     char name[RENDPYL_TEXTSIZE];
-    field.GetText(name, sizeof name);
-    (this->*set)(name);
+    if (ReadFileField(field, stored, name)) (this->*set)(name);
 }
 
 void DLP_RENDPYLMTLBASE1::BrowseMapFile(const char* current, FileSetter set) {

@@ -39,8 +39,11 @@ class DLP_RENDPYLMTLBASE1 : public DLP_PAGE {
     using FileSetter = void (DLP_RENDPYLMTLBASE1::*)(const char*);
     // Shows name in the map's file field and stores it in that map only.
     void SetFile(UDLGTEXT& field, int type, const char* name);
+    // The field's whole text into name (RENDPYL_TEXTSIZE); a name longer than a map holds is refused
+    // rather than cut, and the field shows the stored one again.
+    bool ReadFileField(UDLGTEXT& field, const char* stored, char* name);
     // A typed file name stores only its own map, not the rest of the page.
-    void CommitFile(UDLGTEXT& field, FileSetter set);
+    void CommitFile(UDLGTEXT& field, const char* stored, FileSetter set);
     // Lets the user choose a file for a map that exists, starting at its current one.
     void BrowseMapFile(const char* current, FileSetter set);
 

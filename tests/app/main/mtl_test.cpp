@@ -190,6 +190,15 @@ TEST(MaterialPage, EditsOfEachSubPageReachTheCurrentRecordAndItsMap) {
     EXPECT_STREQ("", Map(1, RENDPYL_MAP_EMISSION)->GetFilename());
     EnterText(base1, IDC_MTLB1_REFLECTION_FILE, "env.bmp");
     EXPECT_STREQ("env.bmp", Map(1, RENDPYL_MAP_REFLECTION)->GetFilename());
+    // A name as long as a map holds is taken whole; a longer one is refused, not cut.
+    const std::string longest(RENDPYL_TEXTSIZE - 1, 'a');
+    EnterText(base1, IDC_MTLB1_REFLECTION_FILE, longest.c_str());
+    EXPECT_EQ(longest, Map(1, RENDPYL_MAP_REFLECTION)->GetFilename());
+    EnterText(base1, IDC_MTLB1_SPECULAR_FILE, (longest + "bc").c_str());
+    EXPECT_STREQ("C:\\maps\\spec.bmp", Map(1, RENDPYL_MAP_SPECULAR)->GetFilename());
+    EXPECT_EQ("C:\\maps\\spec.bmp", TextOf(PageEdit(base1, IDC_MTLB1_SPECULAR_FILE)));
+    EXPECT_NE(std::string::npos,
+              TextOf(Main()->GetMessageWindow().GetHwnd()).find("ファイル名が長すぎます!!"));
 
     EnterText(base1, IDC_MTLB1_DIFFUSE_SCALE, "2.5");
     EXPECT_EQ(2.5f, Map(1, RENDPYL_MAP_DIFFUSE)->scale);
