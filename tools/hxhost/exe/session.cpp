@@ -36,7 +36,7 @@ BOOL CALLBACK FindOwned(HWND candidate, LPARAM data) {
     return FALSE;
 }
 
-// Other pages use the same item id for their fields: only a button is the render button.
+// Other pages use the render button's id for fields, so only a button counts.
 BOOL CALLBACK FindControl(HWND child, LPARAM found) {
     char className[16] = "";
     GetClassNameA(child, className, sizeof className);
