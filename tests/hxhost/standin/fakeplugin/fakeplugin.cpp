@@ -63,8 +63,13 @@ void CreateMainWindow() {
     RegisterClassA(&windowClass);
     mainWindow = CreateWindowExA(0, "HXFakePlugIn", "fake", WS_POPUP | WS_CAPTION, 10, 10, 200, 100,
                                  hostWindow(), nullptr, windowClass.hInstance, nullptr);
+    // A field of another page that shares the render button's id, enumerated before it.
+    HWND page = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE, 10, 40, 80, 20, mainWindow, nullptr,
+                                windowClass.hInstance, nullptr);
     CreateWindowExA(0, "BUTTON", "render", WS_CHILD | WS_VISIBLE, 10, 10, 80, 24, mainWindow,
                     reinterpret_cast<HMENU>(1426), windowClass.hInstance, nullptr);
+    CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE, 0, 0, 40, 12, page, reinterpret_cast<HMENU>(1426),
+                    windowClass.hInstance, nullptr);
     messageWindow = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | ES_MULTILINE | ES_READONLY, 100,
                                     10, 90, 50, mainWindow, nullptr, windowClass.hInstance, nullptr);
     Show("fake開始");
