@@ -1,4 +1,7 @@
 #include <gtest/gtest.h>
+#include <windows.h>
+
+#include <commctrl.h>
 #include <string>
 #include "app/dlp_rendpyrell.h"
 #include "page_driver.h"
@@ -157,4 +160,32 @@ TEST_F(RenderPage, BrowsingTakesTheChosenBackgroundUnlessCancelled) {
     }
     EXPECT_STRCASEEQ(self, render->GetBackFilename());
     EXPECT_STRCASEEQ(self, FieldText(IDC_REND_BACKFILE).c_str());
+}
+
+TEST_F(RenderPage, ARealClickOnTheShownSwatchOpensTheColourDialog) {
+    SendActivate(TRUE);
+    HWND tab = Main()->GetPropertyPane()->GetTabTable().GetHwnd();
+    SendMessageA(tab, TCM_SETCURSEL, 3, 0);
+    NMHDR nm = {tab, 0, static_cast<UINT>(TCN_SELCHANGE)};
+    SendMessageA(Main()->GetHwnd(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&nm));
+    SetForegroundWindow(Main()->GetHwnd());
+    PumpMessages();
+    RECT rc;
+    GetWindowRect(RendItem(IDC_REND_BACKCOL), &rc);
+    SetCursorPos((rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2);
+    INPUT click[2] = {};
+    click[0].type = click[1].type = INPUT_MOUSE;
+    click[0].mi.dwFlags = MOUSEEVENTF_LEFTDOWN;
+    click[1].mi.dwFlags = MOUSEEVENTF_LEFTUP;
+    {
+        ModalAction act(kColourDialog, ChooseRgb(1, 2, 3));
+        SendInput(2, click, sizeof click[0]);
+        for (int i = 0; i < 20 && !ModalAction::Acted(); ++i) {
+            PumpMessages();
+            Sleep(20);
+        }
+        EXPECT_TRUE(ModalAction::Acted());
+    }
+    EXPECT_EQ(RGBCOLOR(1, 2, 3, 255), render->backcol);
+    SendActivate(FALSE);
 }
