@@ -281,3 +281,29 @@ TEST(LightPage, SkyPageStoresItsFields) {
     Enter(sky, IDC_LIGHTSKY_IMAGE, "sky.bmp");
     EXPECT_STREQ("sky.bmp", record->GetFilename());
 }
+
+TEST(LightPage, OnlyLightsOfTheOpenModelAreSelectedOrWritten) {
+    LightSession session;
+    HWND dir = DirPage();
+    Press(dir, IDC_LIGHTDIR_NEW);
+    RENDPYL_LIGHTDIR* own = Doc()->GetCurDirLight();
+    // A list item left over from another model is not taken up.
+    RENDPYL_LIGHTDIR stranger;
+    stranger.SetName("stranger");
+    HWND list = GetDlgItem(dir, IDC_LIGHTDIR_LIST);
+    int item = static_cast<int>(SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>("stranger")));
+    SendMessageA(list, LB_SETITEMDATA, item, reinterpret_cast<LPARAM>(&stranger));
+    SelectItem(dir, IDC_LIGHTDIR_LIST, item);
+    EXPECT_EQ(own, Doc()->GetCurDirLight());
+    EXPECT_EQ("Light0", Shows(dir, IDC_LIGHTDIR_NAME));
+
+    // A current light the model does not hold is neither shown nor written, nor deleted.
+    Doc()->SetCurDirLight(&stranger);
+    LightPage().SetDlgData();
+    EXPECT_EQ("", Shows(dir, IDC_LIGHTDIR_NAME));
+    EXPECT_FALSE(Enabled(dir, IDC_LIGHTDIR_NAME));
+    Enter(dir, IDC_LIGHTDIR_IMAGE, "C:\\x.bmp");
+    Press(dir, IDC_LIGHTDIR_DELETE);
+    EXPECT_STREQ("", stranger.GetFilename());
+    EXPECT_EQ(1, Doc()->GetDirLightNum());
+}

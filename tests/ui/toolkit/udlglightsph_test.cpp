@@ -58,6 +58,13 @@ TEST(Udlglightsph, RadiusFollowsTheItemAndIsAtLeastSixteen) {
     EXPECT_EQ(100, big.sphere.GetImage()->GetWidth());
     SphereFixture narrow(20, 40);
     EXPECT_EQ(16.0f, narrow.sphere.GetRadius());
+
+    // A sphere with a window of its own works the same way.
+    UDLGLIGHTSPH created;
+    ASSERT_EQ(1, created.Create(big.dlg.hwnd, 77, URECT{120, 10, 60, 60}));
+    EXPECT_EQ(28.0f, created.GetRadius());
+    EXPECT_EQ(60, created.GetImage()->GetHeight());
+    DestroyWindow(created.GetHwnd());
 }
 
 TEST(Udlglightsph, ShadingStripesAndBorder) {
