@@ -4,6 +4,7 @@
 #include <windows.h>
 #include <commctrl.h>
 #include "app/dlp_rendpyrell.h"
+#include "page_driver.h"
 #include "plugin_fixture.h"
 #include "res/page_lightids.h"
 
@@ -30,44 +31,23 @@ struct LightSession : PluginSession {
     LightSession() { SendOpen(OpenHostDocument(DocumentJson())); }
 };
 
-std::string TextOf(HWND hwnd) {
-    char text[1100] = "";
-    GetWindowTextA(hwnd, text, sizeof text);
-    return text;
-}
-
-// The edit of a text field, or of a number field inside its up-down container.
-HWND Edit(HWND page, int id) {
-    HWND item = GetDlgItem(page, id);
-    HWND inner = FindWindowExA(item, 0, "Edit", nullptr);
-    return inner ? inner : item;
-}
 std::string Shows(HWND page, int id) {
-    return TextOf(Edit(page, id));
+    return TextOf(PageEdit(page, id));
 }
 std::string ShowsVector(HWND page, int x, int y, int z) {
     return Shows(page, x) + " " + Shows(page, y) + " " + Shows(page, z);
 }
 
-// Replaces the field's text as typed and presses Enter.
-void Enter(HWND page, int id, const char* text) {
-    HWND edit = Edit(page, id);
-    SetWindowTextA(edit, text);
-    SendMessageA(edit, WM_CHAR, VK_RETURN, 1);
-}
 // Types into three fields and commits the last.
 void EnterVector(HWND page, int x, int y, int z, const char* a, const char* b, const char* c) {
-    SetWindowTextA(Edit(page, x), a);
-    SetWindowTextA(Edit(page, y), b);
-    Enter(page, z, c);
+    SetWindowTextA(PageEdit(page, x), a);
+    SetWindowTextA(PageEdit(page, y), b);
+    EnterText(page, z, c);
 }
 
 void Press(HWND page, int id) {
     HWND button = GetDlgItem(page, id);
     SendMessageA(page, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), reinterpret_cast<LPARAM>(button));
-}
-void Click(HWND page, int id) {
-    SendMessageA(GetDlgItem(page, id), BM_CLICK, 0, 0);
 }
 
 // The user selects item i of a light list.
@@ -148,7 +128,7 @@ TEST(LightPage, DirectionalLightsAreCreatedRenamedAndDeletedWithTheList) {
 
     // Renaming the second of three refreshes the list from its first item; the page keeps the light.
     SelectItem(dir, IDC_LIGHTDIR_LIST, 1);
-    Enter(dir, IDC_LIGHTDIR_NAME, "Key");
+    EnterText(dir, IDC_LIGHTDIR_NAME, "Key");
     EXPECT_EQ((std::vector<std::string>{"Light0", "Key", "Light2"}), Items(dir, IDC_LIGHTDIR_LIST));
     EXPECT_EQ(0, Selected(dir, IDC_LIGHTDIR_LIST));
     EXPECT_EQ("Key", Shows(dir, IDC_LIGHTDIR_NAME));
@@ -191,9 +171,9 @@ TEST(LightPage, PointLightsKeepPositionsAsTypedAndColoursInByteSteps) {
     ExpectVector(FVEC3(250, -5, 2), light->pos);
     EXPECT_EQ("250.00 -5.00 2.00", ShowsVector(point, IDC_LIGHTPOINT_X, IDC_LIGHTPOINT_Y, IDC_LIGHTPOINT_Z));
     EXPECT_EQ(127 / 255.0f, light->col.value.x);
-    Enter(point, IDC_LIGHTPOINT_SCALE, "2.5");
+    EnterText(point, IDC_LIGHTPOINT_SCALE, "2.5");
     EXPECT_EQ(2.5f, light->scale.value);
-    Enter(point, IDC_LIGHTPOINT_IMAGE, "C:\\tex\\bulb.bmp");
+    EnterText(point, IDC_LIGHTPOINT_IMAGE, "C:\\tex\\bulb.bmp");
     EXPECT_STREQ("C:\\tex\\bulb.bmp", light->GetFilename());
     // The other light is untouched.
     ExpectVector(FVEC3(0, 0, 0), Doc()->GetPointLight(1)->pos);
@@ -221,7 +201,7 @@ TEST(LightPage, DirectionEditsAreNormalisedIntoTheFieldTheLightFollows) {
     ExpectVector(FVEC3(0, 0, 1), light->srcdir);
 
     // Not following the camera, the page shows and edits the world direction.
-    Click(dir, IDC_LIGHTDIR_CAMTRACE);
+    ClickItem(dir, IDC_LIGHTDIR_CAMTRACE);
     EXPECT_EQ(0, light->camtrace);
     EXPECT_EQ("-0.12 -0.14 0.98", ShowsVector(dir, IDC_LIGHTDIR_X, IDC_LIGHTDIR_Y, IDC_LIGHTDIR_Z));
     EnterVector(dir, IDC_LIGHTDIR_X, IDC_LIGHTDIR_Y, IDC_LIGHTDIR_Z, "0", "-2", "0");
@@ -254,15 +234,15 @@ TEST(LightPage, SphereFollowCameraAndInvert) {
     // Invert mirrors the direction through the view plane; twice gives it back.
     light->srcdir = FVEC3(0.6f, 0, 0.8f);
     SelectItem(dir, IDC_LIGHTDIR_LIST, 0);
-    Click(dir, IDC_LIGHTDIR_INVERT);
+    ClickItem(dir, IDC_LIGHTDIR_INVERT);
     ExpectVector(FVEC3(0.6f, 0, -0.8f), light->srcdir);
     EXPECT_EQ("0.60 0.00 -0.80", ShowsVector(dir, IDC_LIGHTDIR_X, IDC_LIGHTDIR_Y, IDC_LIGHTDIR_Z));
-    Click(dir, IDC_LIGHTDIR_INVERT);
+    ClickItem(dir, IDC_LIGHTDIR_INVERT);
     ExpectVector(FVEC3(0.6f, 0, 0.8f), light->srcdir);
     EXPECT_EQ(0, light->reverse);
 
     // Unchecking "follow camera" shows the world direction, which neither edit touched.
-    Click(dir, IDC_LIGHTDIR_CAMTRACE);
+    ClickItem(dir, IDC_LIGHTDIR_CAMTRACE);
     EXPECT_EQ(BST_UNCHECKED, IsDlgButtonChecked(dir, IDC_LIGHTDIR_CAMTRACE));
     EXPECT_EQ("-0.12 -0.14 0.98", ShowsVector(dir, IDC_LIGHTDIR_X, IDC_LIGHTDIR_Y, IDC_LIGHTDIR_Z));
     EXPECT_EQ(world, light->dir);
@@ -275,10 +255,10 @@ TEST(LightPage, SkyPageStoresItsFields) {
     EXPECT_EQ("1.00", Shows(sky, IDC_LIGHTSKY_SCALE));
     record->col.value = FVEC3(0.5f, 1.0f, 0.0f);
     LightPage().SetDlgData();
-    Enter(sky, IDC_LIGHTSKY_SCALE, "0.75");
+    EnterText(sky, IDC_LIGHTSKY_SCALE, "0.75");
     EXPECT_EQ(0.75f, record->scale.value);
     ExpectVector(FVEC3(127 / 255.0f, 1, 0), record->col.value);
-    Enter(sky, IDC_LIGHTSKY_IMAGE, "sky.bmp");
+    EnterText(sky, IDC_LIGHTSKY_IMAGE, "sky.bmp");
     EXPECT_STREQ("sky.bmp", record->GetFilename());
 }
 
@@ -302,8 +282,29 @@ TEST(LightPage, OnlyLightsOfTheOpenModelAreSelectedOrWritten) {
     LightPage().SetDlgData();
     EXPECT_EQ("", Shows(dir, IDC_LIGHTDIR_NAME));
     EXPECT_FALSE(Enabled(dir, IDC_LIGHTDIR_NAME));
-    Enter(dir, IDC_LIGHTDIR_IMAGE, "C:\\x.bmp");
+    EnterText(dir, IDC_LIGHTDIR_IMAGE, "C:\\x.bmp");
     Press(dir, IDC_LIGHTDIR_DELETE);
     EXPECT_STREQ("", stranger.GetFilename());
     EXPECT_EQ(1, Doc()->GetDirLightNum());
+}
+
+TEST(LightPage, ImageBrowseStoresTheChoiceOfTheShownRecord) {
+    LightSession session;
+    HWND point = PointPage();
+    Press(point, IDC_LIGHTPOINT_NEW);
+    Press(point, IDC_LIGHTPOINT_NEW);
+    RENDPYL_LIGHTPOINT* light = Doc()->GetCurPointLight();
+    {
+        ModalAction choose("Load", ChooseFile("C:\\windows\\win.ini"));
+        Press(point, IDC_LIGHTPOINT_BROWSE);
+        EXPECT_TRUE(ModalAction::Acted());
+    }
+    EXPECT_STREQ("C:\\windows\\win.ini", light->GetFilename());
+    EXPECT_EQ("C:\\windows\\win.ini", Shows(point, IDC_LIGHTPOINT_IMAGE));
+    EXPECT_STREQ("", Doc()->GetPointLight(0)->GetFilename());
+    {
+        ModalAction cancel("Load", Cancel());
+        Press(SkyPage(), IDC_LIGHTSKY_BROWSE);
+    }
+    EXPECT_STREQ("", Main()->GetScene()->GetLightSky()->GetFilename());
 }
