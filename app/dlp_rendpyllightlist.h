@@ -20,7 +20,7 @@ template <class L> class DLP_RENDPYLLIGHTLIST : public DLP_PAGE {
 
     DLP_RENDPYLLIGHTLIST();
 
-    // The settings document's current light, or null.
+    // The settings document's current light when the open model holds it, else null.
     L* GetCurLight() const;
     // The light selected in the list when the open model holds it, else null.
     L* GetSelLight();
