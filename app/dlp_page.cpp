@@ -16,7 +16,7 @@ LRESULT DLP_PAGE::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM) {
         OnInitDialog(hwnd);
         return 1;
     case WM_COMMAND:
-        OnCommand(LOWORD(wParam));
+        if (!m_filling) OnCommand(LOWORD(wParam));
         return 0;
     }
     return 0;

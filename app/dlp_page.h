@@ -37,10 +37,26 @@ class DLP_PAGE : public UWIN {
         return (fields.GetChanged() || ...);
     }
 
+    // Held while a page fills its controls from its record. Controls notify the page as their text is
+    // set; those notifications are echoes of the record, not edits, and storing the half-filled page then
+    // would write stale values into the record.
+    class FILLING {
+      public:
+        explicit FILLING(DLP_PAGE& page) : m_page(page), m_was(page.m_filling) { page.m_filling = true; }
+        ~FILLING() { m_page.m_filling = m_was; }
+        FILLING(const FILLING&) = delete;
+        FILLING& operator=(const FILLING&) = delete;
+
+      private:
+        DLP_PAGE& m_page;
+        bool m_was;
+    };
+
     DLMAIN* m_owner = nullptr;
     DLP_RENDPYRELL* m_pane = nullptr;
     DLP_PAGE* m_container = nullptr;
 
   private:
     int m_templateId;
+    bool m_filling = false;
 };

@@ -27,7 +27,7 @@ void DLP_RENDPYLCAMERA::OnInitDialog(HWND dialog) {
 void DLP_RENDPYLCAMERA::SetDlgData() {
     RENDPYL_CAMERA* camera = GetCamera();
     if (!camera) return;
-    m_filling = true;
+    FILLING filling(*this);
     m_bokehFile.Printf("%s", camera->GetBokehFilename());
     m_filmSize.SetValue(camera->film_size.value * 1000.0f);
     m_useFocalRatio.SetCheck(camera->use_focalratio.value ? BST_CHECKED : BST_UNCHECKED);
@@ -37,7 +37,6 @@ void DLP_RENDPYLCAMERA::SetDlgData() {
     m_lensTilt.SetValue(camera->lenstilt.value);
     m_filmTilt.SetValue(camera->filmtilt.value);
     m_oblique.SetValue(camera->oblique.value);
-    m_filling = false;
 
     camera->SetFromHostView();
     SetDlgItemFVec3(m_hwnd, IDC_CAM_POS_X, IDC_CAM_POS_Y, IDC_CAM_POS_Z, camera->GetPos());
@@ -63,7 +62,7 @@ void DLP_RENDPYLCAMERA::GetDlgData() {
 }
 
 void DLP_RENDPYLCAMERA::OnCommand(int id) {
-    if (m_filling || !GetCamera()) return;
+    if (!GetCamera()) return;
     switch (id) {
     case IDC_CAM_USEFOCALRATIO:
         GetDlgData();

@@ -38,7 +38,4 @@ class DLP_RENDPYLCAMERA : public DLP_PAGE {
     UDLGFVEC2 m_lensTilt;
     UDLGFVEC2 m_filmTilt;
     UDLGFVEC2 m_oblique;
-    // Set while SetDlgData fills the controls: the image field reports its new text with a command, and a
-    // field still marked from an edit made without a document would then store the half-filled page.
-    bool m_filling = false;
 };

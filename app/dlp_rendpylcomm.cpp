@@ -27,6 +27,7 @@ void DLP_RENDPYLCOMM::OnInitDialog(HWND dialog) {
 
 void DLP_RENDPYLCOMM::SetDlgData() {
     if (!m_owner) return;
+    FILLING filling(*this);
     m_pyrell.Printf("%s", m_owner->GetPyrellPath());
     m_tmpPath.Printf("%s", m_owner->GetTmpPath());
     m_scale.SetValue(m_owner->GetViewScale());

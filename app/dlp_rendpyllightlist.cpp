@@ -105,6 +105,7 @@ template <class L> void DLP_RENDPYLLIGHTLIST<L>::SetList() {
 }
 
 template <class L> void DLP_RENDPYLLIGHTLIST<L>::SetDlgData() {
+    FILLING filling(*this);
     L* light = GetCurLight();
     if (!light) {
         ClearDlgData();

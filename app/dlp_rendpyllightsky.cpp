@@ -21,6 +21,7 @@ RENDPYL_LIGHTSKY* DLP_RENDPYLLIGHTSKY::GetSky() const {
 void DLP_RENDPYLLIGHTSKY::SetDlgData() {
     RENDPYL_LIGHTSKY* sky = GetSky();
     if (!sky) return;
+    FILLING filling(*this);
     m_col.SetColor(ShownColor(sky->col.value));
     m_scale.SetValue(sky->scale.value);
     m_image.Printf("%s", sky->GetFilename());

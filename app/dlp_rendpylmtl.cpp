@@ -75,6 +75,7 @@ void DLP_RENDPYLMTL::Reset() {
 
 void DLP_RENDPYLMTL::Refresh() {
     if (!m_owner) return;
+    FILLING filling(*this);
     m_preview.SetModel(GetModel());
     RENDPYL_MTL* mtl = GetCurMtl();
     m_preview.SetMtl(mtl);

@@ -38,6 +38,7 @@ void DLP_RENDPYLMTLBASE1::SetDlgData() {
     if (!mtl) return;
     HXMat host = mtl->GetHostMtl();
     if (!host) return;
+    FILLING filling(*this);
     HXCOLOR c = host.GetColor();
     m_diffuseCol.SetColor(RGBCOLOR(FVEC3(c.r, c.g, c.b))); // clamped: a host value above 1 must not wrap
     char name[RENDPYL_TEXTSIZE];

@@ -22,6 +22,7 @@ void DLP_RENDPYLMTLBASE3::OnInitDialog(HWND dialog) {
 void DLP_RENDPYLMTLBASE3::SetDlgData() {
     RENDPYL_MTL* mtl = GetCurMtl();
     if (!mtl) return;
+    FILLING filling(*this);
     m_ior.SetValue(mtl->ior.value);
     m_reflecIor.SetValue(mtl->reflection_ior.value);
     m_specFlec.SetValue(mtl->specularre_flectance.value);

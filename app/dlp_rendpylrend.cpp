@@ -42,6 +42,7 @@ RENDPYL_RENDER* DLP_RENDPYLREND::GetRenderer() const {
 void DLP_RENDPYLREND::SetDlgData() {
     RENDPYL_RENDER* render = GetRenderer();
     if (!render) return;
+    FILLING filling(*this);
     m_width.SetValue(render->width);
     m_height.SetValue(render->height);
     m_backcol.SetColor(render->backcol);

@@ -64,6 +64,12 @@ TEST(RenderPageAlone, WithoutADocumentNothingIsShownOrStored) {
     Click(IDC_REND_APPLYSIZE);
     Click(IDC_REND_USEBACK);
     EXPECT_EQ("77", FieldText(IDC_REND_WIDTH)); // the field keeps what it shows
+    Enter(IDC_REND_ANISOTROPY, "0.5");
+    // Filling the page for a new document must not store the fields still marked from those edits.
+    SendOpen(OpenHostDocument(DocumentJson()));
+    RENDPYL_RENDER defaults;
+    EXPECT_EQ(defaults.width, Main()->GetScene()->GetRender()->width);
+    EXPECT_EQ(defaults.anisotropy.value, Main()->GetScene()->GetRender()->anisotropy.value);
 }
 
 TEST_F(RenderPage, ShowsTheRecord) {
