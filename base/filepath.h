@@ -35,6 +35,7 @@ int GetDirPart(char* out, size_t size, const char* path);      // with its trail
 int GetFileNamePart(char* out, size_t size, const char* path); // the whole path without separator
 int SplitExtension(char* folder, size_t folderSize, char* name, size_t nameSize, char* ext, size_t extSize,
                    const char* path);
+// 1, or 0 when the joined path does not fit (dst then keeps the folder part when that fit).
 int JoinPath(char* dst, size_t size, const char* folder, const char* name);
 // The file's path relative to the folder; 0 (dst = the file's own path when it fits) when none exists.
 int MakeRelativePath(char* dst, size_t size, const char* file, const char* folder);
