@@ -1,9 +1,6 @@
 #include "ui/udlgcelsbar.h"
 #include <cstring>
-
-UDLGCELSBAR::~UDLGCELSBAR() {
-    DeleteImage();
-}
+#include "ui/upaint.h"
 
 int UDLGCELSBAR::Attach(HWND dialog, int id) {
     CreateImage();
@@ -39,13 +36,11 @@ void UDLGCELSBAR::SetWhite() {
 }
 
 void UDLGCELSBAR::CreateImage() {
-    DeleteImage();
-    m_image = new UBMPDAT;
+    m_image.reset(new UBMPDAT);
 }
 
 void UDLGCELSBAR::DeleteImage() {
-    delete m_image;
-    m_image = nullptr;
+    m_image.reset();
 }
 
 void UDLGCELSBAR::ResizeImage() {
@@ -90,12 +85,6 @@ void UDLGCELSBAR::Draw() {
 }
 
 LRESULT UDLGCELSBAR::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_PAINT) {
-        PAINTSTRUCT ps;
-        BeginPaint(hwnd, &ps);
-        Draw();
-        EndPaint(hwnd, &ps);
-        return 0;
-    }
+    if (msg == WM_PAINT) return PaintWhole(hwnd, [this] { Draw(); });
     return UDLGCTRL::WndProc(hwnd, msg, wParam, lParam);
 }

@@ -1,11 +1,11 @@
 // Colour-ramp bar: shows a 256-entry colour table as a horizontal ramp inside a black one-pixel frame.
 #pragma once
+#include <memory>
 #include "base/rgbcolor.h"
 #include "base/ubmpdat.h"
 #include "ui/udlgctrl.h"
 
 struct UDLGCELSBAR : UDLGCTRL {
-    ~UDLGCELSBAR() override;
     LRESULT WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
 
     // Takes over dialog item id and shows a white ramp; 0, leaving the bar inert, when the item is missing.
@@ -22,7 +22,7 @@ struct UDLGCELSBAR : UDLGCTRL {
     // 0 at the left towards entry 255 at the right; a shorter table repeats its last entry.
     void SetColors(const RGBCOLOR* table, int count);
     void Draw();
-    const UBMPDAT* GetImage() const { return m_image; }
+    const UBMPDAT* GetImage() const { return m_image.get(); }
 
   private:
     // Images narrower or shorter than this have no inside to draw.
@@ -30,5 +30,5 @@ struct UDLGCELSBAR : UDLGCTRL {
     void ClearBorder();
     void SetWhite();
 
-    UBMPDAT* m_image = nullptr;
+    std::unique_ptr<UBMPDAT> m_image;
 };

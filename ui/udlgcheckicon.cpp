@@ -1,5 +1,6 @@
 #include "ui/udlgcheckicon.h"
 #include "ui/udlgcol.h"
+#include "ui/upaint.h"
 
 void UDLGCHECKICON::Setup(int attached, HWND dialog, int id, HICON onIcon, int twoIcons) {
     m_attached = attached;
@@ -54,13 +55,8 @@ void UDLGCHECKICON::Draw() {
 
 LRESULT UDLGCHECKICON::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
-    case WM_PAINT: {
-        PAINTSTRUCT ps;
-        BeginPaint(hwnd, &ps);
-        Draw();
-        EndPaint(hwnd, &ps);
-        return 0;
-    }
+    case WM_PAINT:
+        return PaintWhole(hwnd, [this] { Draw(); });
     case WM_CLOSE:
         if (m_attached) return DetachOnClose(*this, hwnd, msg, wParam, lParam);
         // Nothing is left to pass the message to once the window is gone.
