@@ -3,6 +3,11 @@
 
 #include "host/hxfuncs.h"
 
+struct HXSceneOption;
+struct HXEditOption;
+struct HXHitTestParam;
+class HXSetting;
+
 // One option of an event (or parameter of a request): a key text and a 32-bit value whose meaning
 // depends on the key. A list ends at the first null key.
 struct HXEventParam {
@@ -36,6 +41,14 @@ class HXBasePlugin {
     virtual void GetPlugInID(DWORD* product, DWORD* id) = 0;
     virtual const char* GetPlugInName() = 0;
     virtual int GetPlugInType() = 0;
+
+    // Asks the host to pass `message` to the plug-in `product`/`id`; the host's answer, 0 when none.
+    int SendUserMessage(HXDocHandle doc, DWORD product, DWORD id, const char* description, void* message);
+
+    // This plug-in's section of the host's settings file; null when the host has none. Free the
+    // result with CloseSetting.
+    HXSetting* OpenSetting();
+    void CloseSetting(HXSetting* setting);
 };
 
 // A plug-in that lives beside the document and hears its events. The order of the virtual functions
@@ -70,6 +83,16 @@ class HXStationPlugin : public HXBasePlugin {
 
     // Hands the host a callback that reaches ExecuteCallback with `option`; returns the host's answer.
     BOOL BeginCallback(void* option);
+
+    // Requests to the host. Those named by number mean what the host makes of them.
+    int Request100();
+    int SetWindowVisibility(HXDocHandle doc, int visibility, int instant);
+    // Leaves -1 in `index` when the host writes nothing there.
+    int Request201(HXDocHandle doc, int* index, int instant);
+    void Request210(HXDocHandle doc, HXObjHandle object);
+    void Request211(HXDocHandle doc, HXMatHandle material);
+    int Request300(HXDocHandle doc);
+    void GetSceneOption(HXSceneHandle scene, HXSceneOption& option);
 };
 
 // A station plug-in that may also take mouse and key input in the host's views.
@@ -119,6 +142,19 @@ class HXCommandPlugin : public HXStationPlugin {
                           HXMouseState* /*mouse*/) {
         return FALSE;
     }
+
+    // Requests to the host about its views and editing.
+    int Request301();
+    void RedrawScene(HXSceneHandle scene);
+    int Request401();
+    void GetEditOption(HXEditOption& option);
+    // The host's snap of `point`; (0, 0, 0) when the host gives none.
+    HXPOINT SnapPosition(HXSceneHandle scene, const HXPOINT& point, int type);
+    // Fills the hit fields of `param` for the view position (x, y); true when something was hit.
+    bool HitTest(HXSceneHandle scene, int x, int y, HXHitTestParam& param);
+    int Request502(int index);
+    void SetMouseCursor(HCURSOR cursor);
+    void SetStatusString(const char* text);
 };
 
 // The value of the first option named exactly `key`, or null (also for a null list).

@@ -4,9 +4,16 @@
 
 #include "host/hxfuncs.h"
 
-// A point filled by the host.
+// A point filled by the host. Stays a plain block of three floats: the host writes it in place.
 struct HXPOINT {
     float x, y, z;
+
+    void Set(float x_, float y_, float z_) { x = x_, y = y_, z = z_; }
+    HXPOINT operator-(const HXPOINT& p) const { return {x - p.x, y - p.y, z - p.z}; }
+    HXPOINT operator+(const HXPOINT& p) const { return {x + p.x, y + p.y, z + p.z}; }
+    HXPOINT operator/(float s) const { return {x / s, y / s, z / s}; }
+    bool operator==(const HXPOINT& p) const { return x == p.x && y == p.y && z == p.z; }
+    float Length() const;
 };
 
 // A colour filled by the host, components 0..1.

@@ -38,6 +38,8 @@ ObjectCalls CountObjectCalls();
 // The host's own window and system folder (kind 5), as the plug-in asks for them.
 void SetMainWindow(HWND window);
 void SetSystemPath(const std::string& folder);
+// The settings file (kind 3) that plug-ins keep their ini sections in; empty: the host has none.
+void SetSettingsFile(const std::string& path);
 
 // Every host function call, by name, in order; with a log file each call also becomes a line there.
 const std::vector<const char*>& CallLog();

@@ -159,6 +159,10 @@ void SetSystemPath(const std::string& folder) {
     Host().systemPath = folder;
 }
 
+void SetSettingsFile(const std::string& path) {
+    Host().settingsFile = path;
+}
+
 const std::vector<const char*>& CallLog() {
     return Host().calls;
 }

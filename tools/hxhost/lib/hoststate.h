@@ -19,6 +19,7 @@ struct HostState {
     std::unique_ptr<XmlElement> saveElement;
     HWND window = nullptr;
     std::string systemPath;
+    std::string settingsFile;
     std::vector<const char*> calls;
     FILE* log = nullptr;
 };
