@@ -39,32 +39,6 @@ TEST_F(CheckIconTest, TwoClicksTurnItOnAndOffAndTellTheOwnerEachTime) {
     EXPECT_EQ(2, WrapperCommands(IDC_CHECKICON));
 }
 
-TEST_F(CheckIconTest, TwoIconModeShowsTheOffIconWhileOff) {
-    ASSERT_EQ(1, toggle.Attach2(dlg, IDC_CHECKICON, blue, red));
-    EXPECT_EQ(kRed, Centre());
-    toggle.SetCheck(1);
-    EXPECT_EQ(kRed, Centre()); // no redraw until asked
-    toggle.Draw();
-    EXPECT_EQ(kBlue, Centre());
-}
-
-TEST_F(CheckIconTest, DisabledShowsAGreyFrameAndAHatchOverTheSwatch) {
-    ASSERT_EQ(1, toggle.Attach(dlg, IDC_CHECKICON, 0, RGBCOLOR(255, 0, 0)));
-    toggle.Enable(FALSE);
-    toggle.Draw();
-    HWND item = Item(IDC_CHECKICON);
-    EXPECT_EQ(RGB(128, 128, 128), Pixel(item, 1, 1));
-    int red = 0, black = 0;
-    for (int y = 4; y < 26; ++y)
-        for (int x = 4; x < 36; ++x) {
-            red += Pixel(item, x, y) == kRed;
-            black += Pixel(item, x, y) == RGB(0, 0, 0);
-        }
-    EXPECT_GT(red, 100);
-    EXPECT_GT(black, 50);
-    toggle.Enable(TRUE);
-}
-
 TEST_F(CheckIconTest, AMissingItemLeavesTheToggleInert) {
     EXPECT_EQ(0, toggle.Attach(dlg, IDC_MISSING, blue, RGBCOLOR(1, 2, 3)));
     EXPECT_EQ(nullptr, toggle.GetHwnd());
