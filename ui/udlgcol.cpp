@@ -84,16 +84,9 @@ void UDLGCOL::SetColor(const RGBCOLOR& colour) {
     if (m_hwnd) InvalidateRect(m_hwnd, 0, TRUE);
 }
 
-void UDLGCOL::Draw() {
-    // Without a window GetDC would hand out the screen.
-    if (!m_hwnd) return;
-    bool enabled = IsWindowEnabled(m_hwnd);
-    RECT rc;
-    GetClientRect(m_hwnd, &rc);
-    HDC dc = GetDC(m_hwnd);
-    if (!dc) return;
+void PaintSwatch(HDC dc, const RECT& rc, COLORREF colour, bool enabled) {
     HPEN pen = enabled ? CreatePen(PS_SOLID, 1, 0) : CreatePen(PS_SOLID, 3, 0x808080);
-    HBRUSH brush = CreateSolidBrush(ColorToCOLORREF(m_colour));
+    HBRUSH brush = CreateSolidBrush(colour);
     HGDIOBJ oldPen = SelectObject(dc, pen);
     HGDIOBJ oldBrush = SelectObject(dc, brush);
     Rectangle(dc, rc.left, rc.top, rc.right, rc.bottom);
@@ -110,6 +103,16 @@ void UDLGCOL::Draw() {
     DeleteObject(pen);
     DeleteObject(brush);
     if (hatch) DeleteObject(hatch);
+}
+
+void UDLGCOL::Draw() {
+    // Without a window GetDC would hand out the screen.
+    if (!m_hwnd) return;
+    RECT rc;
+    GetClientRect(m_hwnd, &rc);
+    HDC dc = GetDC(m_hwnd);
+    if (!dc) return;
+    PaintSwatch(dc, rc, ColorToCOLORREF(m_colour), IsWindowEnabled(m_hwnd));
     ReleaseDC(m_hwnd, dc);
 }
 

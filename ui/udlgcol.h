@@ -35,6 +35,9 @@ struct UDLGCOL : UDLGCTRL {
 int ChooseColorDlg(HWND owner, RGBCOLOR& colour);
 COLORREF ColorToCOLORREF(const RGBCOLOR& colour);
 RGBCOLOR ColorFromCOLORREF(COLORREF c);
+// Fills rc with colour inside a black 1-pixel frame; disabled, inside a grey 3-pixel frame under a black
+// cross-hatch.
+void PaintSwatch(HDC dc, const RECT& rc, COLORREF colour, bool enabled);
 
 // The 16 custom colours every swatch's dialog offers and updates, kept until the module is unloaded.
 COLORREF* GetCustColorTable();
