@@ -140,12 +140,8 @@ TEST(PfmRead, RoundTripsThroughFilesAndMemory) {
 
 TEST(PfmData, PixelsStayInsideTheData) {
     PFMDATA img;
-    EXPECT_EQ(0, img.GetDataSize());
-    EXPECT_EQ(-1.0f, img.GetScale());
     img.SetSize(3, 2);
-    EXPECT_EQ(72, img.GetDataSize());
     img.SetGray(1);
-    EXPECT_EQ(24, img.GetDataSize());
     EXPECT_EQ(FVEC3(0, 0, 0), img.GetPixel(0, 0)) << "no data";
     img.SetPixel(0, 0, FVEC3(1, 1, 1)); // no data: nothing happens
     ASSERT_TRUE(img.Alloc());

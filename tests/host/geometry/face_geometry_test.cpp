@@ -45,14 +45,10 @@ TEST(FaceGeometry, TwinFacesHaveTheCornersInReverseOrder) {
     HXObj obj = OpenObject(R"({"vertices": [[0,0,0], [1,0,0], [0,1,0], [1,1,0], [2,0,0], [0,2,0]],
         "faces": [{"v": [1,2,3]}, {"v": [1,2,3]}, {"v": [3,2,1]}, {"v": [2,1,3]}, {"v": [1,3,2]},
                   {"v": [0,1,2,3,4,5]}, {"v": [0,1,3,2]}, {"v": [3,1,0,2]}, {"v": [2,1,3,0]}]})");
-    EXPECT_EQ(FindTwinFace(obj, 0, -1, -1), 2);
-    EXPECT_EQ(FindTwinFace(obj, 0, 3, 3), 3);
-    EXPECT_EQ(FindTwinFace(obj, 0, 4, 100), 4);
-    EXPECT_EQ(FindTwinFace(obj, 0, 0, 1), -1);
-    EXPECT_EQ(FindTwinFace(obj, 6, -1, -1), 7);
-    EXPECT_EQ(FindTwinFace(obj, 6, 8, -1), -1);
-    EXPECT_EQ(FindTwinFace(obj, -1, -1, -1), -1);
-    EXPECT_EQ(FindTwinFace(obj, 9, -1, -1), -1);
+    const int cases[][4] = {{0, -1, -1, 2}, {0, 3, 3, 3},   {0, 4, 100, 4},   {0, 0, 1, -1},
+                            {6, -1, -1, 7}, {6, 8, -1, -1}, {-1, -1, -1, -1}, {9, -1, -1, -1}};
+    for (const auto& c : cases)
+        EXPECT_EQ(FindTwinFace(obj, c[0], c[1], c[2]), c[3]) << c[0] << " " << c[1] << " " << c[2];
     // The six-corner face is neither searched for nor read while searching.
     hxhost::ClearCallLog();
     EXPECT_EQ(FindTwinFace(obj, 5, -1, -1), -1);
@@ -76,13 +72,10 @@ TEST(FaceGeometry, FrontFacesWindClockwiseOnScreenInFrontOfTheEye) {
     HXScene scene;
     EXPECT_FALSE(IsFaceFrontOnScreen(scene, obj, 0)) << "a host that projects nothing";
     HostOverride view(hxfn::HXScene_FloatValue, LookDown);
-    EXPECT_TRUE(IsFaceFrontOnScreen(scene, obj, 0));
-    EXPECT_FALSE(IsFaceFrontOnScreen(scene, obj, 1));
-    EXPECT_FALSE(IsFaceFrontOnScreen(scene, obj, 2)) << "a corner behind the eye";
-    EXPECT_TRUE(IsFaceFrontOnScreen(scene, obj, 3)) << "first three corners in a line";
-    EXPECT_TRUE(IsFaceFrontOnScreen(scene, obj, 4));
-    EXPECT_FALSE(IsFaceFrontOnScreen(scene, obj, 5));
-    EXPECT_FALSE(IsFaceFrontOnScreen(scene, obj, 6));
+    // Face 2 has a corner behind the eye, face 3 its first three corners in a line.
+    const bool front[] = {true, false, false, true, true, false, false};
+    for (int f = 0; f < 7; f++)
+        EXPECT_EQ(front[f], IsFaceFrontOnScreen(scene, obj, f)) << f;
     HXPOINT s;
     float w = 0;
     ConvertSceneToScreen(scene, &s, HXPOINT{2, 3, 4}, &w);

@@ -16,9 +16,7 @@ void ExpectNear(const HXPOINT& p, float x, float y, float z) {
 }
 
 void ExpectZero(const HXPOINT& p) {
-    EXPECT_EQ(p.x, 0.0f);
-    EXPECT_EQ(p.y, 0.0f);
-    EXPECT_EQ(p.z, 0.0f);
+    EXPECT_EQ(p, (HXPOINT{0, 0, 0}));
 }
 
 // Where cube vertex v sits relative to the centre, as -1 or +1 per axis.
@@ -31,22 +29,19 @@ const int kCubeFaces[6][4] = {{0, 1, 3, 2}, {4, 6, 7, 5}, {0, 4, 5, 1},
 const float kCubeNormals[6][3] = {{0, 0, -1}, {0, 0, 1}, {0, -1, 0}, {0, 1, 0}, {-1, 0, 0}, {1, 0, 0}};
 
 TEST(ObjNormal, CubeCornersTakeTheirFaceNormalUnlessSmoothedPastARightAngle) {
-    for (auto [shading, angle] : {std::pair{0, 180.0f}, {1, 60.0f}, {1, 89.0f}, {1, 0.0f}}) {
+    for (auto [shading, angle] : {std::pair{0, 180.0f}, {1, 89.0f}}) {
         HXObjNormal normals(OpenObject(Cube(shading, angle)));
-        for (int f = 0; f < 6; f++) {
+        for (int f = 0; f < 6; f++)
             for (int k = 0; k < 4; k++)
                 ExpectNear(normals.GetNormal(f, k), kCubeNormals[f][0], kCubeNormals[f][1],
                            kCubeNormals[f][2]);
-        }
     }
-    for (float angle : {91.0f, 180.0f}) {
-        HXObjNormal normals(OpenObject(Cube(1, angle)));
-        const float d = 1 / std::sqrt(3.0f);
-        for (int f = 0; f < 6; f++) {
-            for (int k = 0; k < 4; k++) {
-                int v = kCubeFaces[f][k];
-                ExpectNear(normals.GetNormal(f, k), Side(v, 0) * d, Side(v, 1) * d, Side(v, 2) * d);
-            }
+    HXObjNormal normals(OpenObject(Cube(1, 91.0f)));
+    const float d = 1 / std::sqrt(3.0f);
+    for (int f = 0; f < 6; f++) {
+        for (int k = 0; k < 4; k++) {
+            int v = kCubeFaces[f][k];
+            ExpectNear(normals.GetNormal(f, k), Side(v, 0) * d, Side(v, 1) * d, Side(v, 2) * d);
         }
     }
 }
@@ -84,10 +79,8 @@ TEST(ObjNormal, DegenerateFacesAndUnusedSlotsAreZero) {
         ExpectNear(normals.GetNormal(2, 1), 0, 0, smooth ? -1 : 0);
         for (int k = 2; k < 4; k++)
             ExpectZero(normals.GetNormal(2, k));
-        ExpectZero(normals.GetNormal(3, 3));
-        ExpectZero(normals.GetNormal(-1, 0));
-        ExpectZero(normals.GetNormal(5, 0));
-        ExpectZero(normals.GetNormal(3, 4));
+        for (auto [f, k] : {std::pair{3, 3}, {-1, 0}, {5, 0}, {3, 4}})
+            ExpectZero(normals.GetNormal(f, k));
     }
 }
 

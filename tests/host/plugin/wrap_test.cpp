@@ -21,12 +21,6 @@ void __cdecl FillName(HXObjHandle, char* buffer, int size) {
     std::memset(buffer, 'n', size);
 }
 
-int gSeenValue;
-int __cdecl IntValue(HXMatHandle, int value) {
-    gSeenValue = value;
-    return 1234;
-}
-
 int gSeenKind;
 int __cdecl SystemPath(char* buffer, int kind) {
     gSeenKind = kind;
@@ -40,7 +34,6 @@ class Wrappers : public ::testing::Test {
         hxfn::HXObj_GetVertex = nullptr;
         hxfn::HXObj_GetName = nullptr;
         hxfn::HXMat_GetColor = nullptr;
-        hxfn::HXMat_GetIntValue = nullptr;
         hxfn::HXScene_GetProjMatrix = nullptr;
         hxfn::HXDoc_FindMappingFile = nullptr;
         hxfn::HX_GetSystemPath = nullptr;
@@ -52,10 +45,7 @@ TEST_F(Wrappers, OutputsAreZeroWhenTheHostWritesNothing) {
     hxfn::HXMat_GetColor = WriteNoColor;
     hxfn::HXScene_GetProjMatrix = WriteNoMatrix;
 
-    const HXPOINT p = HXObj(reinterpret_cast<HXObjHandle>(1)).GetVertex(3);
-    EXPECT_EQ(0.0f, p.x);
-    EXPECT_EQ(0.0f, p.y);
-    EXPECT_EQ(0.0f, p.z);
+    EXPECT_EQ(HXObj(reinterpret_cast<HXObjHandle>(1)).GetVertex(3), (HXPOINT{0, 0, 0}));
     EXPECT_EQ(0.0f, HXMat(reinterpret_cast<HXMatHandle>(1)).GetColor().g);
 
     HXScene scene(reinterpret_cast<HXSceneHandle>(1));
@@ -80,12 +70,6 @@ TEST_F(Wrappers, MappingFileNotFoundLeavesAnEmptyPath) {
     char path[1024] = "stale";
     HXDoc(reinterpret_cast<HXDocHandle>(1)).FindMappingFile(path, "metal.bmp", HXMAP_TEXTURE);
     EXPECT_STREQ("", path);
-}
-
-TEST_F(Wrappers, UniqueIdAsksForValue259) {
-    hxfn::HXMat_GetIntValue = IntValue;
-    EXPECT_EQ(1234, HXMat(reinterpret_cast<HXMatHandle>(1)).GetUniqueID());
-    EXPECT_EQ(259, gSeenValue);
 }
 
 TEST_F(Wrappers, HostSystemPathIsEmptyWhenUnboundAndKindFiveWhenBound) {

