@@ -7,8 +7,8 @@ namespace {
 
 HXDocHandle const kDoc = reinterpret_cast<HXDocHandle>(0x1000);
 
-// Implements only the slots that have no default, so every other slot shows its default.
-template <typename Base> class Bare : public Base {
+// Implements only the slots that have no default.
+class BareStation : public HXStationPlugin {
   public:
     void GetPlugInID(DWORD* product, DWORD* id) override { *product = *id = 0; }
     const char* GetPlugInName() override { return ""; }
@@ -16,10 +16,6 @@ template <typename Base> class Bare : public Base {
     BOOL Initialize() override { return TRUE; }
     void Exit() override {}
     BOOL Activate(HXDocHandle, BOOL) override { return TRUE; }
-};
-
-class BareStation : public Bare<HXStationPlugin> {
-  public:
     void* seenOption = nullptr;
     HXDocHandle seenDoc = nullptr;
     bool callbackAnswer = true;

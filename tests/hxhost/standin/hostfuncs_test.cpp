@@ -186,14 +186,6 @@ TEST_F(HostFunctions, MappedFilesBesideTheDocumentAreFoundWhereverItLies) {
 }
 
 TEST_F(HostFunctions, SystemServices) {
-    char folder[1024] = "old";
-    EXPECT_EQ(1, HOST(HX_GetSystemPath)(folder, 5));
-    EXPECT_STREQ("", folder);
-    hxhost::SetSystemPath("C:\\host");
-    EXPECT_EQ(1, HOST(HX_GetSystemPath)(folder, 5));
-    EXPECT_STREQ("C:\\host", folder);
-    hxhost::SetSystemPath("");
-
     static HXDocHandle seen;
     auto proc = [](HXDocHandle d, void* block) -> int {
         seen = d;

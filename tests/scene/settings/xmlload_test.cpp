@@ -106,7 +106,6 @@ TEST(RendpylXmlLoad, ElementsAreDispatchedByName) {
     HXXmlElement model = ModelElement(root);
     Add(root, "other", {{"ver", "10000"}});
     Add(model, "Renderer", {{"width", "1"}}); // names are case-sensitive
-    Add(model, "unknown", {{"width", "2"}});
     Add(model, "lightdir", {{"name", "A"}});
     Add(model, "lightdir", {{"name", "A"}}); // same name: still a second light
     Add(model, "lightpoint");
