@@ -36,14 +36,6 @@ struct SphereFixture {
     void Release(int x, int y) { SendMessageA(item, WM_LBUTTONUP, 0, MAKELPARAM(x, y)); }
 };
 
-// The sphere's own notifications; the static item adds clicks of its own.
-size_t SphereCommands(const TestDialog& dlg) {
-    size_t n = 0;
-    for (size_t i = 0; i < dlg.commands.size(); ++i)
-        n += dlg.commands[i] == WPARAM(kSphereId) && dlg.senders[i] == 0;
-    return n;
-}
-
 void ExpectDirection(const FVEC3& expected, const FVEC3& got) {
     EXPECT_NEAR(expected.x, got.x, 1e-5f);
     EXPECT_NEAR(expected.y, got.y, 1e-5f);
@@ -86,7 +78,7 @@ TEST(Udlglightsph, PressingPicksADirectionAndTellsTheOwner) {
     SphereFixture f(97, 106);
     f.Press(48, 53);
     ExpectDirection(FVEC3(0, 0, 1), f.sphere.GetDirection());
-    EXPECT_EQ(1u, SphereCommands(f.dlg));
+    EXPECT_EQ(1, f.dlg.Count(kSphereId));
 
     // Dragging far to the right and up slides along the rim: the first axis points left, the
     // second down.
@@ -94,7 +86,7 @@ TEST(Udlglightsph, PressingPicksADirectionAndTellsTheOwner) {
     ExpectDirection(FVEC3(-1, 0, 0), f.sphere.GetDirection());
     f.MoveTo(48, 0);
     ExpectDirection(FVEC3(0, -1, 0), f.sphere.GetDirection());
-    EXPECT_EQ(3u, SphereCommands(f.dlg));
+    EXPECT_EQ(3, f.dlg.Count(kSphereId));
     f.Release(48, 0);
 
     // With the back flag the pick lands on the far half.
@@ -115,7 +107,7 @@ TEST(Udlglightsph, OtherButtonsAndPlainMovesChangeNothing) {
     f.Release(50, 50);
     f.MoveTo(20, 20); // released: the drag is over
     ExpectDirection(FVEC3(0, 0, 1), f.sphere.GetDirection());
-    EXPECT_EQ(1u, SphereCommands(f.dlg));
+    EXPECT_EQ(1, f.dlg.Count(kSphereId));
 }
 
 TEST(Udlglightsph, MissingOrTinyItemsStayInert) {
