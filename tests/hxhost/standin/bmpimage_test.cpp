@@ -110,6 +110,7 @@ TEST(BmpImage, RefusesBadFilesWithoutAllocating) {
         {"header size 12", with(14, 12, 4)},
         {"width 0", with(18, 0, 4)},
         {"negative width", with(18, uint32_t(-3), 4)},
+        {"height 0", with(22, 0, 4)},
         {"most negative height", with(22, uint32_t(INT_MIN), 4)},
         {"huge", with(18, 0x7FFFFFFF, 4)},
         {"offset past the end", with(10, 0xFFFFFF00, 4)},

@@ -19,6 +19,7 @@ TEST(Document, HostileTextIsRefusedWithTheFieldNamed) {
         {"{\"materials\": [{\"name\": 5}]}", "materials[0].name: expected a text"},
         {"{\"materials\": [{\"alpha\": 1e39}]}", "materials[0].alpha: number out of range"},
         {"{\"materials\": [{\"uid\": 4294967296}]}", "materials[0].uid: integer out of range"},
+        {"{\"materials\": [{\"uid\": 1.5}]}", "materials[0].uid: expected an integer"},
         {"{\"materials\": [{\"uid\": 7}, null, {\"uid\": 7}]}", "materials[2]: uid 7 is not unique"},
         {"{\"materials\": [{\"colour\": [1, 0, 0]}]}", "materials[0].colour: unknown key"},
         {"{\"objects\": [{\"vertices\": [[0, 0]]}]}", "objects[0].vertices[0]: expected 3 items"},
