@@ -84,7 +84,6 @@ namespace {
 // A bare page that shows what every page sees of its record.
 struct ProbePage : DLP_PAGE {
     ProbePage() : DLP_PAGE(IDD_PAGE_REND) {}
-    using DLP_PAGE::AnyChanged;
     using DLP_PAGE::GetModel;
 };
 
@@ -102,15 +101,4 @@ TEST(PropertyPane, PagesFindTheModelAfreshThroughTheirOwner) {
     SendEvent(201); // the document closes
     EXPECT_EQ(nullptr, page.GetModel());
     DestroyWindow(page.GetHwnd());
-}
-
-TEST(PropertyPane, AskingStopsAtTheFirstChangedFieldAndTheLaterKeepTheirFlags) {
-    UDLGFLOATS first, second, third;
-    second.SetChanged();
-    third.SetChanged();
-    EXPECT_TRUE(ProbePage::AnyChanged(first, second, third));
-    EXPECT_EQ(0, second.IsChanged());
-    EXPECT_EQ(1, third.IsChanged());
-    EXPECT_TRUE(ProbePage::AnyChanged(first, second, third));
-    EXPECT_FALSE(ProbePage::AnyChanged(first, second, third));
 }

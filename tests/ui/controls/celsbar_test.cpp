@@ -62,12 +62,3 @@ TEST_F(CelsBarTest, AMissingOrTinyItemDrawsNothing) {
     bar.SetColors(table, 256);
     EXPECT_EQ(RGB(0, 0, 0), At(1, 1));
 }
-
-TEST_F(CelsBarTest, ACreatedBarStartsWhiteAndPaintsItself) {
-    ASSERT_TRUE(bar.Create(dlg, 78, URECT{10, 200, 100, 10}));
-    InvalidateRect(bar.GetHwnd(), 0, TRUE);
-    UpdateWindow(bar.GetHwnd());
-    EXPECT_EQ(RGB(255, 255, 255), Pixel(bar.GetHwnd(), 50, 5));
-    EXPECT_EQ(RGB(0, 0, 0), Pixel(bar.GetHwnd(), 0, 5));
-    DestroyWindow(bar.GetHwnd());
-}

@@ -69,22 +69,6 @@ TEST_F(PositionCase, RestoreFollowsTheOwnerAndStaysOnTheDesktop) {
     EXPECT_EQ(Rect(dialog).top, desk.top);
 }
 
-TEST_F(PositionCase, SizeIsKeptOnlyWithTheSizeFlag) {
-    DLGWINPOS pos;
-    pos.SetSizeFlag(1);
-    pos.Record(owner, dialog);
-    MoveWindow(dialog, 0, 0, 120, 60, FALSE);
-    pos.Restore(owner, dialog);
-    EXPECT_EQ(Rect(dialog).right - Rect(dialog).left, 300);
-    EXPECT_EQ(Rect(dialog).bottom - Rect(dialog).top, 80);
-
-    DLGWINPOS plain;
-    plain.Record(owner, dialog);
-    MoveWindow(dialog, 0, 0, 120, 60, FALSE);
-    plain.Restore(owner, dialog);
-    EXPECT_EQ(Rect(dialog).right - Rect(dialog).left, 120);
-}
-
 TEST_F(PositionCase, SavedValuesComeBack) {
     DLGWINPOS out;
     out.SetSizeFlag(1);
