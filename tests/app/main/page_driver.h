@@ -11,6 +11,10 @@ HWND PageEdit(HWND page, int id);
 void EnterText(HWND page, int id, const char* text);
 // Clicks a button or check box of a page and delivers what it posted.
 void ClickItem(HWND page, int id);
+// The user clicks tab i of a tab control whose notifications go to owner under the given id.
+void ClickTab(HWND tab, int i, HWND owner, int id = 0);
+// The property pane's tab i, clicked, with the main window shown.
+void ShowPaneTab(int i);
 
 // Acts once on a modal dialog with the given title from a thread timer, while its own loop runs.
 struct ModalAction {

@@ -136,21 +136,31 @@ ShiftHeld::~ShiftHeld() {
     SetKeyboardState(keys);
 }
 
-HKEY OpenSettingsKey() {
-    HKEY key = 0;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS) return 0;
-    return key;
-}
-
 void DeleteSettingsKey() {
     RegDeleteTreeA(HKEY_CURRENT_USER, kSettingsKey);
 }
 
-void SetSettingInt(const char* name, DWORD value) {
+void SetSetting(const char* name, DWORD type, const void* data, DWORD size) {
     HKEY key = 0;
     RegCreateKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, nullptr);
-    RegSetValueExA(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), 4);
+    RegSetValueExA(key, name, 0, type, static_cast<const BYTE*>(data), size);
     RegCloseKey(key);
+}
+
+DWORD StoredInt(const char* name, DWORD* type) {
+    DWORD value = 0xDEADBEEF, size = sizeof value, t = 0;
+    RegGetValueA(HKEY_CURRENT_USER, kSettingsKey, name, RRF_RT_ANY, &t, &value, &size);
+    if (type) *type = t;
+    return value;
+}
+
+std::string StoredText(const char* name) {
+    char text[1024] = "";
+    DWORD size = sizeof text;
+    if (RegGetValueA(HKEY_CURRENT_USER, kSettingsKey, name, RRF_RT_REG_SZ, nullptr, text, &size) !=
+        ERROR_SUCCESS)
+        return "<missing>";
+    return text;
 }
 
 void PumpMessages() {

@@ -30,10 +30,14 @@ struct ShiftHeld {
     ~ShiftHeld();
 };
 
-// The registry key of the main window's settings, in this program's private registry.
-HKEY OpenSettingsKey();
+// The main window's settings, in this program's private registry.
 void DeleteSettingsKey();
-void SetSettingInt(const char* name, DWORD value);
+void SetSetting(const char* name, DWORD type, const void* data, DWORD size);
+inline void SetSettingInt(const char* name, DWORD value) {
+    SetSetting(name, REG_DWORD, &value, sizeof value);
+}
+DWORD StoredInt(const char* name, DWORD* type = nullptr); // 0xDEADBEEF when missing
+std::string StoredText(const char* name);                 // "<missing>" unless a string
 
 // Delivers the posted messages that are waiting.
 void PumpMessages();

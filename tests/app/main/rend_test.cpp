@@ -72,15 +72,6 @@ TEST(RenderPageAlone, WithoutADocumentNothingIsShownOrStored) {
     EXPECT_EQ(defaults.anisotropy.value, Main()->GetScene()->GetRender()->anisotropy.value);
 }
 
-TEST_F(RenderPage, ShowsTheRecord) {
-    EXPECT_EQ("300", FieldText(IDC_REND_WIDTH));
-    EXPECT_EQ("300", FieldText(IDC_REND_HEIGHT));
-    EXPECT_EQ(RGBCOLOR(128, 128, 128, 255), render->backcol);
-    EXPECT_EQ(BST_CHECKED, SendMessageA(RendItem(IDC_REND_USEBACK), BM_GETCHECK, 0, 0));
-    EXPECT_EQ("0.00", FieldText(IDC_REND_ANISOTROPY));
-    EXPECT_EQ("0.00", FieldText(IDC_REND_SIZE_Z));
-}
-
 TEST_F(RenderPage, SizesAreClampedToTheRenderersRange) {
     Enter(IDC_REND_WIDTH, "0");
     EXPECT_EQ(1, render->width);
@@ -169,11 +160,7 @@ TEST_F(RenderPage, BrowsingTakesTheChosenBackgroundUnlessCancelled) {
 }
 
 TEST_F(RenderPage, ARealClickOnTheShownSwatchOpensTheColourDialog) {
-    SendActivate(TRUE);
-    HWND tab = Main()->GetPropertyPane()->GetTabTable().GetHwnd();
-    SendMessageA(tab, TCM_SETCURSEL, 3, 0);
-    NMHDR nm = {tab, 0, static_cast<UINT>(TCN_SELCHANGE)};
-    SendMessageA(Main()->GetHwnd(), WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&nm));
+    ShowPaneTab(3);
     SetForegroundWindow(Main()->GetHwnd());
     PumpMessages();
     RECT rc;

@@ -16,6 +16,7 @@
 
 #include "base/ubmpdat.h"
 #include "app/dlp_rendpyrell.h"
+#include "page_driver.h"
 #include "plugin_fixture.h"
 #include "res/pageids.h"
 #include "res/resource.h"
@@ -150,16 +151,6 @@ bool IsAbove(HWND a, HWND b) {
     for (HWND w = GetWindow(a, GW_HWNDNEXT); w; w = GetWindow(w, GW_HWNDNEXT))
         if (w == b) return true;
     return false;
-}
-
-// Types the name into the scene's save dialog once it shows, and confirms it.
-std::string savePylName;
-void CALLBACK TypeSavePylName(HWND, UINT, UINT_PTR id, DWORD) {
-    HWND dlg = FindWindowA("#32770", "SavePYL");
-    if (!dlg || !IsWindowVisible(dlg)) return;
-    KillTimer(nullptr, id);
-    SetDlgItemTextA(dlg, 1148, savePylName.c_str());
-    PostMessageA(dlg, WM_COMMAND, IDOK, 0);
 }
 
 } // namespace
@@ -324,10 +315,10 @@ TEST_F(RenderJob, SavingThePictureAndTheScene) {
 
     // The scene under a chosen name from the menu: PYL, HXO and maps side by side.
     CreateDirectoryA((root + "saved").c_str(), nullptr);
-    savePylName = root + "saved\\scene";
-    UINT_PTR timer = SetTimer(nullptr, 0, 50, TypeSavePylName);
-    SendMessageA(Main()->GetHwnd(), WM_COMMAND, ID_FILE_SAVEPYL, 0); // the menu's item
-    KillTimer(nullptr, timer);
+    {
+        ModalAction choose("SavePYL", ChooseFile(root + "saved\\scene"));
+        SendMessageA(Main()->GetHwnd(), WM_COMMAND, ID_FILE_SAVEPYL, 0); // the menu's item
+    }
     for (const char* file : {"scene.pyl", "scene.hxo", "__pyldlgHX__mtl0__alpha.bmp"})
         EXPECT_TRUE(Exists(root + "saved\\" + file)) << file;
     EXPECT_NE(ReadText(root + "saved\\scene.pyl").find(root + "saved\\scene.hxo"), std::string::npos);

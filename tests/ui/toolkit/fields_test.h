@@ -2,19 +2,12 @@
 #pragma once
 #include <windows.h>
 #include <string>
-#include <vector>
 #include "fields_res.h"
 #include "toolkit_test.h"
 
-// The test dialog, created modeless and hidden; records the fields' notifications (WM_COMMAND with
-// lParam 0), not the edits' own EN_ notifications.
-struct FieldDialog {
-    HWND hwnd = 0;
-    std::vector<int> notified;
-    FieldDialog();
-    ~FieldDialog();
-    HWND Item(int id) const { return GetDlgItem(hwnd, id); }
-    int Count(int id) const;
+// The dialog of the edit fields.
+struct FieldDialog : TestDialog {
+    FieldDialog() : TestDialog(IDD_FIELDS) {}
 };
 
 void Type(HWND edit, const char* keys);     // WM_CHAR per character

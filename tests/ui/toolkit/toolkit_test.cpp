@@ -26,10 +26,17 @@ static INT_PTR CALLBACK TestDialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARA
     return FALSE;
 }
 
-TestDialog::TestDialog() {
-    hwnd = CreateDialogParamA(TestInstance(), MAKEINTRESOURCEA(IDD_TEST), 0, TestDialogProc,
+TestDialog::TestDialog(int templateId) {
+    hwnd = CreateDialogParamA(TestInstance(), MAKEINTRESOURCEA(templateId), 0, TestDialogProc,
                               reinterpret_cast<LPARAM>(this));
     PumpMessages();
+}
+
+int TestDialog::Count(int id) const {
+    int n = 0;
+    for (size_t i = 0; i < commands.size(); ++i)
+        n += senders[i] == 0 && (id < 0 || commands[i] == WPARAM(id));
+    return n;
 }
 
 TestDialog::~TestDialog() {

@@ -10,15 +10,17 @@ HINSTANCE TestInstance();
 // Delivers the posted messages that are waiting, as the host's plain message loop would.
 void PumpMessages();
 
-// The test dialog of toolkit_test.rc, created modeless (hidden: hiding a shown top-level window costs
-// Wine seconds without a window manager); records its WM_COMMAND messages.
+// A test dialog of the toolkit's resources, created modeless (hidden: hiding a shown top-level window
+// costs Wine seconds without a window manager); records its WM_COMMAND messages.
 struct TestDialog {
     HWND hwnd = 0;
     std::vector<WPARAM> commands;
     std::vector<LPARAM> senders; // lParam of each command: 0 for a wrapper's own notification
-    TestDialog();
+    explicit TestDialog(int templateId = IDD_TEST);
     ~TestDialog();
     HWND Item(int id) const { return GetDlgItem(hwnd, id); }
+    // A wrapper's own notifications with the given id (any id when negative).
+    int Count(int id) const;
 };
 
 // Finds a modal dialog by its title (any visible dialog of the thread when the title is null) from a

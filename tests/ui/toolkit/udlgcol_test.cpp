@@ -74,11 +74,6 @@ std::function<void(HWND)> ChooseRgb(int r, int g, int b, bool addCustom = false)
 
 } // namespace
 
-TEST(Udlgcol, ConvertsToAndFromCOLORREF) {
-    EXPECT_EQ(0x00332211u, ColorToCOLORREF(RGBCOLOR(0x11, 0x22, 0x33, 7)));
-    EXPECT_EQ(RGBCOLOR(0x11, 0x22, 0x33, 255), ColorFromCOLORREF(0xFF332211));
-}
-
 TEST_F(SwatchTest, PaintsItsColourInABlackFrameWithoutAlpha) {
     swatch.SetColor(RGBCOLOR(255, 0, 0, 7));
     EXPECT_EQ(RGBCOLOR(255, 0, 0, 7), swatch.GetColor());
@@ -135,13 +130,6 @@ TEST_F(SwatchTest, ACancelKeepsTheColourButStillTellsTheOwner) {
     }
     EXPECT_EQ(RGBCOLOR(10, 20, 30, 40), swatch.GetColor());
     EXPECT_EQ(std::vector<int>{kSwatch}, commands);
-}
-
-TEST_F(SwatchTest, WithoutThePickFlagAClickOpensNothing) {
-    swatch.SetPickEnable(0);
-    Click();
-    EXPECT_TRUE(commands.empty());
-    EXPECT_EQ(0, swatch.IsChanged());
 }
 
 TEST_F(SwatchTest, ACustomColourDefinedInTheDialogIsKeptForEverySwatch) {

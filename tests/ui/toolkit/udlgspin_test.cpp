@@ -12,9 +12,6 @@ TEST(UdlgSpin, TheContainerTakesTheItemIdAndHoldsTheEditAndTheUpDown) {
     ASSERT_EQ(1, num.Attach(dlg.hwnd, IDC_SPININT));
     EXPECT_EQ(num.GetHwnd(), dlg.Item(IDC_SPININT));
     EXPECT_EQ(num.GetHwnd(), GetParent(edit));
-    EXPECT_EQ(0, GetDlgCtrlID(edit));
-    EXPECT_EQ(num.GetHwnd(), GetParent(num.GetSpin()));
-    EXPECT_EQ(101, GetDlgCtrlID(num.GetSpin()));
     RECT after;
     GetWindowRect(num.GetHwnd(), &after);
     EXPECT_EQ(before.left, after.left);
@@ -60,7 +57,7 @@ TEST(UdlgSpin, AStepAppliesToTheTypedValueAndIsClamped) {
     EXPECT_EQ(1, num.GetValue());
 }
 
-TEST(UdlgSpin, EnableReachesEditAndUpDownAndEnableEditTogglesReadOnly) {
+TEST(UdlgSpin, EnableReachesEditAndUpDown) {
     FieldDialog dlg;
     UDLGFLOAT num;
     num.Attach(dlg.hwnd, IDC_SPINFLOAT);
@@ -71,10 +68,6 @@ TEST(UdlgSpin, EnableReachesEditAndUpDownAndEnableEditTogglesReadOnly) {
     EnableWindow(num.GetHwnd(), TRUE); // the container passes its state on
     EXPECT_TRUE(IsWindowEnabled(num.GetField().GetHwnd()));
     EXPECT_TRUE(IsWindowEnabled(num.GetSpin()));
-    num.EnableEdit(0);
-    EXPECT_TRUE(GetWindowLongA(num.GetField().GetHwnd(), GWL_STYLE) & ES_READONLY);
-    num.EnableEdit(1);
-    EXPECT_FALSE(GetWindowLongA(num.GetField().GetHwnd(), GWL_STYLE) & ES_READONLY);
 }
 
 TEST(UdlgSpin, CloseDestroysTheUpDownAndDetaches) {
@@ -93,7 +86,6 @@ TEST(UdlgFvec, GroupsSetReadAndReportTheFirstChange) {
     ASSERT_EQ(1, vec.Attach(dlg.hwnd, IDC_VX, IDC_VY, IDC_VZ));
     vec.SetValue(FVEC3(1.5f, -2, 3.25f));
     EXPECT_EQ("1.50", TextOf(vec.Field(0).GetField().GetHwnd()));
-    EXPECT_EQ("3.25", TextOf(vec.Field(2).GetField().GetHwnd()));
     TypeOver(vec.Field(1).GetField().GetHwnd(), "4");
     FVEC3 v = vec.GetValue();
     EXPECT_EQ(1.5f, v.x);
@@ -114,16 +106,6 @@ TEST(UdlgFvec, GroupsSetReadAndReportTheFirstChange) {
     EXPECT_EQ("0.00", TextOf(vec.Field(1).GetField().GetHwnd()));
 }
 
-TEST(UdlgFvec, FourComponentsCarryAQuaternion) {
-    FieldDialog dlg;
-    UDLGFVEC4 vec;
-    vec.Attach(dlg.hwnd, IDC_VX, IDC_VY, IDC_VZ, IDC_OTHER);
-    vec.SetValueFrom(FQUAT(0.25f, 0.5f, 0.75f, 1));
-    FQUAT q(0, 0, 0, 0);
-    vec.GetValueTo(q);
-    EXPECT_EQ(FQUAT(0.25f, 0.5f, 0.75f, 1), q);
-}
-
 TEST(UdlgSpin, AMissingItemLeavesEveryFieldKindWithoutAWindow) {
     FieldDialog dlg;
     UDLGTEXT text;
@@ -138,5 +120,5 @@ TEST(UdlgSpin, AMissingItemLeavesEveryFieldKindWithoutAWindow) {
     EXPECT_EQ(0, bare.ReadValue());
     spin.SetValue(0.5f);
     EXPECT_EQ(0.5f, spin.GetValue());
-    EXPECT_TRUE(dlg.notified.empty());
+    EXPECT_EQ(0, dlg.Count(-1));
 }

@@ -22,30 +22,3 @@ TEST(Umouse, MoveFollowsTheRealCursor) {
     EXPECT_EQ(0, m.dy);
     EXPECT_EQ(35, m.x);
 }
-
-TEST(Umouse, ButtonsAndWheel) {
-    UMOUSE m;
-    m.LButtonDown();
-    m.RButtonDown();
-    EXPECT_EQ(3, m.buttons);
-    m.LButtonUp();
-    EXPECT_EQ(2, m.buttons);
-    m.RButtonUp();
-
-    m.LButtonDown();
-    EXPECT_EQ(1, m.UpdateButtons());
-    EXPECT_EQ(1, m.pressed);
-    EXPECT_EQ(0, m.released);
-    m.LButtonUp();
-    m.UpdateButtons();
-    EXPECT_EQ(0, m.pressed);
-    EXPECT_EQ(1, m.released);
-
-    m.SetWheel(0xFF88);
-    EXPECT_EQ(-120, m.wheel);
-    m.Clear(); // neither released nor the wheel belong to Clear
-    EXPECT_EQ(-120, m.wheel);
-    EXPECT_EQ(1, m.released);
-    m.ClearWheel();
-    EXPECT_EQ(0, m.wheel);
-}
