@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <cstring>
 #include <string>
 #include "app/dlp_rendpyrell.h"
 #include "page_driver.h"
@@ -94,21 +93,6 @@ TEST(CommonPage, ChoosingTheRendererTakesTheFileUnlessCancelled) {
     }
     EXPECT_STRCASEEQ(self, Main()->GetPyrellPath());
     EXPECT_STRCASEEQ(self, TextOf(CommEdit(IDC_COMM_PYRELL)).c_str());
-}
-
-TEST(CommonPage, SavingTheImageTakesTheChosenName) {
-    PluginSession session;
-    char temp[MAX_PATH];
-    GetTempPathA(sizeof temp, temp);
-    std::string folder = std::string(temp) + "hxpane.pics";
-    CreateDirectoryA(folder.c_str(), nullptr);
-    {
-        ModalAction choose("SaveImage", ChooseFile(folder + "\\shot"));
-        Click(IDC_COMM_SAVEIMAGE);
-        EXPECT_TRUE(ModalAction::Acted());
-    }
-    EXPECT_STRCASEEQ((folder + "\\shot.bmp").c_str(), Main()->GetRenderImageFilename());
-    RemoveDirectoryA(folder.c_str());
 }
 
 TEST(CommonPage, RenderWithoutADocumentIsSilent) {

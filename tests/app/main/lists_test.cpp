@@ -51,13 +51,6 @@ TEST(ModelLists, LightsInModelOrderWithTheFirstSelected) {
     SelectDirLightList(&list, &stranger); // not in the list: the selection stays
     EXPECT_EQ(lights[2], GetDirLightList(&list));
 
-    SetPointLightList(&list, &model); // no point lights
-    EXPECT_EQ(0, list.GetCount());
-    EXPECT_EQ(nullptr, GetPointLightList(&list));
-    model.AddPointLight()->SetName("P");
-    SetPointLightList(&list, &model);
-    EXPECT_EQ(model.GetPointLight(0), GetPointLightList(&list));
-
     SetDirLightList(&list, nullptr); // without a model the list is only emptied
     EXPECT_EQ(0, list.GetCount());
     UDLGLIST* none = nullptr;
