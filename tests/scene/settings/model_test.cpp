@@ -106,27 +106,21 @@ TEST(RendpylModel, MaterialRecordsFollowTheHostByUniqueId) {
     EXPECT_STREQ(name, "red");
 
     // The host gains a material and loses one: only the new one gets a record, the old record stays.
-    doc = OpenDoc(R"({ "materials": [ { "name": "blue", "uid": 1003 }, { "name": "new", "uid": 1004 } ] })");
+    // The new one's name is longer than a name buffer.
+    const std::string longName(300, 'n');
+    doc = OpenDoc(R"({ "materials": [ { "name": "blue", "uid": 1003 }, { "name": ")" + longName +
+                  R"(", "uid": 1004 } ] })");
     model.SetDoc(doc);
     EXPECT_EQ(model.SyncHostMtls(), 1);
     ASSERT_EQ(model.GetMtlNum(), 3);
     EXPECT_EQ(model.GetMtl(2)->ID, 1004);
+    model.GetMtl(2)->GetName(name);
+    EXPECT_EQ(std::string(name), longName.substr(0, 255));
     EXPECT_FALSE(model.GetMtl(0)->GetHostMtl());
     model.GetMtl(0)->GetName(name);
     EXPECT_STREQ(name, "");
     EXPECT_FALSE(model.FindMtlByName("red"));
     EXPECT_FALSE(RENDPYL_MODEL().AddMtl()->GetHostMtl()); // no document
-}
-
-TEST(RendpylMtl, LongHostNameIsCut) {
-    std::string longName(300, 'n');
-    HXDoc doc = OpenDoc(R"({ "materials": [ { "name": ")" + longName + R"(", "uid": 7 } ] })");
-    RENDPYL_MODEL model;
-    model.SetDoc(doc);
-    model.SyncHostMtls();
-    char name[256];
-    model.GetMtl(0)->GetName(name);
-    EXPECT_EQ(std::string(name), longName.substr(0, 255));
 }
 
 TEST(RendpylCamera, FromHostViewNeedsDocumentAndScene) {
