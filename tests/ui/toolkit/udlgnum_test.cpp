@@ -22,20 +22,6 @@ TEST(UdlgInts, FilterAcceptsDigitsMinusAndBackspaceAndCommitsOnEnterAndTab) {
     EXPECT_EQ(7, num.GetValue());
 }
 
-TEST(UdlgInts, ClampsOnlyWithARange) {
-    FieldDialog dlg;
-    UDLGINTS num;
-    num.Attach(dlg.hwnd, IDC_INT);
-    TypeOver(num.GetHwnd(), "70000\r");
-    EXPECT_EQ(70000, num.GetValue());
-    num.SetRange(1, 4096);
-    TypeOver(num.GetHwnd(), "70000\r");
-    EXPECT_EQ(4096, num.GetValue());
-    EXPECT_EQ("4096", TextOf(num.GetHwnd()));
-    TypeOver(num.GetHwnd(), "0\r");
-    EXPECT_EQ(1, num.GetValue());
-}
-
 TEST(UdlgInts, LongDigitRunsSaturate) {
     int v = 0;
     UDLGNUMTRAITS<int>::Parse("  99999999999999999999", &v);
