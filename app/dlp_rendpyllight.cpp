@@ -34,12 +34,9 @@ LRESULT DLP_RENDPYLLIGHT::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPa
     switch (msg) {
     case WM_INITDIALOG:
         return CreateSubPages(hwnd) ? 1 : 0;
-    case WM_NOTIFY: {
-        const NMHDR* nm = reinterpret_cast<const NMHDR*>(lParam);
-        if (nm && nm->hwndFrom == m_tabs.GetHwnd() && nm->code == static_cast<UINT>(TCN_SELCHANGE))
-            m_tabs.OnSelChange();
+    case WM_NOTIFY:
+        m_tabs.OnNotify(lParam);
         return 0;
-    }
     case WM_PAINT: {
         PAINTSTRUCT ps;
         BeginPaint(hwnd, &ps);

@@ -40,12 +40,9 @@ LRESULT DLP_RENDPYLMTL::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPara
     switch (msg) {
     case WM_INITDIALOG:
         return InitDialog(hwnd) ? 1 : 0;
-    case WM_NOTIFY: {
-        const NMHDR* nm = reinterpret_cast<const NMHDR*>(lParam);
-        if (nm && nm->hwndFrom == m_tabs.GetHwnd() && nm->code == static_cast<UINT>(TCN_SELCHANGE))
-            m_tabs.OnSelChange();
+    case WM_NOTIFY:
+        m_tabs.OnNotify(lParam);
         return 0;
-    }
     case WM_PAINT: {
         PAINTSTRUCT ps;
         BeginPaint(hwnd, &ps);

@@ -346,15 +346,17 @@ void UTABTBLLIST::Add(UTABTBL* table) {
     if (Cell* cell = m_cells.New()) cell->table = table;
 }
 
-int UTABTBLLIST::OnNotify(HWND, UINT, WPARAM, LPARAM lParam) {
+int UTABTBL::OnNotify(LPARAM lParam) {
     const NMHDR* hdr = reinterpret_cast<const NMHDR*>(lParam);
-    if (!hdr || hdr->code != static_cast<UINT>(TCN_SELCHANGE)) return 0;
+    if (!hdr || !m_hwnd || hdr->hwndFrom != m_hwnd || hdr->code != static_cast<UINT>(TCN_SELCHANGE)) return 0;
+    OnSelChange();
+    return 1;
+}
+
+int UTABTBLLIST::OnNotify(HWND, UINT, WPARAM, LPARAM lParam) {
     for (int i = 0; i < GetCount(); ++i) {
         UTABTBL* table = Get(i);
-        if (table && table->GetHwnd() == hdr->hwndFrom) {
-            table->OnSelChange();
-            return 1;
-        }
+        if (table && table->OnNotify(lParam)) return 1;
     }
     return 0;
 }

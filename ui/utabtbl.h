@@ -72,6 +72,8 @@ struct UTABTBL : UWIN {
     int TabToPage(int n) const;
     int SetCurSel(int tab);
     int OnSelChange();
+    // Switches the page when the notification is this table's selection change; 1 when it was.
+    int OnNotify(LPARAM lParam);
     void SetPageShown(UTABTBLONE* page, bool flag);
     void SetPageShownByHwnd(HWND hwnd, bool flag) { SetPageShown(FindPageByHwnd(hwnd), flag); }
     void SetPageShownById(int id, bool flag) { SetPageShown(FindPageById(id), flag); }
