@@ -11,77 +11,54 @@
 namespace {
 
 // Build-tree paths are Unix paths; Wine sees them on drive Z.
-std::string WinPath(const std::string& unixPath) {
-    std::string path = "Z:" + unixPath;
-    for (char& c : path)
-        if (c == '/') c = '\\';
-    return path;
-}
-
 DWORD RunHost(const std::string& arguments) {
-    std::string command =
-        "\"" + WinPath(HXHOST_EXE) + "\" --plugin \"" + WinPath(PLUGIN_DLL) + "\" " + arguments;
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
+    std::string command = "\"Z:" HXHOST_EXE "\" --plugin \"Z:" PLUGIN_DLL "\" " + arguments;
+    STARTUPINFOA startup{sizeof startup};
     PROCESS_INFORMATION process{};
-    if (!CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                        &process))
+    if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
         return 0xFFFFFFFF;
     DWORD code = 0xFFFFFFFF;
-    if (WaitForSingleObject(process.hProcess, 60000) == WAIT_OBJECT_0)
-        GetExitCodeProcess(process.hProcess, &code);
+    if (WaitForSingleObject(process.hProcess, 60000) == WAIT_OBJECT_0) GetExitCodeProcess(process.hProcess, &code);
     CloseHandle(process.hProcess);
     CloseHandle(process.hThread);
     return code;
 }
 
 std::string ReadText(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
     std::stringstream text;
-    text << in.rdbuf();
+    text << std::ifstream(path, std::ios::binary).rdbuf();
     return text.str();
-}
-
-std::string TempFile(const char* name) {
-    char folder[MAX_PATH];
-    GetTempPathA(sizeof folder, folder);
-    return std::string(folder) + name + std::to_string(GetCurrentProcessId());
-}
-
-std::string RegistryText(const char* name) {
-    char text[1024] = "";
-    DWORD size = sizeof text - 1;
-    RegGetValueA(HKEY_CURRENT_USER, "Software\\orlek31\\pyldlqHX", name, RRF_RT_REG_SZ, nullptr, text, &size);
-    return text;
 }
 
 } // namespace
 
-// The document's stored settings survive the host's undo and redo and are saved back.
+// The document's stored settings survive the host's undo and redo and are saved back; the paths given
+// on the command line reach the registry.
 TEST(HostRun, StartOpenUndoRedoSaveScreenshotExit) {
-    std::string document = TempFile("hostrun") + ".json";
-    std::string shot = TempFile("hostshot") + ".bmp";
-    std::ofstream(document, std::ios::binary) << R"({
+    char folder[MAX_PATH];
+    GetTempPathA(sizeof folder, folder);
+    std::string base = folder + std::string("hostrun") + std::to_string(GetCurrentProcessId());
+    std::ofstream(base + ".json", std::ios::binary) << R"({
         "materials": [ { "name": "floor", "uid": 1001 }, { "name": "red", "uid": 1002 } ],
-        "objects": [],
         "settings": { "name": "pyldlgHX", "attributes": [], "children": [
             { "name": "model", "attributes": [["ver", "10000"]], "children": [
                 { "name": "renderer", "attributes": [["width", "320"], ["height", "240"]], "children": [] } ] } ] } })";
-    DWORD code = RunHost("--work C:\\hostrun\\work --renderer C:\\hostrun\\pyrell.exe \"" + document +
-                         "\" undo redo undo save screenshot \"" + shot + "\" exit");
-    EXPECT_EQ(code, 0u);
-    std::string saved = ReadText(document);
+    EXPECT_EQ(0u, RunHost("--work C:\\hostrun\\work --renderer C:\\hostrun\\pyrell.exe \"" + base +
+                          ".json\" undo redo undo save screenshot \"" + base + ".bmp\" exit"));
+    std::string saved = ReadText(base + ".json");
     saved.erase(std::remove_if(saved.begin(), saved.end(), isspace), saved.end());
-    EXPECT_NE(saved.find(R"(["width","320"])"), std::string::npos) << saved;
-    EXPECT_NE(saved.find(R"(["height","240"])"), std::string::npos);
-    EXPECT_NE(saved.find(R"(["ID","1002"])"), std::string::npos);
-    std::string picture = ReadText(shot);
-    ASSERT_GT(picture.size(), 54u);
-    EXPECT_EQ(picture.substr(0, 2), "BM");
-    EXPECT_EQ(RegistryText("pylcomm_tmppath"), "C:\\hostrun\\work");
-    EXPECT_EQ(RegistryText("pylcomm_pyrell"), "C:\\hostrun\\pyrell.exe");
-    DeleteFileA(document.c_str());
-    DeleteFileA(shot.c_str());
+    for (const char* kept : {R"(["width","320"])", R"(["height","240"])", R"(["ID","1002"])"})
+        EXPECT_NE(saved.find(kept), std::string::npos) << kept << " in " << saved;
+    EXPECT_EQ(ReadText(base + ".bmp").substr(0, 2), "BM");
+    HKEY key = 0;
+    RegOpenKeyExA(HKEY_CURRENT_USER, "Software\\orlek31\\pyldlqHX", 0, KEY_READ, &key);
+    char text[64] = "";
+    DWORD size = sizeof text - 1;
+    RegQueryValueExA(key, "pylcomm_tmppath", nullptr, nullptr, reinterpret_cast<BYTE*>(text), &size);
+    EXPECT_STREQ(text, "C:\\hostrun\\work");
+    RegCloseKey(key);
+    DeleteFileA((base + ".json").c_str());
+    DeleteFileA((base + ".bmp").c_str());
     // Other programs of the test run find the plug-in's settings unset.
     RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\orlek31\\pyldlqHX");
 }

@@ -12,8 +12,8 @@ bool s_acted;
 } // namespace
 
 std::string TextOf(HWND hwnd) {
-    char text[1100] = "";
-    GetWindowTextA(hwnd, text, sizeof text);
+    std::string text(GetWindowTextLengthA(hwnd) + 1, '\0');
+    text.resize(GetWindowTextA(hwnd, &text[0], static_cast<int>(text.size())));
     return text;
 }
 

@@ -21,37 +21,35 @@ class HostEnvironment : public testing::Environment {
         char self[MAX_PATH];
         GetModuleFileNameA(nullptr, self, sizeof self);
         ASSERT_TRUE(HXInit(self));
-        WNDCLASSA wc = {};
-        wc.lpfnWndProc = DefWindowProcA;
-        wc.hInstance = hxModule;
-        wc.lpszClassName = "testhost";
-        RegisterClassA(&wc);
-        host = CreateWindowA("testhost", "host", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, 0, 0, hxModule, 0);
-        ASSERT_TRUE(host);
+        host = CreateWindowA("STATIC", "host", WS_OVERLAPPEDWINDOW, 0, 0, 200, 100, 0, 0, hxModule, 0);
         hxhost::SetMainWindow(host);
-        char key[64];
-        std::snprintf(key, sizeof key, "Software\\hxtest\\main%lu", GetCurrentProcessId());
-        ASSERT_EQ(
-            RegCreateKeyExA(HKEY_CURRENT_USER, key, 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &user, nullptr),
-            ERROR_SUCCESS);
-        privatePath = key;
+        key = "Software\\hxtest\\main" + std::to_string(GetCurrentProcessId());
+        RegCreateKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &user,
+                        nullptr);
         ASSERT_EQ(RegOverridePredefKey(HKEY_CURRENT_USER, user), ERROR_SUCCESS);
     }
     void TearDown() override {
         RegOverridePredefKey(HKEY_CURRENT_USER, nullptr);
         RegCloseKey(user);
-        RegDeleteTreeA(HKEY_CURRENT_USER, privatePath.c_str());
+        RegDeleteTreeA(HKEY_CURRENT_USER, key.c_str());
         DestroyWindow(host);
     }
 
   private:
     HWND host = 0;
     HKEY user = 0;
-    std::string privatePath;
+    std::string key;
 };
 
 [[maybe_unused]] testing::Environment* const environment =
     testing::AddGlobalTestEnvironment(new HostEnvironment);
+
+void SetShift(BYTE state) {
+    BYTE keys[256];
+    GetKeyboardState(keys);
+    keys[VK_SHIFT] = state;
+    SetKeyboardState(keys);
+}
 
 } // namespace
 
@@ -76,12 +74,10 @@ HXDocHandle OpenHostDocument(const std::string& json) {
 }
 
 std::string DocumentJson(const std::string& extraMaterials, bool withFirst) {
-    std::string materials;
-    if (withFirst) materials += R"({ "name": "floor", "uid": 1001 },)";
-    materials += R"({ "name": "red", "uid": 1002, "color": [0.9, 0.1, 0.1] })";
-    if (!extraMaterials.empty()) materials += "," + extraMaterials;
-    return R"({ "materials": [)" + materials + R"(], "objects": [],
-               "settings": { "name": "plugin", "attributes": [], "children": [] } })";
+    return std::string(R"({ "materials": [)") + (withFirst ? R"({ "name": "floor", "uid": 1001 },)" : "") +
+           R"({ "name": "red", "uid": 1002, "color": [0.9, 0.1, 0.1] })" +
+           (extraMaterials.empty() ? "" : "," + extraMaterials) +
+           R"(], "settings": { "name": "plugin", "attributes": [], "children": [] } })";
 }
 
 BOOL SendEvent(int event, void* options) {
@@ -89,7 +85,7 @@ BOOL SendEvent(int event, void* options) {
 }
 
 void SendActivate(BOOL flag) {
-    DispatchEvent(Plugin(), hxhost::DocumentHandle(), 100, &flag);
+    SendEvent(100, &flag);
 }
 
 void SendOpen(HXDocHandle doc) {
@@ -123,17 +119,11 @@ void SendUndo(HXDocHandle doc, int state, bool redo) {
 }
 
 ShiftHeld::ShiftHeld() {
-    BYTE keys[256];
-    GetKeyboardState(keys);
-    keys[VK_SHIFT] = 0x80;
-    SetKeyboardState(keys);
+    SetShift(0x80);
 }
 
 ShiftHeld::~ShiftHeld() {
-    BYTE keys[256];
-    GetKeyboardState(keys);
-    keys[VK_SHIFT] = 0;
-    SetKeyboardState(keys);
+    SetShift(0);
 }
 
 void DeleteSettingsKey() {
@@ -157,10 +147,8 @@ DWORD StoredInt(const char* name, DWORD* type) {
 std::string StoredText(const char* name) {
     char text[1024] = "";
     DWORD size = sizeof text;
-    if (RegGetValueA(HKEY_CURRENT_USER, kSettingsKey, name, RRF_RT_REG_SZ, nullptr, text, &size) !=
-        ERROR_SUCCESS)
-        return "<missing>";
-    return text;
+    LSTATUS read = RegGetValueA(HKEY_CURRENT_USER, kSettingsKey, name, RRF_RT_REG_SZ, nullptr, text, &size);
+    return read == ERROR_SUCCESS ? text : "<missing>";
 }
 
 void PumpMessages() {

@@ -2,11 +2,13 @@
 
 #include <cmath>
 #include <cstring>
+#include <string>
+#include <vector>
 
-#include "app/dlp_rendpyrell.h"
 #include "page_driver.h"
 #include "plugin_fixture.h"
 #include "res/resource.h"
+#include "tests/common/mutate.h"
 
 namespace {
 
@@ -16,233 +18,125 @@ DWORD FloatBits(float f) {
     return bits;
 }
 
-RECT WindowRect(HWND hwnd) {
+// A window's rectangle in its parent's client coordinates (the screen's for a top-level one).
+std::string Rect(HWND hwnd, bool child = true) {
     RECT r = {};
     GetWindowRect(hwnd, &r);
-    return r;
-}
-
-// The rectangle of a child in its parent's client coordinates, as x, y, width, height.
-URECT ChildRect(HWND child) {
-    RECT r = WindowRect(child);
-    MapWindowPoints(nullptr, GetParent(child), reinterpret_cast<POINT*>(&r), 2);
-    return URECT{r.left, r.top, r.right - r.left, r.bottom - r.top};
-}
-
-void ExpectRect(const URECT& got, int x, int y, int w, int h) {
-    EXPECT_EQ(got.x, x);
-    EXPECT_EQ(got.y, y);
-    EXPECT_EQ(got.width, w);
-    EXPECT_EQ(got.height, h);
+    if (child) MapWindowPoints(nullptr, GetParent(hwnd), reinterpret_cast<POINT*>(&r), 2);
+    return std::to_string(r.left) + " " + std::to_string(r.top) + " " + std::to_string(r.right - r.left) +
+           " " + std::to_string(r.bottom - r.top);
 }
 
 } // namespace
 
-TEST(MainWindowStartup, FirstRunDefaultsAndExitWritesAllValues) {
+TEST(MainWindowStartup, ExitWritesEveryValueTheNextStartReadsAndShiftSkips) {
     DeleteSettingsKey();
     {
         PluginSession session;
-        DLMAIN* main = Main();
-        ASSERT_TRUE(main);
-        HWND hwnd = main->GetHwnd();
-        ASSERT_TRUE(IsWindow(hwnd));
-        EXPECT_FALSE(IsWindowVisible(hwnd));
-        EXPECT_EQ(GetWindow(hwnd, GW_OWNER), Plugin()->GetMainWindow()->GetHostWindow());
-        EXPECT_EQ(WindowRect(hwnd).right, 640);
-        char text[4096] = "";
-        GetWindowTextA(main->GetMessageWindow().GetHwnd(), text, sizeof text);
-        EXPECT_STREQ(text, "pyldlgHX開始--------------------------------\r\nイメージ読み込み失敗\r\n");
+        EXPECT_EQ(TextOf(Main()->GetMessageWindow().GetHwnd()),
+                  "pyldlgHX開始--------------------------------\r\nイメージ読み込み失敗\r\n");
         // The icon is the window's own; the dialog class that every host dialog shares keeps none.
-        EXPECT_TRUE(SendMessageA(hwnd, WM_GETICON, ICON_BIG, 0));
-        EXPECT_TRUE(SendMessageA(hwnd, WM_GETICON, ICON_SMALL, 0));
-        EXPECT_FALSE(GetClassLongPtrA(hwnd, GCLP_HICON));
-        // A second initialise changes nothing.
-        EXPECT_TRUE(SendEvent(1));
-        EXPECT_EQ(Main(), main);
+        EXPECT_TRUE(SendMessageA(Main()->GetHwnd(), WM_GETICON, ICON_SMALL, 0));
+        EXPECT_FALSE(GetClassLongPtrA(Main()->GetHwnd(), GCLP_HICON));
+        HWND hwnd = Main()->GetHwnd();
+        EXPECT_TRUE(SendEvent(1)); // a second initialise keeps the window
+        EXPECT_EQ(Main()->GetHwnd(), hwnd);
     }
-    EXPECT_FALSE(Main());
-    DWORD type = 0;
-    EXPECT_EQ(StoredInt("window_left"), 0u);
-    EXPECT_EQ(StoredInt("render_view_scale", &type), 0x3F800000u);
-    EXPECT_EQ(type, DWORD(REG_DWORD));
+    EXPECT_EQ(StoredInt("render_view_scale"), 0x3F800000u);
     EXPECT_EQ(StoredText("renderimage_filename"), "tmp.bmp");
-    // Exit without initialise does nothing.
-    SendEvent(2);
-    EXPECT_FALSE(Main());
-}
-
-TEST(MainWindowStartup, SecondStartRestoresAndShiftSkipsTheRead) {
-    DeleteSettingsKey();
+    SendEvent(2); // exit without initialise
     SetSettingInt("window_left", 30);
-    SetSettingInt("window_right", 700);
-    SetSettingInt("window_bottom", 500);
     SetSettingInt("render_view_scale", FloatBits(2.5f));
     SetSetting("pylcomm_pyrell", REG_SZ, "D:\\r\\pyrell.exe", 17);
     {
         PluginSession session;
-        DLMAIN* main = Main();
-        RECT r = WindowRect(main->GetHwnd());
-        EXPECT_EQ(r.left, 30);
-        EXPECT_EQ(main->GetViewScale(), 2.5f);
-        EXPECT_STREQ(main->GetPyrellPath(), "D:\\r\\pyrell.exe");
-        EXPECT_STREQ(main->GetTmpPath(), "C:\\pyrell\\tmp");
+        EXPECT_EQ(Rect(Main()->GetHwnd(), false).substr(0, 3), "30 ");
+        EXPECT_EQ(Main()->GetViewScale(), 2.5f);
+        EXPECT_STREQ(Main()->GetPyrellPath(), "D:\\r\\pyrell.exe");
     }
-    EXPECT_EQ(StoredInt("window_bottom"), 500u); // unchanged from run to run
-    EXPECT_EQ(StoredInt("render_view_scale"), FloatBits(2.5f));
     {
         ShiftHeld shift;
         PluginSession session;
-        DLMAIN* main = Main();
-        RECT r = WindowRect(main->GetHwnd());
-        EXPECT_EQ(r.left, 0);
-        EXPECT_EQ(main->GetViewScale(), 1.0f);
-        EXPECT_STREQ(main->GetPyrellPath(), "C:\\pyrell\\pyrell.exe");
+        EXPECT_EQ(Main()->GetViewScale(), 1.0f);
+        EXPECT_STREQ(Main()->GetPyrellPath(), "C:\\pyrell\\pyrell.exe");
+        DestroyWindow(Main()->GetHwnd()); // no position to store at exit: the stored one stays
     }
-    // The registry is still written at exit.
-    EXPECT_EQ(StoredInt("window_left"), 0u);
+    EXPECT_EQ(StoredInt("window_left"), 30u);
     EXPECT_EQ(StoredInt("render_view_scale"), 0x3F800000u);
 }
 
-TEST(MainWindowStartup, StoredValuesAreValidated) {
-    struct Case {
+TEST(MainWindowStartup, HostileStoredValuesAreRefusedOrHeldInRange) {
+    struct {
         DWORD bits;
         float expected;
-    } cases[] = {
-        {0x7FC00000u, 1.0f},       // NaN keeps the default
-        {0x7F800000u, 1.0f},       // infinity too
-        {FloatBits(50.0f), 10.0f}, // finite values are held in range
-        {FloatBits(0.0f), 0.1f},   {FloatBits(-3.0f), 0.1f},
-    };
-    for (const Case& c : cases) {
-        DeleteSettingsKey();
-        SetSettingInt("render_view_scale", c.bits);
-        // A text stored without its terminating zero, longer than the field.
-        std::string longText(1500, 'a');
-        SetSetting("pylcomm_tmppath", REG_BINARY, longText.data(), DWORD(longText.size()));
-        std::string exact(1023, 'b');
-        SetSetting("pylcomm_pyrell", REG_BINARY, exact.data(), DWORD(exact.size()));
-        PluginSession session;
-        EXPECT_EQ(Main()->GetViewScale(), c.expected) << std::hex << c.bits;
-        EXPECT_LT(std::strlen(Main()->GetTmpPath()), 1024u);
-        EXPECT_LT(std::strlen(Main()->GetPyrellPath()), 1024u);
+    } scales[] = {
+        {0x7FC00000u, 1.0f}, {0x7F800000u, 1.0f}, {FloatBits(50.0f), 10.0f}, {FloatBits(-3.0f), 0.1f}};
+    for (const auto& s : scales) {
+        SetSettingInt("render_view_scale", s.bits);
+        DLMAIN main;
+        main.LoadSettings();
+        EXPECT_EQ(main.GetViewScale(), s.expected) << std::hex << s.bits;
     }
-}
-
-TEST(MainWindowStartup, StoredRectangleKeptWhenNoPositionCanBeRead) {
+    // Texts without their zero, longer than the field, and values of every type under every name.
+    const std::vector<std::string> seeds = {std::string(1023, 'b'), std::string(1500, 'a'), "C:\\pyrell\\tmp",
+                                            std::string("\x00\x00\x80\x3F", 4)};
+    const char* names[] = {"render_view_scale", "pylcomm_tmppath", "pylcomm_pyrell", "renderimage_filename"};
+    const DWORD types[] = {REG_SZ, REG_BINARY, REG_DWORD, REG_EXPAND_SZ};
+    mutate::Options options;
+    options.rounds = 200;
+    int round = 0;
+    mutate::EachMutation(seeds, options, [&](const std::string& value, const std::string& label) {
+        ++round;
+        for (int i = 0; i < 4; ++i)
+            SetSetting(names[i], types[(round + i) % 4], value.data(), DWORD(value.size()));
+        DLMAIN main;
+        main.LoadSettings();
+        EXPECT_TRUE(main.GetViewScale() >= 0.1f && main.GetViewScale() <= 10.0f) << label;
+        for (const char* text : {main.GetTmpPath(), main.GetPyrellPath(), main.GetRenderImageFilename()})
+            EXPECT_LT(strnlen(text, DLMAIN::PATHSIZE), size_t(DLMAIN::PATHSIZE)) << label;
+    });
     DeleteSettingsKey();
-    SetSettingInt("window_left", 30);
-    SetSettingInt("window_right", 700);
-    {
-        PluginSession session;
-        // The window is gone before the plug-in exits: there is no position to store.
-        DestroyWindow(Main()->GetHwnd());
-    }
-    EXPECT_EQ(StoredInt("window_left"), 30u);
-    EXPECT_EQ(StoredInt("window_right"), 700u);
 }
 
-TEST(MainWindowLayout, FourShowFlagCombinationsAndTheMenuToggles) {
-    DeleteSettingsKey();
-    PluginSession session;
-    DLMAIN* main = Main();
-    HWND hwnd = main->GetHwnd();
-    HWND view = main->GetRenderView().GetHwnd();
-    HWND mess = main->GetMessageWindow().GetHwnd();
-    ASSERT_TRUE(view && mess);
-    auto inner = [&](int* W, int* H) {
-        RECT r = WindowRect(hwnd);
-        *W = (r.right - r.left) - (GetSystemMetrics(SM_CXFRAME) + 2 * GetSystemMetrics(SM_CXBORDER)) - 2;
-        *H = (r.bottom - r.top) - (GetSystemMetrics(SM_CYFRAME) + 2 * GetSystemMetrics(SM_CYBORDER) +
-                                   GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CYMENU));
-    };
-    int W, H;
-    inner(&W, &H);
-    ExpectRect(ChildRect(view), 264, 0, W - 264, H - 120);
-    ExpectRect(ChildRect(mess), 264, H - 104, W - 264, 96);
-    HWND pane = main->GetPropertyPane()->GetTabTable().GetHwnd();
-    ExpectRect(ChildRect(pane), 0, 0, 256, H - 8);
-    int w0, h0;
-    main->GetViewSize(&w0, &h0);
-    RECT client;
-    GetClientRect(view, &client);
-    EXPECT_EQ(w0, client.right);
-    EXPECT_EQ(h0, client.bottom);
-
-    RECT before = WindowRect(hwnd);
-    SendMessageA(hwnd, WM_COMMAND, ID_WINDOW_MESSAGE, 0);
-    EXPECT_EQ(main->GetShowMess(), 0);
-    EXPECT_EQ(WindowRect(hwnd).bottom, before.bottom + 1);
-    EXPECT_FALSE(IsWindowVisible(mess) || (GetWindowLongA(mess, GWL_STYLE) & WS_VISIBLE));
-    inner(&W, &H);
-    ExpectRect(ChildRect(view), 264, 0, W - 264, H - 8);
-
-    SendMessageA(hwnd, WM_COMMAND, ID_WINDOW_PROPERTY, 0);
-    EXPECT_EQ(main->GetShowProp(), 0);
-    inner(&W, &H);
-    ExpectRect(ChildRect(view), 0, 0, W, H);
-
-    SendMessageA(hwnd, WM_COMMAND, ID_WINDOW_MESSAGE, 0);
-    inner(&W, &H);
-    ExpectRect(ChildRect(view), 0, 0, W, H - 120);
-    ExpectRect(ChildRect(mess), 0, H - 104, W, 96);
-    EXPECT_TRUE(GetWindowLongA(mess, GWL_STYLE) & WS_VISIBLE);
-
-    SendMessageA(hwnd, WM_COMMAND, ID_WINDOW_PROPERTY, 0);
-    EXPECT_EQ(main->GetShowProp(), 1);
-    EXPECT_EQ(WindowRect(hwnd).bottom, before.bottom + 4);
-    inner(&W, &H);
-    ExpectRect(ChildRect(view), 264, 0, W - 264, H - 120);
-
-    // The about item does nothing; the unfinished file items say so in the message window.
-    SendMessageA(hwnd, WM_COMMAND, ID_HELP_ABOUT, 0);
-    EXPECT_EQ(main->GetShowProp(), 1);
-    EXPECT_TRUE(IsWindow(hwnd));
-}
-
-TEST(MainWindowLayout, CloseBoxMinimisesAndKeepsTheWindow) {
+TEST(MainWindowLayout, FourShowFlagCombinationsFromTheMenu) {
     DeleteSettingsKey();
     PluginSession session;
     HWND hwnd = Main()->GetHwnd();
-    SendMessageA(hwnd, WM_CLOSE, 0, 0);
-    PumpMessages();
-    EXPECT_TRUE(IsWindow(hwnd));
-    EXPECT_TRUE(IsIconic(hwnd));
-    EXPECT_EQ(Main()->GetHwnd(), hwnd);
-}
-
-TEST(MainWindowLayout, HelpItemShowsTheHelpBox) {
-    PluginSession session;
-    std::string helpText;
-    ModalAction close("ヘルプ", [&](HWND box) {
-        helpText = TextOf(GetDlgItem(box, 0xFFFF));
-        PostMessageA(box, WM_COMMAND, IDOK, 0);
-    });
-    SendMessageA(Main()->GetHwnd(), WM_COMMAND, ID_HELP_HELP, 0);
-    EXPECT_EQ(helpText, "pyldlgHX");
-}
-
-TEST(MainWindowLayout, FileChoicesForTheImageAndThePages) {
-    DeleteSettingsKey();
-    char folder[MAX_PATH];
-    GetTempPathA(sizeof folder, folder);
-    std::string base = std::string(folder) + "result";
-    {
-        PluginSession session;
-        // The menu's save choice keeps the name, with the bitmap extension, for the next start.
-        {
-            ModalAction choose("Save", ChooseFile(base));
-            SendMessageA(Main()->GetHwnd(), WM_COMMAND, ID_FILE_SAVEIMAGE, 0);
-        }
-        EXPECT_STREQ(Main()->GetRenderImageFilename(), (base + ".bmp").c_str());
-
-        // The open dialog wants a file that exists.
-        CloseHandle(
-            CreateFileA((base + ".any").c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
-        char path[1024] = "";
-        ModalAction choose("Load", ChooseFile(base + ".any"));
-        EXPECT_EQ(Main()->LoadFileDialog(Main()->GetHwnd(), path), 1);
-        EXPECT_STREQ(path, (base + ".any").c_str());
+    HWND view = Main()->GetRenderView().GetHwnd(), mess = Main()->GetMessageWindow().GetHwnd();
+    // Rows: the menu item, then the view's and the message window's rectangles, with W and H the room
+    // inside the frame.
+    struct {
+        int command;
+        int viewX, viewW, viewH, messX, messW;
+        bool messShown;
+    } rows[] = {
+        {0, 264, 264, 120, 264, 264, 1},
+        {ID_WINDOW_MESSAGE, 264, 264, 8, 264, 264, 0},
+        {ID_WINDOW_PROPERTY, 0, 0, 0, 0, 0, 0},
+        {ID_WINDOW_MESSAGE, 0, 0, 120, 0, 0, 1},
+        {ID_WINDOW_PROPERTY, 264, 264, 120, 264, 264, 1},
+    };
+    for (const auto& row : rows) {
+        if (row.command) SendMessageA(hwnd, WM_COMMAND, row.command, 0);
+        RECT r;
+        GetWindowRect(hwnd, &r);
+        int W = (r.right - r.left) - (GetSystemMetrics(SM_CXFRAME) + 2 * GetSystemMetrics(SM_CXBORDER)) - 2;
+        int H = (r.bottom - r.top) - (GetSystemMetrics(SM_CYFRAME) + 2 * GetSystemMetrics(SM_CYBORDER) +
+                                      GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CYMENU));
+        std::string messRect = std::to_string(row.messX) + " " + std::to_string(H - 104) + " " +
+                               std::to_string(W - row.messW) + " 96";
+        EXPECT_EQ(Rect(view) + ", " + (GetWindowLongA(mess, GWL_STYLE) & WS_VISIBLE ? Rect(mess) : "hidden"),
+                  std::to_string(row.viewX) + " 0 " + std::to_string(W - row.viewW) + " " +
+                      std::to_string(H - row.viewH) + ", " + (row.messShown ? messRect : "hidden"))
+            << row.command;
+        int w, h;
+        Main()->GetViewSize(&w, &h);
+        RECT client;
+        GetClientRect(view, &client);
+        EXPECT_EQ(w, client.right);
+        EXPECT_EQ(h, client.bottom);
     }
-    EXPECT_EQ(StoredText("renderimage_filename"), base + ".bmp");
-    DeleteFileA((base + ".any").c_str());
+    // The close box only minimises: the window lives until the plug-in exits.
+    SendMessageA(hwnd, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(IsIconic(hwnd));
 }
