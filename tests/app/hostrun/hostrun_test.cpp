@@ -15,10 +15,12 @@ DWORD RunHost(const std::string& arguments) {
     std::string command = "\"Z:" HXHOST_EXE "\" --plugin \"Z:" PLUGIN_DLL "\" " + arguments;
     STARTUPINFOA startup{sizeof startup};
     PROCESS_INFORMATION process{};
-    if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
+    if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &process))
         return 0xFFFFFFFF;
     DWORD code = 0xFFFFFFFF;
-    if (WaitForSingleObject(process.hProcess, 60000) == WAIT_OBJECT_0) GetExitCodeProcess(process.hProcess, &code);
+    if (WaitForSingleObject(process.hProcess, 60000) == WAIT_OBJECT_0)
+        GetExitCodeProcess(process.hProcess, &code);
     CloseHandle(process.hProcess);
     CloseHandle(process.hThread);
     return code;

@@ -1,5 +1,4 @@
-// The property pane and its pages, driven through their windows: tabs, typed values, file choices, and
-// the fields that are special to the common, render and camera pages.
+// The property pane and its pages, driven through their windows.
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -13,7 +12,6 @@
 #include "res/page_mtlids.h"
 #include "res/page_rendids.h"
 #include "res/pageids.h"
-#include "tools/hxhost/lib/document.h"
 
 namespace {
 
@@ -22,17 +20,19 @@ enum { kComm, kLight, kMtl, kRend, kCam, kSky, kDir, kPoint, kBase1, kBase3 };
 // The pages in strip order, then the light and material sub-pages.
 HWND Page(int which) {
     DLP_RENDPYRELL* p = Main()->GetPropertyPane();
-    HWND pages[] = {p->GetCommPage().GetHwnd(),
-                    p->GetLightPage().GetHwnd(),
-                    p->GetMtlPage().GetHwnd(),
-                    p->GetRendPage().GetHwnd(),
-                    p->GetCameraPage().GetHwnd(),
-                    p->GetLightPage().GetSkyPage().GetHwnd(),
-                    p->GetLightPage().GetDirPage().GetHwnd(),
-                    p->GetLightPage().GetPointPage().GetHwnd(),
-                    p->GetMtlPage().GetBase1().GetHwnd(),
-                    p->GetMtlPage().GetBase3().GetHwnd()};
-    return pages[which];
+    DLP_RENDPYLLIGHT& l = p->GetLightPage();
+    DLP_RENDPYLMTL& m = p->GetMtlPage();
+    UWIN* pages[] = {&p->GetCommPage(),
+                     &l,
+                     &m,
+                     &p->GetRendPage(),
+                     &p->GetCameraPage(),
+                     &l.GetSkyPage(),
+                     &l.GetDirPage(),
+                     &l.GetPointPage(),
+                     &m.GetBase1(),
+                     &m.GetBase3()};
+    return pages[which]->GetHwnd();
 }
 RENDPYL_MODEL* Model() {
     return Main()->GetScene();
@@ -62,38 +62,57 @@ std::string Str(const FVEC3& v) {
     return Str(v.x) + " " + Str(v.y) + " " + Str(v.z);
 }
 
+// A page's command, also from an item that is disabled; for a list, the user's choice of item i.
+void Press(int page, int id, int item = -1) {
+    HWND hwnd = GetDlgItem(Page(page), id);
+    if (item >= 0) SendMessageA(hwnd, LB_SETCURSEL, item, 0);
+    SendMessageA(Page(page), WM_COMMAND, MAKEWPARAM(id, item >= 0 ? LBN_SELCHANGE : BN_CLICKED),
+                 LPARAM(hwnd));
+}
+
+// The directional-light list's items, then the name and direction fields.
+std::string DirShown() {
+    std::string shown;
+    char text[64];
+    for (int i = 0; SendDlgItemMessageA(Page(kDir), IDC_LIGHTDIR_LIST, LB_GETTEXT, i, LPARAM(text)) > 0; ++i)
+        shown += std::string(text) + ",";
+    for (int id : {IDC_LIGHTDIR_NAME, IDC_LIGHTDIR_X, IDC_LIGHTDIR_Y, IDC_LIGHTDIR_Z})
+        shown += " " + TextOf(PageEdit(Page(kDir), id));
+    return shown;
+}
+void EnterDirection(const char* x, const char* y, const char* z) {
+    SetWindowTextA(PageEdit(Page(kDir), IDC_LIGHTDIR_X), x);
+    SetWindowTextA(PageEdit(Page(kDir), IDC_LIGHTDIR_Y), y);
+    EnterText(Page(kDir), IDC_LIGHTDIR_Z, z);
+}
+
+// A document whose second material, "red", names three maps in the host and has the given colour.
+void OpenMaterials(const char* red = "[0.5, 0, 0]") {
+    SendOpen(
+        OpenHostDocument(std::string(R"({ "materials": [ { "name": "floor", "uid": 1001 }, { "name": "red",
+        "uid": 1002, "texture": "red.bmp", "alpha_map": "redalpha.bmp", "bump": "redbump.bmp", "color": )") +
+                         red + R"( } ], "settings": { "name": "plugin" } })"));
+}
+
 // A session with a document open, one light of each kind, and the second material current.
 struct PagesSession : PluginSession {
     PagesSession() {
-        SendOpen(OpenHostDocument(DocumentJson()));
-        ClickItem(Page(kDir), IDC_LIGHTDIR_NEW);
-        ClickItem(Page(kPoint), IDC_LIGHTPOINT_NEW);
-        Main()->GetDoc()->SetCurMtl(Model()->GetMtl(1));
-        Main()->UpdateAll();
+        OpenMaterials();
+        Press(kDir, IDC_LIGHTDIR_NEW);
+        Press(kPoint, IDC_LIGHTPOINT_NEW);
+        Press(kMtl, IDC_MTL_LIST, 1);
     }
 };
 
 } // namespace
 
-TEST(PropertyPane, EachTabShowsItsOwnPageOnlyAndPagesFindTheModelAfresh) {
+TEST(PropertyPane, EachTabShowsItsOwnPageOnly) {
     PluginSession session;
     for (int i : {3, 1, 4, 2, 0}) {
         ShowPaneTab(i);
         for (int j = 0; j < 5; ++j)
             EXPECT_EQ(bool(GetWindowLongA(Page(j), GWL_STYLE) & WS_VISIBLE), i == j) << i << " " << j;
     }
-    // A bare page reads the model through its owner at every use.
-    struct Probe : DLP_PAGE {
-        Probe() : DLP_PAGE(IDD_PAGE_REND) {}
-        using DLP_PAGE::GetModel;
-    } page;
-    EXPECT_EQ(nullptr, page.GetModel()); // no owner yet
-    ASSERT_TRUE(page.Create(Main(), Main()->GetHwnd(), URECT{}));
-    SendOpen(OpenHostDocument(DocumentJson()));
-    EXPECT_EQ(Model(), page.GetModel());
-    SendEvent(201);
-    EXPECT_EQ(nullptr, page.GetModel());
-    DestroyWindow(page.GetHwnd());
 }
 
 TEST(PropertyPane, TypedValuesReachTheirRecordsAndNoneWhileTheDocumentIsClosed) {
@@ -114,11 +133,9 @@ TEST(PropertyPane, TypedValuesReachTheirRecordsAndNoneWhileTheDocumentIsClosed) 
         {kCam, IDC_CAM_OBLIQUE_X, "-2", [] { return Str(C()->oblique.value); }, "-2 0"},
         {kCam, IDC_CAM_BOKEHFILE, "D:\\b.bmp", [] { return Str(C()->GetBokehFilename()); }, "D:\\b.bmp"},
         {kBase1, IDC_MTLB1_DIFFUSE_SCALE, "2.5", [] { return Str(Map(RENDPYL_MAP_DIFFUSE)->scale); }, "2.5"},
-        {kBase3, IDC_MTLB3_IOR_Y, "1.5", [] { return Str(M()->ior.value); }, "1 1.5"},
+        {kBase3, IDC_MTLB3_AXIS_Y, "0", [] { return Str(M()->axis.value); }, "0 0 0"}, // not normalised
         {kSky, IDC_LIGHTSKY_SCALE, "0.75", [] { return Str(Model()->GetLightSky()->scale.value); }, "0.75"},
         {kPoint, IDC_LIGHTPOINT_X, "250", [] { return Str(Model()->GetPointLight(0)->pos); }, "250 0 0"},
-        {kDir, IDC_LIGHTDIR_IMAGE, "C:\\d.bmp", [] { return Str(Model()->GetDirLight(0)->GetFilename()); },
-         "C:\\d.bmp"},
         {kComm, IDC_COMM_SCALE, "25", [] { return Str(Main()->GetViewScale()); }, "10"},
         {kComm, IDC_COMM_TMPPATH, "D:\\work", [] { return Str(Main()->GetTmpPath()); }, "D:\\work"},
     };
@@ -133,17 +150,14 @@ TEST(PropertyPane, TypedValuesReachTheirRecordsAndNoneWhileTheDocumentIsClosed) 
     // Each page stored itself whole at every commit: no later store took an earlier value back.
     for (const auto& row : rows)
         EXPECT_EQ(row.stored(), row.expected) << row.id << " " << row.typed;
-    EXPECT_EQ("4096 10.00", TextOf(PageEdit(Page(kRend), IDC_REND_HEIGHT)) + " " +
-                                TextOf(PageEdit(Page(kComm), IDC_COMM_SCALE)));
+    EXPECT_EQ("4096", TextOf(PageEdit(Page(kRend), IDC_REND_HEIGHT)));
     // Fields edited while no document is open are not stored when the pages fill for the next one.
     SendEvent(201);
     for (int i = 0; i < recordRows; ++i)
         EnterText(Page(rows[i].page), rows[i].id, rows[i].typed);
-    ClickItem(Page(kCam), IDC_CAM_USEFOCALRATIO);
     SendOpen(OpenHostDocument(DocumentJson()));
     for (int i = 0; i < recordRows; ++i)
         EXPECT_EQ(rows[i].stored(), defaults[i]) << rows[i].id;
-    EXPECT_EQ(0, C()->use_focalratio.value);
 }
 
 TEST(PropertyPane, EveryBrowseStoresTheChoiceUnlessCancelledAndNeedsADocument) {
@@ -157,8 +171,8 @@ TEST(PropertyPane, EveryBrowseStoresTheChoiceUnlessCancelledAndNeedsADocument) {
         {kRend, IDC_REND_BACKFILE_BROWSE, IDC_REND_BACKFILE, [] { return R()->GetBackFilename(); }},
         {kCam, IDC_CAM_BOKEHFILE_BROWSE, IDC_CAM_BOKEHFILE, [] { return C()->GetBokehFilename(); }},
         {kSky, IDC_LIGHTSKY_BROWSE, IDC_LIGHTSKY_IMAGE, [] { return Model()->GetLightSky()->GetFilename(); }},
-        {kPoint, IDC_LIGHTPOINT_BROWSE, IDC_LIGHTPOINT_IMAGE,
-         [] { return Model()->GetPointLight(0)->GetFilename(); }},
+        {kDir, IDC_LIGHTDIR_BROWSE, IDC_LIGHTDIR_IMAGE,
+         [] { return Model()->GetDirLight(0)->GetFilename(); }},
         {kBase1, IDC_MTLB1_SPECULAR_BROWSE, IDC_MTLB1_SPECULAR_FILE,
          [] { return Map(RENDPYL_MAP_SPECULAR)->GetFilename(); }},
         {kComm, IDC_COMM_PYRELL_BROWSE, IDC_COMM_PYRELL, [] { return (const char*)Main()->GetPyrellPath(); }},
@@ -187,7 +201,8 @@ TEST(PropertyPane, EveryBrowseStoresTheChoiceUnlessCancelledAndNeedsADocument) {
         EXPECT_EQ(ModalAction::Acted(), row.page == kComm) << row.browse;
     }
 }
-TEST(PropertyPane, RenderPageSizesFromTheArrowsAndTheViewAndAPickedColour) {
+
+TEST(PropertyPane, RenderPageArrowsViewSizeAndPickedColour) {
     PluginSession session;
     SendOpen(OpenHostDocument(DocumentJson()));
     EnterText(Page(kRend), IDC_REND_HEIGHT, "240");
@@ -202,50 +217,157 @@ TEST(PropertyPane, RenderPageSizesFromTheArrowsAndTheViewAndAPickedColour) {
     ClickItem(Page(kRend), IDC_REND_APPLYSIZE);
     int w = 0, h = 0;
     Main()->GetViewSize(&w, &h);
-    EXPECT_EQ(std::to_string(w) + " " + std::to_string(h), Str(R()->width) + " " + Str(R()->height));
+    EXPECT_EQ(Str(w) + " " + Str(h), Str(R()->width) + " " + Str(R()->height));
     // A cancelled colour choice keeps the colour; a chosen one is stored at once with full alpha.
     R()->backcol = RGBCOLOR(10, 20, 30, 40);
     Main()->UpdateAll();
-    {
-        ModalAction cancel("色", Cancel());
-        SendMessageA(GetDlgItem(Page(kRend), IDC_REND_BACKCOL), WM_LBUTTONUP, 0, 0);
-    }
-    EXPECT_EQ(RGBCOLOR(10, 20, 30, 40), R()->backcol);
-    {
-        ModalAction choose("色", [](HWND dlg) {
-            for (int id : {706, 707, 708}) // red, green, blue
-                SetDlgItemInt(dlg, id, id == 707 ? 255 : 0, FALSE);
-            PostMessageA(dlg, WM_COMMAND, IDOK, 0);
-        });
+    for (bool choose : {false, true}) {
+        ModalAction act("色", choose ? [](HWND dlg) { PostMessageA(dlg, WM_COMMAND, IDOK, 0); } : Cancel());
         SendMessageA(GetDlgItem(Page(kRend), IDC_REND_BACKCOL), WM_LBUTTONUP, 0, 0);
         EXPECT_TRUE(ModalAction::Acted());
+        EXPECT_EQ(RGBCOLOR(10, 20, 30, choose ? 255 : 40), R()->backcol);
     }
-    EXPECT_EQ(RGBCOLOR(0, 255, 0, 255), R()->backcol);
 }
 
-TEST(PropertyPane, CameraPageShowsTheHostViewAndRedrawRereadsIt) {
+TEST(PropertyPane, LightsAreCreatedRenamedAndDeletedAndOnlyTheModelsAreWritten) {
     PluginSession session;
-    // The host's view looks along +z from (3, 4, 25) with a 90 degree field of view.
-    HXDocHandle doc = OpenHostDocument(R"({ "scene": { "view": [1,0,0,0, 0,1,0,0, 0,0,1,0, 3,4,25,1],
-                                                      "proj": [1,0,0,0, 0,1,0,0, 0,0,1,1, 0,0,0,0] },
-                                           "settings": { "name": "plugin" } })");
-    SendOpen(doc);
+    SendOpen(OpenHostDocument(DocumentJson()));
+    for (int i = 0; i < 3; ++i)
+        Press(kDir, IDC_LIGHTDIR_NEW);
+    Press(kDir, IDC_LIGHTDIR_LIST, 1);
+    EnterText(Page(kDir), IDC_LIGHTDIR_NAME, "Key");
+    EXPECT_EQ("Light0,Key,Light2, Key -0.12 -0.14 0.98", DirShown());
+    // The light before the deleted one becomes current; deleting the first makes the new first current.
+    Press(kDir, IDC_LIGHTDIR_DELETE);
+    EXPECT_EQ("Light0,Light2, Light0 -0.12 -0.14 0.98", DirShown());
+    Press(kDir, IDC_LIGHTDIR_DELETE);
+    Press(kDir, IDC_LIGHTDIR_NEW); // the lowest free number
+    EXPECT_EQ("Light2,Light0, Light0 -0.12 -0.14 0.98", DirShown());
+    // A list item left over from another model is not taken up; a current light the model does not hold
+    // is neither shown nor written, nor deleted.
+    RENDPYL_LIGHTDIR stranger;
+    HWND list = GetDlgItem(Page(kDir), IDC_LIGHTDIR_LIST);
+    SendMessageA(list, LB_SETITEMDATA, SendMessageA(list, LB_ADDSTRING, 0, LPARAM("stranger")),
+                 LPARAM(&stranger));
+    Press(kDir, IDC_LIGHTDIR_LIST, 2);
+    EXPECT_STREQ("Light0", Main()->GetDoc()->GetCurDirLight()->GetName());
+    Main()->GetDoc()->SetCurDirLight(&stranger);
+    Main()->GetPropertyPane()->GetLightPage().SetDlgData();
+    EXPECT_EQ("Light2,Light0,stranger,  0.00 0.00 1.00", DirShown());
+    EnterText(Page(kDir), IDC_LIGHTDIR_IMAGE, "C:\\x.bmp");
+    Press(kDir, IDC_LIGHTDIR_DELETE);
+    EXPECT_STREQ("", stranger.GetFilename());
+    EXPECT_EQ(2, Model()->GetDirLightNum());
+    SendEvent(201); // without a document nothing is created
+    Press(kDir, IDC_LIGHTDIR_NEW);
+    EXPECT_EQ("  0.00 0.00 1.00", DirShown());
+}
+
+TEST(PropertyPane, LightDirectionsAreNormalisedIntoTheFieldTheLightFollows) {
+    PluginSession session;
+    SendOpen(OpenHostDocument(DocumentJson()));
+    Press(kDir, IDC_LIGHTDIR_NEW);
+    RENDPYL_LIGHTDIR* light = Main()->GetDoc()->GetCurDirLight();
+    const FVEC3 world = light->dir;
+    EnterDirection("3", "0", "4");
+    EXPECT_EQ("Light0, Light0 0.60 0.00 0.80", DirShown());
+    EXPECT_EQ(world, light->dir);
+    // Invert mirrors the followed direction through the view plane; twice gives it back.
+    ClickItem(Page(kDir), IDC_LIGHTDIR_INVERT);
+    EXPECT_EQ("Light0, Light0 0.60 0.00 -0.80", DirShown());
+    ClickItem(Page(kDir), IDC_LIGHTDIR_INVERT);
+    // A press at the sphere's centre points the followed direction at the viewer.
+    HWND sphere = GetDlgItem(Page(kDir), IDC_LIGHTDIR_SPHERE);
+    RECT rc;
+    GetClientRect(sphere, &rc);
+    POINT centre = {rc.right / 2, rc.bottom / 2}, screen = centre;
+    ClientToScreen(sphere, &screen);
+    SetCursorPos(screen.x, screen.y);
+    for (UINT msg : {WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP})
+        SendMessageA(sphere, msg, msg == WM_LBUTTONDOWN ? MK_LBUTTON : 0, MAKELPARAM(centre.x, centre.y));
+    EXPECT_NEAR(1.0f, light->srcdir.z, 1e-6f);
+    // Not following the camera, the page shows and edits the world direction.
+    ClickItem(Page(kDir), IDC_LIGHTDIR_CAMTRACE);
+    EXPECT_EQ("Light0, Light0 -0.12 -0.14 0.98", DirShown());
+    EnterDirection("0", "-2", "0");
+    EXPECT_EQ(FVEC3(0, -1, 0), light->dir);
+    EXPECT_NEAR(1.0f, light->srcdir.z, 1e-6f);
+}
+
+TEST(PropertyPane, TheSecondMaterialShowsItsHostNameMapsAndColourClamped) {
+    PluginSession session;
+    OpenMaterials("[2, -1, 0.5]");
+    Model()->GetMtl(1)->FindMap(RENDPYL_MAP_NORMAL)->bmp_type = 1;
+    Model()->GetMtl(1)->FindMap(RENDPYL_MAP_SPECULAR)->SetFilename("spec.bmp");
+    ShowPaneTab(2);
+    Press(kMtl, IDC_MTL_LIST, 1);
+    std::string shown = TextOf(GetDlgItem(Page(kMtl), IDC_MTL_NAME));
+    for (int id :
+         {IDC_MTLB1_DIFFUSE_TEX, IDC_MTLB1_TRANSPARENCY_TEX, IDC_MTLB1_NORMAL_TEX, IDC_MTLB1_SPECULAR_FILE})
+        shown += " " + TextOf(PageEdit(Page(kBase1), id));
+    EXPECT_EQ("red red.bmp redalpha.bmp redbump.bmp spec.bmp", shown);
+    EXPECT_EQ(BST_CHECKED, SendDlgItemMessageA(Page(kBase1), IDC_MTLB1_HEIGHTMAP, BM_GETCHECK, 0, 0));
+    // The preview's sphere and the diffuse swatch take the host colour clamped, not wrapped.
+    const UBMPDAT& image = Main()->GetPropertyPane()->GetMtlPage().GetPreview().GetImage();
+    RGBCOLOR centre = image.GetPixel(image.GetWidth() / 2 + 1, image.GetHeight() / 2 + 1);
+    EXPECT_EQ(RGBCOLOR(255, 0, 127, centre.a), centre);
+    HWND swatch = GetDlgItem(Page(kBase1), IDC_MTLB1_DIFFUSE_COL);
+    UpdateWindow(swatch);
+    HDC dc = GetDC(swatch);
+    int clamped = 0;
+    for (int i = 0; i < 400; ++i)
+        clamped += GetPixel(dc, i % 20, i / 20) == RGB(255, 0, 127);
+    ReleaseDC(swatch, dc);
+    EXPECT_GT(clamped, 10);
+    // Showing the page again refills the list; its highlight stays on the material shown.
+    ShowPaneTab(2);
+    EXPECT_EQ(1, SendDlgItemMessageA(Page(kMtl), IDC_MTL_LIST, LB_GETCURSEL, 0, 0));
+}
+
+TEST(PropertyPane, MaterialFileFieldsStoreTheirOwnMapAndRefuseNamesTooLongForIt) {
+    PagesSession session;
+    // Colours with alpha, so a colour copied without its alpha or into the wrong map shows.
+    const int maps[] = {RENDPYL_MAP_SPECULAR, RENDPYL_MAP_EMISSION, RENDPYL_MAP_REFLECTION,
+                        RENDPYL_MAP_TRANSPARENCY};
+    for (int i = 0; i < 4; ++i)
+        Map(maps[i])->col = RGBCOLOR(10 * i, 20, 30, 40 + i);
+    Main()->UpdateAll();
+    // A typed file name stores only its own map, even with another field edited but not committed.
+    SetWindowTextA(PageEdit(Page(kBase1), IDC_MTLB1_EMISSION_FILE), "glow.bmp");
+    EnterText(Page(kBase1), IDC_MTLB1_SPECULAR_FILE, "C:\\spec.bmp");
+    EXPECT_STREQ("", Map(RENDPYL_MAP_EMISSION)->GetFilename());
+    // A name as long as a map holds is taken whole; a longer one is refused, not cut.
+    const std::string longest(RENDPYL_TEXTSIZE - 1, 'a');
+    EnterText(Page(kBase1), IDC_MTLB1_REFLECTION_FILE, longest.c_str());
+    EXPECT_EQ(longest, Map(RENDPYL_MAP_REFLECTION)->GetFilename());
+    EnterText(Page(kBase1), IDC_MTLB1_SPECULAR_FILE, (longest + "bc").c_str());
+    EXPECT_STREQ("C:\\spec.bmp", Map(RENDPYL_MAP_SPECULAR)->GetFilename());
+    EXPECT_EQ("C:\\spec.bmp", TextOf(PageEdit(Page(kBase1), IDC_MTLB1_SPECULAR_FILE)));
+    EXPECT_NE(std::string::npos,
+              TextOf(Main()->GetMessageWindow().GetHwnd()).find("ファイル名が長すぎます!!"));
+    ClickItem(Page(kBase1), IDC_MTLB1_REFLECTION_USE);
+    EXPECT_EQ(1, Map(RENDPYL_MAP_REFLECTION)->use);
+    for (int i = 0; i < 4; ++i)
+        EXPECT_EQ(RGBCOLOR(10 * i, 20, 30, 40 + i), Map(maps[i])->col) << maps[i];
+    EXPECT_STREQ("", Model()->GetMtl(0)->FindMap(RENDPYL_MAP_SPECULAR)->GetFilename()); // untouched
+}
+
+TEST(PropertyPane, WithoutMaterialsOrDocumentTheMaterialItemsHideAndEditsWriteNowhere) {
+    PluginSession session;
     auto shown = [] {
-        std::string all;
-        for (int id : {IDC_CAM_FILMSIZE, IDC_CAM_POS_Z, IDC_CAM_LOOKAT_Z, IDC_CAM_UP_Y, IDC_CAM_FOV})
-            all += TextOf(PageEdit(Page(kCam), id)) + " ";
-        return all;
+        std::string flags;
+        for (int id : {IDC_MTL_LIST, IDC_MTL_IMAGE, IDC_MTL_NAME, IDC_MTL_TAB})
+            flags += GetWindowLongA(GetDlgItem(Page(kMtl), id), GWL_STYLE) & WS_VISIBLE ? '1' : '0';
+        return flags;
     };
-    EXPECT_EQ("24.00 25.00 50.00 1.00 90.00 ", shown());
-    // The user moves the view back and zooms in; a film size keeps two decimals of millimetres.
-    C()->film_size.value = 0.024567f;
-    reinterpret_cast<hxhost::Document*>(doc)->scene.view[14] = 40.0f;
-    reinterpret_cast<hxhost::Document*>(doc)->scene.proj[0] = 2.0f;
-    ClickItem(Page(kCam), IDC_CAM_REDRAW);
-    EXPECT_EQ("24.57 40.00 80.00 1.00 53.13 ", shown());
-    // The check is acted upon at once and takes along what is typed but not yet committed.
-    SetWindowTextA(PageEdit(Page(kCam), IDC_CAM_FOCALRATIO), "2.8");
-    ClickItem(Page(kCam), IDC_CAM_USEFOCALRATIO);
-    EXPECT_EQ(1, C()->use_focalratio.value);
-    EXPECT_EQ(2.8f, C()->focalratio.value);
+    OpenMaterials();
+    EXPECT_EQ("1111", shown());
+    SendOpen(OpenHostDocument(R"({ "materials": [], "settings": { "name": "plugin" } })"));
+    EXPECT_EQ("0000", shown());
+    OpenMaterials();
+    SendEvent(201);
+    EXPECT_EQ("0000", shown());
+    EnterText(Page(kBase3), IDC_MTLB3_IOR_X, "3");
+    ClickItem(Page(kBase1), IDC_MTLB1_HEIGHTMAP);
+    EXPECT_FALSE(M());
 }
