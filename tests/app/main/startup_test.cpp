@@ -103,19 +103,16 @@ TEST(MainWindowLayout, FourShowFlagCombinationsFromTheMenu) {
     PluginSession session;
     HWND hwnd = Main()->GetHwnd();
     HWND view = Main()->GetRenderView().GetHwnd(), mess = Main()->GetMessageWindow().GetHwnd();
-    // Rows: the menu item, then the view's and the message window's rectangles, with W and H the room
-    // inside the frame.
+    // Rows: the menu item, then where the view starts and how much less than the room inside the frame
+    // (W x H) it is high, and whether the message window shows below it.
     struct {
-        int command;
-        int viewX, viewW, viewH, messX, messW;
-        bool messShown;
-    } rows[] = {
-        {0, 264, 264, 120, 264, 264, 1},
-        {ID_WINDOW_MESSAGE, 264, 264, 8, 264, 264, 0},
-        {ID_WINDOW_PROPERTY, 0, 0, 0, 0, 0, 0},
-        {ID_WINDOW_MESSAGE, 0, 0, 120, 0, 0, 1},
-        {ID_WINDOW_PROPERTY, 264, 264, 120, 264, 264, 1},
-    };
+        int command, x, lessHigh;
+        bool mess;
+    } rows[] = {{0, 264, 120, 1},
+                {ID_WINDOW_MESSAGE, 264, 8, 0},
+                {ID_WINDOW_PROPERTY, 0, 0, 0},
+                {ID_WINDOW_MESSAGE, 0, 120, 1},
+                {ID_WINDOW_PROPERTY, 264, 120, 1}};
     for (const auto& row : rows) {
         if (row.command) SendMessageA(hwnd, WM_COMMAND, row.command, 0);
         RECT r;
@@ -123,19 +120,18 @@ TEST(MainWindowLayout, FourShowFlagCombinationsFromTheMenu) {
         int W = (r.right - r.left) - (GetSystemMetrics(SM_CXFRAME) + 2 * GetSystemMetrics(SM_CXBORDER)) - 2;
         int H = (r.bottom - r.top) - (GetSystemMetrics(SM_CYFRAME) + 2 * GetSystemMetrics(SM_CYBORDER) +
                                       GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CYMENU));
-        std::string messRect = std::to_string(row.messX) + " " + std::to_string(H - 104) + " " +
-                               std::to_string(W - row.messW) + " 96";
+        std::string x = std::to_string(row.x) + " ", w = std::to_string(W - row.x);
         EXPECT_EQ(Rect(view) + ", " + (GetWindowLongA(mess, GWL_STYLE) & WS_VISIBLE ? Rect(mess) : "hidden"),
-                  std::to_string(row.viewX) + " 0 " + std::to_string(W - row.viewW) + " " +
-                      std::to_string(H - row.viewH) + ", " + (row.messShown ? messRect : "hidden"))
+                  x + "0 " + w + " " + std::to_string(H - row.lessHigh) + ", " +
+                      (row.mess ? x + std::to_string(H - 104) + " " + w + " 96" : "hidden"))
             << row.command;
-        int w, h;
-        Main()->GetViewSize(&w, &h);
-        RECT client;
-        GetClientRect(view, &client);
-        EXPECT_EQ(w, client.right);
-        EXPECT_EQ(h, client.bottom);
     }
+    int w, h;
+    Main()->GetViewSize(&w, &h);
+    RECT client;
+    GetClientRect(view, &client);
+    EXPECT_EQ(std::to_string(w) + " " + std::to_string(h),
+              std::to_string(client.right) + " " + std::to_string(client.bottom));
     // The close box only minimises: the window lives until the plug-in exits.
     SendMessageA(hwnd, WM_CLOSE, 0, 0);
     EXPECT_TRUE(IsIconic(hwnd));
