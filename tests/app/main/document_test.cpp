@@ -59,19 +59,6 @@ TEST(PluginDocument, OpenReadsSaveWritesAndShiftSkipsBoth) {
     EXPECT_EQ(SendSave(doc), 0); // no document open: nothing written
 }
 
-TEST(PluginDocument, UndoSnapshotsFollowTheHostsStatesWhileAModelIsOpen) {
-    PluginSession session;
-    HXDocHandle doc = OpenHostDocument(DocumentJson());
-    SendOpen(doc);
-    SendUndoState(doc, 7, 32);
-    UNDOBUFF2& undo = Plugin()->GetUndo();
-    EXPECT_EQ("0 7", std::to_string(undo.GetEntry(0)->key) + " " + std::to_string(undo.GetEntry(1)->key));
-    SendOpen(doc); // a fresh history
-    SendEvent(201);
-    SendUndoState(doc, 1, 32); // no model: no snapshot
-    EXPECT_EQ(1, undo.GetCount());
-}
-
 TEST(PluginDocument, UndoAndRedoKeepTheSettingsAndFollowTheHostsMaterials) {
     PluginSession session;
     SendOpen(OpenHostDocument(DocumentJson()));
