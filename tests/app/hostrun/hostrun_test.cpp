@@ -13,7 +13,8 @@ namespace {
 // Build-tree paths are Unix paths; Wine sees them on drive Z.
 DWORD RunHost(const std::string& arguments) {
     std::string command = "\"Z:" HXHOST_EXE "\" --plugin \"Z:" PLUGIN_DLL "\" " + arguments;
-    STARTUPINFOA startup{sizeof startup};
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
     if (!CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                         &process))

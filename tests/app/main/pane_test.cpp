@@ -190,59 +190,49 @@ TEST_F(Pages, EveryBrowseStoresTheChoiceUnlessCancelledAndNeedsADocument) {
         EXPECT_EQ(Browse(row.page, row.browse, Cancel()), row.page == kComm) << row.browse;
 }
 
-TEST_F(Pages, LightsAreCreatedRenamedAndDeletedAndOnlyTheModelsAreWritten) {
+TEST_F(Pages, LightsAreRenamedAndDeletedAndOnlyTheOpenModelsAreSelectedOrWritten) {
     OpenMaterials();
-    Press(kDir, IDC_LIGHTDIR_NEW);
     Press(kDir, IDC_LIGHTDIR_NEW);
     ClickTab(Main()->GetPropertyPane()->GetLightPage().GetTabTable().GetHwnd(), 1, Page(kLight),
              IDC_LIGHT_TAB);
     EXPECT_TRUE(GetWindowLongA(Page(kDir), GWL_STYLE) & WS_VISIBLE);
-    Press(kDir, IDC_LIGHTDIR_LIST, 1);
+    Press(kDir, IDC_LIGHTDIR_LIST, 0);
     EnterText(Page(kDir), IDC_LIGHTDIR_NAME, "Key");
-    EXPECT_EQ("Light0,Key,Light2, Key -0.12 -0.14 0.98", DirShown());
-    // The light before the deleted one becomes current; deleting the first makes the new first current.
-    Press(kDir, IDC_LIGHTDIR_DELETE);
-    EXPECT_EQ("Light0,Light2, Light0 -0.12 -0.14 0.98", DirShown());
-    Press(kDir, IDC_LIGHTDIR_DELETE);
-    Press(kDir, IDC_LIGHTDIR_NEW); // the lowest free number
+    EXPECT_EQ("Key,Light1, Key -0.12 -0.14 0.98", DirShown());
+    Press(kDir, IDC_LIGHTDIR_DELETE); // the new first light becomes current
+    EXPECT_EQ("Light1, Light1 -0.12 -0.14 0.98", DirShown());
     // A list item left over from another model is not taken up; a current light the model does not hold
     // is neither shown nor written, nor deleted.
     RENDPYL_LIGHTDIR stranger;
     HWND list = GetDlgItem(Page(kDir), IDC_LIGHTDIR_LIST);
     SendMessageA(list, LB_SETITEMDATA, SendMessageA(list, LB_ADDSTRING, 0, LPARAM("stranger")),
                  LPARAM(&stranger));
-    Press(kDir, IDC_LIGHTDIR_LIST, 2);
-    EXPECT_STREQ("Light0", Main()->GetDoc()->GetCurDirLight()->GetName());
+    Press(kDir, IDC_LIGHTDIR_LIST, 1);
+    EXPECT_STREQ("Light1", Main()->GetDoc()->GetCurDirLight()->GetName());
     Main()->GetDoc()->SetCurDirLight(&stranger);
     Main()->GetPropertyPane()->GetLightPage().SetDlgData();
-    EXPECT_EQ("Light2,Light0,stranger,  0.00 0.00 1.00", DirShown());
+    EXPECT_EQ("Light1,stranger,  0.00 0.00 1.00", DirShown());
     EnterText(Page(kDir), IDC_LIGHTDIR_IMAGE, "C:\\x.bmp");
     Press(kDir, IDC_LIGHTDIR_DELETE);
     EXPECT_STREQ("", stranger.GetFilename());
-    EXPECT_EQ(2, Model()->GetDirLightNum());
+    EXPECT_EQ(1, Model()->GetDirLightNum());
     SendEvent(201); // without a document nothing is created
     Press(kDir, IDC_LIGHTDIR_NEW);
     EXPECT_EQ("  0.00 0.00 1.00", DirShown());
 }
 
-TEST_F(Pages, TheSecondMaterialShowsItsHostNameMapsAndColourClamped) {
+TEST_F(Pages, TheMaterialPreviewTakesTheHostColourClampedAndTheInnerTabsTheirSubPage) {
     OpenMaterials("[2, -1, 0.5]", false);
-    Model()->GetMtl(1)->FindMap(RENDPYL_MAP_SPECULAR)->SetFilename("spec.bmp");
     ShowPaneTab(2);
     Press(kMtl, IDC_MTL_LIST, 1);
-    std::string shown = TextOf(GetDlgItem(Page(kMtl), IDC_MTL_NAME));
-    for (int id :
-         {IDC_MTLB1_DIFFUSE_TEX, IDC_MTLB1_TRANSPARENCY_TEX, IDC_MTLB1_NORMAL_TEX, IDC_MTLB1_SPECULAR_FILE})
-        shown += " " + TextOf(PageEdit(Page(kBase1), id));
-    EXPECT_EQ("red red.bmp redalpha.bmp redbump.bmp spec.bmp", shown);
-    // The inner tabs show their own sub-page.
-    ClickTab(Main()->GetPropertyPane()->GetMtlPage().GetTabTable().GetHwnd(), 1, Page(kMtl), IDC_MTL_TAB);
-    EXPECT_EQ("01",
-              std::to_string(IsWindowVisible(Page(kBase1))) + std::to_string(IsWindowVisible(Page(kBase3))));
-    // The preview's sphere takes the host colour clamped, not wrapped.
+    EXPECT_EQ("red", TextOf(GetDlgItem(Page(kMtl), IDC_MTL_NAME)));
+    EXPECT_EQ("redbump.bmp", TextOf(GetDlgItem(Page(kBase1), IDC_MTLB1_NORMAL_TEX)));
     const UBMPDAT& image = Main()->GetPropertyPane()->GetMtlPage().GetPreview().GetImage();
     RGBCOLOR centre = image.GetPixel(image.GetWidth() / 2 + 1, image.GetHeight() / 2 + 1);
     EXPECT_EQ(RGBCOLOR(255, 0, 127, centre.a), centre);
+    ClickTab(Main()->GetPropertyPane()->GetMtlPage().GetTabTable().GetHwnd(), 1, Page(kMtl), IDC_MTL_TAB);
+    EXPECT_EQ("01",
+              std::to_string(IsWindowVisible(Page(kBase1))) + std::to_string(IsWindowVisible(Page(kBase3))));
 }
 
 TEST_F(Pages, MaterialFileFieldsStoreTheirOwnMapAndRefuseNamesTooLongForIt) {

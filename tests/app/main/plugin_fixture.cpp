@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
+#include <fstream>
 
 #include "host/hxexports.h"
 #include "tools/hxhost/eventoptions.h"
@@ -65,9 +65,7 @@ HXDocHandle OpenHostDocument(const std::string& json) {
     char folder[MAX_PATH];
     GetTempPathA(sizeof folder, folder);
     std::string path = std::string(folder) + "hxmaintest" + std::to_string(GetCurrentProcessId()) + ".json";
-    FILE* f = std::fopen(path.c_str(), "wb");
-    std::fwrite(json.data(), 1, json.size(), f);
-    std::fclose(f);
+    std::ofstream(path, std::ios::binary) << json;
     std::string error;
     EXPECT_TRUE(hxhost::OpenDocumentFile(path, &error)) << error;
     return hxhost::DocumentHandle();

@@ -12,6 +12,7 @@
 #include <memory>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "app/dlp_rendpyrell.h"
@@ -60,8 +61,10 @@ class RenderJob : public testing::Test {
             SetEnvironmentVariableA(name, nullptr);
         session.reset();
         std::string from = root + '\0'; // the list ends with two zero bytes
-        SHFILEOPSTRUCTA op = {0, FO_DELETE, from.c_str(), nullptr,
-                              FOF_NOCONFIRMATION | FOF_SILENT | FOF_NOERRORUI};
+        SHFILEOPSTRUCTA op = {};
+        op.wFunc = FO_DELETE;
+        op.pFrom = from.c_str();
+        op.fFlags = FOF_NOCONFIRMATION | FOF_SILENT | FOF_NOERRORUI;
         SHFileOperationA(&op);
     }
 
@@ -174,14 +177,12 @@ TEST_F(RenderJob, EachFailureIsReportedAndKeepsThePreviousPicture) {
         SetPaths(row.exe, row.work);
         std::vector<std::string> lines = RenderLines(0);
         if (row.variable) SetEnvironmentVariableA(row.variable, nullptr);
-        ASSERT_FALSE(lines.empty()) << row.line;
-        EXPECT_EQ(lines.back().rfind(row.line, 0), 0u) << lines.back();
+        EXPECT_EQ((lines.empty() ? "" : lines.back()).rfind(row.line, 0), 0u) << row.line;
         runs += row.started;
         EXPECT_EQ(Commands().size(), runs) << row.line;
         ASSERT_EQ(shown.GetWidth(), 300) << row.line;
         EXPECT_EQ(0, memcmp(shown.GetBits(), before.data(), before.size())) << row.line;
     }
-    Main()->SetCpuInfoFunc(GetCpuInfo);
 }
 
 TEST_F(RenderJob, SavingThePictureAndTheScene) {
@@ -205,18 +206,14 @@ TEST_F(RenderJob, SavingThePictureAndTheScene) {
         EXPECT_EQ(Exists(row.name), &row == rows) << row.name;
     }
     // The menu's choices: the picture gets the bitmap extension; the scene is written with its maps.
-    {
-        ModalAction choose("Save", ChooseFile(root + "menu"));
-        SendMessageA(Main()->GetHwnd(), WM_COMMAND, ID_FILE_SAVEIMAGE, 0);
+    for (auto [id, title, path] : {std::make_tuple(ID_FILE_SAVEIMAGE, "Save", root + "menu"),
+                                   std::make_tuple(ID_FILE_SAVEPYL, "SavePYL", root + "scene")}) {
+        ModalAction choose(title, ChooseFile(path));
+        SendMessageA(Main()->GetHwnd(), WM_COMMAND, id, 0);
     }
     EXPECT_TRUE(Exists(root + "menu.bmp"));
-    CreateDirectoryA((root + "saved").c_str(), nullptr);
-    {
-        ModalAction choose("SavePYL", ChooseFile(root + "saved\\scene"));
-        SendMessageA(Main()->GetHwnd(), WM_COMMAND, ID_FILE_SAVEPYL, 0);
-    }
-    EXPECT_TRUE(Exists(root + "saved\\__pyldlgHX__mtl0__alpha.bmp"));
-    EXPECT_NE(ReadText(root + "saved\\scene.pyl").find(root + "saved\\scene.hxo"), std::string::npos);
+    EXPECT_TRUE(Exists(root + "__pyldlgHX__mtl0__alpha.bmp"));
+    EXPECT_NE(ReadText(root + "scene.pyl").find(root + "scene.hxo"), std::string::npos);
     // Without a document there is nothing to save or render, and no dialog opens.
     SendEvent(201);
     EXPECT_EQ(Main()->SavePYL(), 0);
