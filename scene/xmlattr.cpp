@@ -3,7 +3,10 @@
 #include <algorithm>
 #include <cfloat>
 #include <charconv>
+#include <cmath>
 #include <cstring>
+
+#include "base/numfmt.h"
 
 namespace {
 
@@ -40,7 +43,8 @@ bool ParseFloat(const char*& s, float& value) {
     if (*digits == '+' || *digits == '-') return false;
     float v = 0.0f;
     auto [end, ec] = std::from_chars(digits, digits + std::strlen(digits), v);
-    if (ec == std::errc::invalid_argument) return false;
+    // "nan" and "inf" read as numbers, but no setting can use them: they count as unreadable.
+    if (ec == std::errc::invalid_argument || (ec == std::errc() && !std::isfinite(v))) return false;
     if (ec == std::errc::result_out_of_range) {
         const char* e = std::find_if(digits, end, [](char c) { return c == 'e' || c == 'E'; });
         v = (e != end && e[1] == '-') ? 0.0f : FLT_MAX;
@@ -78,17 +82,14 @@ template <class T, class Parse> void ParseSplit(const char* s, T* values, int n,
     }
 }
 
-void AppendInt(std::string& out, long long v) {
-    char buf[24];
-    auto r = std::to_chars(buf, buf + sizeof buf, v);
-    out.append(buf, r.ptr);
+void AppendInt(std::string& out, int v) {
+    char buf[NUMFMT_MAX];
+    out.append(buf, FormatInt(buf, v));
 }
 
-// Exactly the bytes of "%f" with the float promoted to double.
 void AppendFloat(std::string& out, float v) {
-    char buf[DBL_MAX_10_EXP + 16];
-    auto r = std::to_chars(buf, buf + sizeof buf, static_cast<double>(v), std::chars_format::fixed, 6);
-    out.append(buf, r.ptr);
+    char buf[NUMFMT_MAX];
+    out.append(buf, FormatFloat(buf, v));
 }
 
 template <class T> void SetJoined(HXXmlElement elem, const char* name, const T* values, int count) {
