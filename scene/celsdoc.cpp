@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <new>
 
 namespace {
 
@@ -56,7 +57,7 @@ RENDPYL_MODEL* CELSDOC::NewScene() {
     m_curDirLight = nullptr;
     m_curPointLight = nullptr;
     m_curMtl = nullptr;
-    return new RENDPYL_MODEL;
+    return new (std::nothrow) RENDPYL_MODEL;
 }
 
 void CELSDOC::DeleteScene() {
