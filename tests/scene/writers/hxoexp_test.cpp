@@ -103,7 +103,7 @@ TEST(HxoExp, MaterialLines) {
     model.GetMaterial(7)->Init(); // loses its name
     model.GetMaterial(0)->SetName("赤い\"金属\" 100%");
     std::string file = Save(model);
-    EXPECT_NE(std::string::npos, file.find("Material 9 {\r\n\t\"赤い\"金属\" 100%\" col(1.000000 1.000000 "
+    EXPECT_NE(std::string::npos, file.find("Material 9 {\r\n\t\"赤い_金属_ 100%\" col(1.000000 1.000000 "
                                            "1.000000 1.000000) dif(1.000000) amb(0.250000) emi(0.000000) "
                                            "spc(0.000000) power(5.000000)\r\n"));
     EXPECT_NE(std::string::npos, file.find("\t\"mat007\" col("));
