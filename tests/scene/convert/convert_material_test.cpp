@@ -165,21 +165,6 @@ TEST(ConvertMaterial, NormalChannelUsesTheBumpImageOrItsConversion) {
     EXPECT_EQ(c.Mtl(3)->FindChannel(PYL_MTLCH::NORMAL), nullptr);
 }
 
-// A map that cannot be written leaves its channel without a texture; transparency keeps its colour.
-TEST(ConvertMaterial, MapsThatCannotBeWrittenLeaveChannelsWithoutTexture) {
-    MaterialCase c("nofolder");
-    c.model.AddMtl()->ID = 1;
-    c.Record(0)->FindMap(RENDPYL_MAP_NORMAL)->bmp_type = 1;
-    ASSERT_EQ(
-        c.Convert(R"({"name": "m", "uid": 1, "alpha": 0.25, "texture": "tex32.bmp", "bump": "height.bmp"})",
-                  "no such folder\\tmp.pyl"),
-        1);
-    EXPECT_STREQ(c.Mtl(0)->FindChannel(PYL_MTLCH::NORMAL)->GetTexture(), "");
-    const PYL_MTLCH* t = c.Mtl(0)->FindChannel(PYL_MTLCH::TRANSPARENCY);
-    ExpectColor(t, 0.75f, 0.75f, 0.75f);
-    EXPECT_STREQ(t->GetTexture(), "");
-}
-
 // Faces carry host material indices, so every host material needs its scene material, with or
 // without a settings record.
 TEST(ConvertMaterial, MaterialsWithoutRecordsKeepIndicesAligned) {

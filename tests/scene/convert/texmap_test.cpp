@@ -109,21 +109,22 @@ TEST(TextureMaps, MultiplyWorksAtTheLargerSize) {
     EXPECT_FALSE(empty.IsValid());
 }
 
-// A map must never be written under a cut name (it would land somewhere else) nor be
-// named when it was not written.
+// A map must never be written under a cut name (it would land somewhere else); a map that
+// was not written is reported with the file it was meant for.
 TEST(TextureMaps, UnwritableMapGivesNoPath) {
     OpenDoc(kEmptyDoc);
     std::string dir = FreshFolder("unwritable");
     WriteBmp(dir + "h.bmp", 1, 1, 24, Grey({9}));
     char out[1024];
     std::string longDir = dir + std::string(1000, 'd') + "\\";
-    EXPECT_EQ(ConvertBumpToNormal(longDir.c_str(), (dir + "h.bmp").c_str(), out, 0), 0);
+    EXPECT_EQ(ConvertBumpToNormal(longDir.c_str(), (dir + "h.bmp").c_str(), out, 0), MAP_UNWRITTEN);
     EXPECT_STREQ(out, "");
     std::string missingDir = dir + "no such folder\\";
-    EXPECT_EQ(ConvertBumpToNormal(missingDir.c_str(), (dir + "h.bmp").c_str(), out, 0), 0);
-    EXPECT_STREQ(out, "");
-    EXPECT_EQ(MakeTransparencyMap(missingDir.c_str(), (dir + "h.bmp").c_str(), out, 0, nullptr), 0);
-    EXPECT_STREQ(out, "");
+    EXPECT_EQ(ConvertBumpToNormal(missingDir.c_str(), (dir + "h.bmp").c_str(), out, 0), MAP_UNWRITTEN);
+    EXPECT_EQ(out, missingDir + "__pyldlgHX__mtl0__norm.bmp");
+    EXPECT_EQ(MakeTransparencyMap(missingDir.c_str(), (dir + "h.bmp").c_str(), out, 0, nullptr),
+              MAP_UNWRITTEN);
+    EXPECT_EQ(out, missingDir + "__pyldlgHX__mtl0__alpha.bmp");
 }
 
 // Host images this code cannot read count as failed loads instead of being read past their end.
