@@ -11,6 +11,7 @@
 #include "base/filepath.h"
 #include "base/trace.h"
 #include "base/ubmpdat.h"
+#include "scene/quotedtext.h"
 
 namespace {
 
@@ -80,11 +81,12 @@ struct FILESTATE {
     }
 };
 
-// Writes the solid background the renderer gets unless the settings name a file of their own.
-void SaveBackground(const char* path, const RGBCOLOR& color) {
+// Writes the solid background the renderer gets unless the settings name a file of their own; 1
+// when it was written whole.
+int SaveBackground(const char* path, const RGBCOLOR& color) {
     UBMPDAT back(32, 32, 24);
     back.Fill(color);
-    back.SaveBMP(path);
+    return back.SaveBMP(path);
 }
 
 // Loads the picture when the renderer wrote one this time; otherwise, or when it cannot be read, the
@@ -142,6 +144,11 @@ int DLMAIN::Render() {
     }
     Print("pyl_filepath(%s)", sceneDir);
     if (!CreateSceneFolder(*this, sceneDir)) return 0;
+    // Nothing from the document or the registry may end a quoted path of the command line early.
+    const char* background = render.back_filename[0] ? render.back_filename : backPath;
+    const char* const commandPaths[] = {m_pyrellPath, background, outPath};
+    for (const char* path : commandPaths)
+        if (!CheckQuotablePath(m_mess, path)) return 0;
 
     Print("%s保存", scenePath);
     if (!ExportScene(scenePath, m_hostDoc, model)) {
@@ -149,7 +156,10 @@ int DLMAIN::Render() {
         return 0;
     }
     Print("背景保存:%s", backPath);
-    SaveBackground(backPath, render.backcol);
+    if (!SaveBackground(backPath, render.backcol)) {
+        Print("%s 保存失敗!!", backPath);
+        return 0;
+    }
 
     CPUINFO cpu = {};
     if (!(m_cpuInfo(&cpu) & CPU_FEATURE_SSE2)) {
@@ -157,7 +167,6 @@ int DLMAIN::Render() {
         return 0;
     }
 
-    const char* background = render.back_filename[0] ? render.back_filename : backPath;
     std::string options = FormatText("/run /width=%d /height=%d /bg=\"%s\" /out=\"%s\"", render.width,
                                      render.height, background, outPath);
     Trace("opt:(%s)", options.c_str());
