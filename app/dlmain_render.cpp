@@ -5,6 +5,7 @@
 #include <cstdio>
 #include <cstring>
 #include <imagehlp.h>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -130,7 +131,9 @@ int DLMAIN::MakeBackPath(char* out, size_t size, const char* work) {
     return FormatPath(out, size, "%s\\tmp\\back.bmp", work);
 }
 
-int DLMAIN::Render() {
+// The job builds its texts in memory, which a large document may have used up: running out stops
+// it with a line instead of throwing into the host.
+int DLMAIN::Render() try {
     RENDPYL_MODEL* model = GetScene();
     if (!model || !model->GetRender() || !model->GetCamera()) return 0;
     const RENDPYL_RENDER& render = *model->GetRender();
@@ -187,6 +190,9 @@ int DLMAIN::Render() {
     SetWindowPos(m_hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
     SetFocus(m_hwnd);
     return shown;
+} catch (const std::bad_alloc&) {
+    Print("レンダリング失敗!!(メモリ不足)");
+    return 0;
 }
 
 int DLMAIN::RunProcess(const char* commandLine, const char* workDir, DWORD* exitCode) {
