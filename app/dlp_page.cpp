@@ -1,5 +1,7 @@
 #include "app/dlp_page.h"
+#include <cstdio>
 #include "app/dlmain.h"
+#include "ui/udlgtext.h"
 
 HWND DLP_PAGE::Create(DLMAIN* owner, HWND parent, const URECT&) {
     m_owner = owner;
@@ -22,7 +24,20 @@ LRESULT DLP_PAGE::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM) {
     return 0;
 }
 
+void DLP_PAGE::AttachText(UDLGTEXT& field, HWND dialog, int id, int size) {
+    field.Attach(dialog, id);
+    SendMessageA(field.GetHwnd(), EM_LIMITTEXT, size - 1, 0);
+}
+
 RENDPYL_MODEL* DLP_PAGE::GetModel() const {
     if (!m_owner || !m_owner->GetDoc()) return nullptr;
     return m_owner->GetScene();
+}
+
+int DLP_PAGE::BrowseFile(const char* current, const std::function<bool(const char*)>& store) {
+    if (!m_owner || !current) return 0;
+    char path[DLMAIN::PATHSIZE];
+    std::snprintf(path, sizeof path, "%s", current);
+    if (!m_owner->LoadFileDialog(m_hwnd, path)) return 0;
+    return store(path) ? 1 : 0;
 }

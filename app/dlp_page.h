@@ -2,11 +2,13 @@
 // window, whose controls are bound when the dialog initialises and which reads its record afresh on
 // every use, so it never holds on to a model that may have been replaced.
 #pragma once
+#include <functional>
 #include "ui/uwin.h"
 
 class DLMAIN;
 class DLP_RENDPYRELL;
 class RENDPYL_MODEL;
+struct UDLGTEXT;
 
 class DLP_PAGE : public UWIN {
   public:
@@ -22,11 +24,20 @@ class DLP_PAGE : public UWIN {
 
     LRESULT WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) override;
 
+    // Lets the user choose a file, starting at current (a record's text; null: no record, no dialog).
+    // The dialog is modal and the document may close or change meanwhile, so store looks its record
+    // up again and takes the choice only when there still is one. 1 when stored.
+    int BrowseFile(const char* current, const std::function<bool(const char*)>& store);
+
   protected:
     // Binds the controls to the dialog's items.
     virtual void OnInitDialog(HWND) {}
     // A control reported something; id is the item's id.
     virtual void OnCommand(int) {}
+
+    // Binds a text field whose record holds size bytes: typing stops where the record is full, so
+    // nothing typed is ever cut or refused.
+    static void AttachText(UDLGTEXT& field, HWND dialog, int id, int size);
 
     // The model of the open document, or null when the owner, its document or the model is missing.
     RENDPYL_MODEL* GetModel() const;
