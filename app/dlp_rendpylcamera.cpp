@@ -94,14 +94,8 @@ void DLP_RENDPYLCAMERA::OnCommand(int id) {
 }
 
 void DLP_RENDPYLCAMERA::ChooseBokehFile() {
-    RENDPYL_CAMERA* camera = GetCamera();
-    BrowseFile(camera ? camera->GetBokehFilename() : nullptr, [this](const char* path) {
-        RENDPYL_CAMERA* now = GetCamera();
-        if (!now) return false;
-        now->SetBokehFilename(path);
-        m_bokehFile.Printf("%s", now->GetBokehFilename());
-        return true;
-    });
+    BrowseRecordFile([this] { return GetCamera(); }, &RENDPYL_CAMERA::GetBokehFilename,
+                     &RENDPYL_CAMERA::SetBokehFilename, m_bokehFile);
 }
 
 void DLP_RENDPYLCAMERA::SetDlgItemFloat(HWND dialog, int id, float value) {

@@ -188,8 +188,7 @@ template <class L> void DLP_RENDPYLLIGHTLIST<L>::OnCommand(int id) {
         if (m_image.GetChanged()) GetDlgData();
         break;
     case Kind::kBrowse:
-        BrowseLightImage(
-            *this, [this] { return GetCurLight(); }, m_image);
+        BrowseRecordFile([this] { return GetCurLight(); }, &L::GetFilename, &L::SetFilename, m_image);
         break;
     case Kind::kX:
     case Kind::kY:

@@ -49,8 +49,8 @@ void DLP_RENDPYLLIGHTSKY::OnCommand(int id) {
         if (m_image.GetChanged()) GetDlgData();
         break;
     case IDC_LIGHTSKY_BROWSE:
-        BrowseLightImage(
-            *this, [this] { return GetSky(); }, m_image);
+        BrowseRecordFile([this] { return GetSky(); }, &RENDPYL_LIGHTSKY::GetFilename,
+                         &RENDPYL_LIGHTSKY::SetFilename, m_image);
         break;
     }
 }

@@ -103,12 +103,6 @@ void DLP_RENDPYLREND::ApplyWindowSize() {
 }
 
 void DLP_RENDPYLREND::BrowseBackFile() {
-    RENDPYL_RENDER* render = GetRenderer();
-    BrowseFile(render ? render->GetBackFilename() : nullptr, [this](const char* path) {
-        RENDPYL_RENDER* now = GetRenderer();
-        if (!now) return false;
-        now->SetBackFilename(path);
-        m_backFile.Printf("%s", now->GetBackFilename());
-        return true;
-    });
+    BrowseRecordFile([this] { return GetRenderer(); }, &RENDPYL_RENDER::GetBackFilename,
+                     &RENDPYL_RENDER::SetBackFilename, m_backFile);
 }
