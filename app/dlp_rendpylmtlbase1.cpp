@@ -5,6 +5,17 @@
 #include "res/pageids.h"
 #include "scene/celsdoc.h"
 
+namespace {
+
+// The map takes the whole file name its field shows.
+void StoreFile(const UDLGTEXT& field, RENDPYL_MTLMAP* map) {
+    char name[RENDPYL_TEXTSIZE];
+    field.GetText(name, sizeof name);
+    map->SetFilename(name);
+}
+
+} // namespace
+
 DLP_RENDPYLMTLBASE1::DLP_RENDPYLMTLBASE1() : DLP_PAGE(IDD_PAGE_MTLBASE1) {}
 
 RENDPYL_MTL* DLP_RENDPYLMTLBASE1::GetCurMtl() const {
@@ -74,24 +85,20 @@ void DLP_RENDPYLMTLBASE1::ShowHostMtl(HXMat host) {
 void DLP_RENDPYLMTLBASE1::GetDlgData() {
     RENDPYL_MTL* mtl = GetCurMtl();
     if (!mtl) return;
-    char name[RENDPYL_TEXTSIZE];
     if (RENDPYL_MTLMAP* map = mtl->FindMap(RENDPYL_MAP_DIFFUSE)) map->scale = m_diffuseScale.ReadValue();
     if (RENDPYL_MTLMAP* map = mtl->FindMap(RENDPYL_MAP_SPECULAR)) {
         map->col = m_specularCol.GetColor();
-        m_specularFile.GetText(name, sizeof name);
-        map->SetFilename(name);
+        StoreFile(m_specularFile, map);
     }
     if (RENDPYL_MTLMAP* map = mtl->FindMap(RENDPYL_MAP_EMISSION)) {
         map->col = m_emissionCol.GetColor();
-        m_emissionFile.GetText(name, sizeof name);
-        map->SetFilename(name);
+        StoreFile(m_emissionFile, map);
     }
     if (RENDPYL_MTLMAP* map = mtl->FindMap(RENDPYL_MAP_REFLECTION)) {
         map->col = m_reflectionCol.GetColor();
         map->use = m_reflectionUse.GetCheck() == BST_CHECKED;
         map->scale = m_reflectionScale.ReadValue();
-        m_reflectionFile.GetText(name, sizeof name);
-        map->SetFilename(name);
+        StoreFile(m_reflectionFile, map);
     }
     if (RENDPYL_MTLMAP* map = mtl->FindMap(RENDPYL_MAP_TRANSPARENCY)) map->col = m_transparencyCol.GetColor();
     if (RENDPYL_MTLMAP* map = mtl->FindMap(RENDPYL_MAP_NORMAL))
