@@ -1,7 +1,27 @@
 #include "app/dlp_page.h"
 #include <cstdio>
+#include <string>
 #include "app/dlmain.h"
+#include "base/linefmt.h"
 #include "ui/udlgtext.h"
+
+namespace {
+
+// The edit's limit counts characters and a record counts bytes, so a Shift-JIS text within the limit
+// may still not fit its record: typing then stops at the last whole character that fits.
+void KeepWithinBytes(HWND edit) {
+    const size_t limit = static_cast<size_t>(SendMessageA(edit, EM_GETLIMITTEXT, 0, 0));
+    const int length = GetWindowTextLengthA(edit);
+    if (length <= 0 || static_cast<size_t>(length) <= limit) return;
+    std::string text(length + 1, '\0');
+    text.resize(GetWindowTextA(edit, &text[0], length + 1));
+    text.resize(WholeCharPrefix(text.c_str(), limit));
+    SetWindowTextA(edit, text.c_str());
+    SendMessageA(edit, EM_SETSEL, text.size(), text.size());
+    MessageBeep(MB_OK);
+}
+
+} // namespace
 
 HWND DLP_PAGE::Create(DLMAIN* owner, HWND parent, const URECT&) {
     m_owner = owner;
@@ -9,7 +29,7 @@ HWND DLP_PAGE::Create(DLMAIN* owner, HWND parent, const URECT&) {
     return CreateModeless(owner->GetInstance(), m_templateId, parent);
 }
 
-LRESULT DLP_PAGE::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM) {
+LRESULT DLP_PAGE::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
     case WM_CLOSE:
         DestroyWindow(hwnd);
@@ -18,6 +38,7 @@ LRESULT DLP_PAGE::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM) {
         OnInitDialog(hwnd);
         return 1;
     case WM_COMMAND:
+        if (HIWORD(wParam) == EN_CHANGE) KeepWithinBytes(reinterpret_cast<HWND>(lParam));
         if (!m_filling) OnCommand(LOWORD(wParam));
         return 0;
     }

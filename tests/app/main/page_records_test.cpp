@@ -124,7 +124,10 @@ TEST(PageRecords, TextFieldsTakeWhatTheirRecordsHoldAndStoreItWhole) {
         {Base1, IDC_MTLB1_EMISSION_FILE, [] { return CurMap(RENDPYL_MAP_EMISSION)->GetFilename(); }},
         {Base1, IDC_MTLB1_REFLECTION_FILE, [] { return CurMap(RENDPYL_MAP_REFLECTION)->GetFilename(); }},
     };
-    const std::string typed(1500, 'n');
+    // Shift-JIS double-byte characters after one single-byte one: the whole ones that fit are kept.
+    std::string typed = "a";
+    for (int i = 0; i < 1500; i++)
+        typed += "\x82\xa0";
     {
         PluginSession session;
         OpenWithLights();
