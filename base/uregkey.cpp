@@ -5,7 +5,10 @@
 int UREGKEY::Open(const char* path) {
     if (!path) return 0;
     Close();
-    return RegOpenKeyExA(HKEY_CURRENT_USER, path, 0, KEY_QUERY_VALUE, &key) == ERROR_SUCCESS;
+    LONG r = RegOpenKeyExA(HKEY_CURRENT_USER, path, 0, KEY_QUERY_VALUE, &key);
+    // The call need not clear the handle when it fails; a key that did not open is no key.
+    if (r != ERROR_SUCCESS) key = nullptr;
+    return r == ERROR_SUCCESS;
 }
 
 int UREGKEY::Create(const char* path) {

@@ -167,14 +167,14 @@ TEST(UbmpdatStorage, CallersBitmaps) {
 TEST(UbmpdatStorage, RawRows) {
     UBMPDAT img(8, 2, 8);
     const unsigned char src[10] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
-    EXPECT_TRUE(img.BlitRaw(5, 1, src, 10, 8)); // cut at the row's end
+    EXPECT_TRUE(img.BlitRaw(5, 1, src, 10, 8, nullptr, 0)); // cut at the row's end
     EXPECT_EQ(3u, img.GetPixelValue(7, 1));
     EXPECT_EQ(0u, img.GetPixelValue(0, 0));
-    EXPECT_FALSE(img.BlitRaw(0, 2, src, 1, 8));
-    EXPECT_FALSE(img.BlitRaw(0, 0, src, 1, 24));
+    EXPECT_FALSE(img.BlitRaw(0, 2, src, 1, 8, nullptr, 0));
+    EXPECT_FALSE(img.BlitRaw(0, 0, src, 1, 24, nullptr, 0));
     UBMPDAT bits(16, 1, 1);
-    EXPECT_FALSE(bits.BlitRaw(3, 0, src, 8, 1)); // not on a byte
-    EXPECT_TRUE(bits.BlitRaw(8, 0, src + 9, 8, 1));
+    EXPECT_FALSE(bits.BlitRaw(3, 0, src, 8, 1, nullptr, 0)); // not on a byte
+    EXPECT_TRUE(bits.BlitRaw(8, 0, src + 9, 8, 1, nullptr, 0));
     EXPECT_EQ(1u, bits.GetPixelValue(12, 0));
     const RGBQUAD palette[16] = {{}, {}, {9, 8, 7, 0}};
     const unsigned char raw4[1] = {0x02}; // the second pixel is the low nibble
