@@ -77,7 +77,8 @@ class UBMPDAT {
 
     // Raw rows in a depth of their own. The palette and alpha flag describe the source's pixels;
     // BlitRaw copies only within one depth, which needs neither.
-    int BlitRaw(int x, int y, const void* source, int count, int sourceBpp, const RGBQUAD* palette, int alpha);
+    int BlitRaw(int x, int y, const void* source, int count, int sourceBpp, const RGBQUAD* palette,
+                int alpha);
     static RGBCOLOR DecodeRawPixel(const void* source, int bpp, int x, const RGBQUAD* palette, int alpha);
     void SetPaletteFromRows32(int start, const RGBCOLOR* buffer, int count);
 

@@ -15,11 +15,6 @@ inline void ExpectNear(const FVEC3& v, const FVEC3& expected, float tolerance = 
     EXPECT_NEAR(v.z, expected.z, tolerance);
 }
 
-inline void ExpectNear(const FQUAT& q, const FQUAT& expected, float tolerance = 1e-6f) {
-    ExpectNear(q.GetFVec3(), expected.GetFVec3(), tolerance);
-    EXPECT_NEAR(q.w, expected.w, tolerance);
-}
-
 inline void ExpectNear(const FMATRIX& m, const FMATRIX& expected, float tolerance = 1e-5f) {
     for (int i = 0; i < 16; i++)
         EXPECT_NEAR(m.m[i], expected.m[i], tolerance) << "element " << i;
