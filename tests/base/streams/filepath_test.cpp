@@ -46,28 +46,34 @@ TEST(PathParts, FolderNameAndExtension) {
 
 TEST(PathParts, ChangeSplitAndJoin) {
     const struct {
-        const char *src, *ext;
+        int (*call)(char* dst, size_t size, const char* a, const char* b);
+        const char *a, *b;
         size_t size;
         int result;
         const char* want;
-    } changes[] = {
-        {"model.hxo", "bmp", 64, 0, "model.bmp"},
-        {"a.txt", "x.bmp", 64, 0, "a.bmp"},
-        {"C:\\my.pics\\render", ".bmp", 64, 0, "C:\\my.pics\\render.bmp"}, // never the parent's C:\my.bmp
-        {"C:\\" SJIS_SO "\\" SJIS_HYOU "." SJIS_SO, "bmp", 64, 0, "C:\\" SJIS_SO "\\" SJIS_HYOU ".bmp"},
-        {"abcdefgh", "png", 10, 1, ""},
+    } rows[] = {
+        {ChangeExtension, "model.hxo", "bmp", 64, 0, "model.bmp"},
+        {ChangeExtension, "a.txt", "x.bmp", 64, 0, "a.bmp"},
+        {ChangeExtension, "C:\\my.pics\\render", ".bmp", 64, 0, "C:\\my.pics\\render.bmp"}, // not C:\my.bmp
+        {ChangeExtension, "C:\\" SJIS_SO "\\" SJIS_HYOU "." SJIS_SO, "bmp", 64, 0,
+         "C:\\" SJIS_SO "\\" SJIS_HYOU ".bmp"},
+        {ChangeExtension, "abcdefgh", "png", 10, 1, ""},
+        {ChangeExtensionFrom, "pic.bmp", "C:\\d.x\\other", 64, 1, "pic.bmp"},
+        {JoinPath, "C:\\a", "b.txt", 32, 1, "C:\\a\\b.txt"},
+        {JoinPath, "C:\\a", "D:\\x", 32, 1, "D:\\x"},
+        {JoinPath, "C:\\" SJIS_HYOU, "a", 32, 1,
+         "C:\\" SJIS_HYOU "\\a"},                      // the last character is no backslash
+        {JoinPath, "C:\\abc", "x", 8, 0, "C:\\abc\\"}, // keeps the folder part
+        {JoinPath, "C:\\abcde", "x", 8, 0, ""},
     };
-    for (const auto& c : changes) {
+    for (const auto& r : rows) {
         char out[64];
-        EXPECT_EQ(c.result, ChangeExtension(out, c.size, c.src, c.ext)) << c.src;
-        EXPECT_STREQ(c.want, out);
+        EXPECT_EQ(r.result, r.call(out, r.size, r.a, r.b)) << r.a << " " << r.b;
+        EXPECT_STREQ(r.want, out);
     }
     char same[32] = "C:\\out\\scene.pyl";
     EXPECT_EQ(0, ChangeExtension(same, sizeof same, same, "hxo"));
     EXPECT_STREQ("C:\\out\\scene.hxo", same);
-    char out[64];
-    EXPECT_EQ(1, ChangeExtensionFrom(out, sizeof out, "pic.bmp", "C:\\d.x\\other"));
-    EXPECT_STREQ("pic.bmp", out);
 
     char folder[32], name[32], ext[32], small[3];
     EXPECT_TRUE(
@@ -75,23 +81,6 @@ TEST(PathParts, ChangeSplitAndJoin) {
     EXPECT_EQ(std::string("C:\\dir|file.tar|gz"), std::string(folder) + "|" + name + "|" + ext);
     EXPECT_FALSE(SplitExtension(folder, sizeof folder, small, sizeof small, ext, sizeof ext, "C:x.txt.y"));
     EXPECT_EQ(std::string("C:||y"), std::string(folder) + "|" + small + "|" + ext);
-
-    const struct {
-        const char *folder, *name;
-        size_t size;
-        int result;
-        const char* want;
-    } joins[] = {
-        {"C:\\a", "b.txt", 32, 1, "C:\\a\\b.txt"},
-        {"C:\\a", "D:\\x", 32, 1, "D:\\x"},
-        {"C:\\" SJIS_HYOU, "a", 32, 1, "C:\\" SJIS_HYOU "\\a"}, // the last character is not a backslash
-        {"C:\\abc", "x", 8, 0, "C:\\abc\\"},                    // keeps the folder part
-        {"C:\\abcde", "x", 8, 0, ""},
-    };
-    for (const auto& j : joins) {
-        EXPECT_EQ(j.result, JoinPath(out, j.size, j.folder, j.name)) << j.folder;
-        EXPECT_STREQ(j.want, out);
-    }
 }
 
 TEST(WholeFiles, ReadAndWrite) {

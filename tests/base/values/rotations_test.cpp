@@ -1,7 +1,6 @@
+// Matrices, Euler angles and quaternions: rows that catch a sign or an order error.
 #include "base/fmatrix.h"
 #include "base/fquat.h"
-
-#include "near.h"
 
 #include <gtest/gtest.h>
 
@@ -9,23 +8,28 @@
 
 namespace {
 
-FMATRIX Rows(FVEC4 r0, FVEC4 r1, FVEC4 r2, FVEC4 r3) {
-    return FMATRIX(r0, r1, r2, r3);
+const float pi = 3.1415927f;
+
+inline void ExpectNear(const FVEC3& v, const FVEC3& expected, float tolerance = 1e-5f) {
+    EXPECT_LT((v - expected).Length(), tolerance) << v.x << "," << v.y << "," << v.z;
+}
+
+inline void ExpectNear(const FMATRIX& m, const FMATRIX& expected, float tolerance = 1e-5f) {
+    for (int i = 0; i < 16; i++)
+        EXPECT_NEAR(m.m[i], expected.m[i], tolerance) << "element " << i;
 }
 
 TEST(Matrix, InverseIsExactAndSingularComesBackUnchanged) {
-    const FMATRIX turned = Rows(FVEC4(0, 2, 0, 0), FVEC4(-2, 0, 0, 0), FVEC4(0, 0, 2, 0), FVEC4(1, 2, 3, 1));
-    const FMATRIX singular = Rows(FVEC4(1, 2, 3, 0), FVEC4(4, 5, 6, 0), FVEC4(1, 2, 3, 0), FVEC4(7, 8, 9, 1));
+    const FMATRIX singular(1, 2, 3, 0, 4, 5, 6, 0, 1, 2, 3, 0, 7, 8, 9, 1); // row 2 is row 0
     const FMATRIX rows[][2] = {
-        {turned,
-         Rows(FVEC4(0, -0.5f, 0, 0), FVEC4(0.5f, 0, 0, 0), FVEC4(0, 0, 0.5f, 0), FVEC4(-1, 0.5f, -1.5f, 1))},
+        {FMATRIX(0, 2, 0, 0, -2, 0, 0, 0, 0, 0, 2, 0, 1, 2, 3, 1),
+         FMATRIX(0, -0.5f, 0, 0, 0.5f, 0, 0, 0, 0, 0, 0.5f, 0, -1, 0.5f, -1.5f, 1)},
         {FMATRIX().SetTranslationMatrix(FVEC3(1, 2, 3)), FMATRIX().SetTranslationMatrix(FVEC3(-1, -2, -3))},
         {singular, singular},
         {FMATRIX::GetZero(), FMATRIX::GetZero()},
     };
     for (const auto& r : rows)
         EXPECT_EQ(r[0].GetInverse(), r[1]);
-    EXPECT_EQ(turned * turned.GetInverse(), FMATRIX::GetIdentity());
 }
 
 TEST(Matrix, TransformsAndProductOrder) {
@@ -77,10 +81,8 @@ TEST(Matrix, WrapAngleEndsForAnyInput) {
     EXPECT_EQ(FMATRIX::WrapAngle(4000.0f), stepped);
     EXPECT_TRUE(std::isnan(FMATRIX::WrapAngle(NAN)));
     EXPECT_TRUE(std::isnan(FMATRIX::WrapAngle(-INFINITY)));
-    for (float huge : {1e30f, -1e30f, 3e38f, 1e8f}) {
-        float w = FMATRIX::WrapAngle(huge);
-        EXPECT_TRUE(w >= -pi && w < pi) << huge;
-    }
+    for (float huge : {1e30f, -1e30f, 3e38f, 1e8f})
+        EXPECT_TRUE(FMATRIX::WrapAngle(huge) >= -pi && FMATRIX::WrapAngle(huge) < pi) << huge;
 }
 
 TEST(Matrix, RotationBetweenOppositeVectorsMapsFromOntoTo) {
@@ -144,6 +146,44 @@ TEST(Euler, DecomposeAndComposeAreNotInverse) {
     ExpectNear(s, twice);
     EXPECT_NEAR(std::fabs(q2.Dot(q)), 1, 1e-6f);
     ExpectNear(t, FVEC3(0, 2, 0)); // the translation row is t * R * S, not t
+}
+
+TEST(Quaternion, NormalizeAndAxisAngleFallbacks) {
+    // The threshold is on the squared norm.
+    EXPECT_EQ(FQUAT(0, 0, 0.01f, 0).Normalize(), FQUAT::GetIdentity());
+    EXPECT_EQ(FQUAT(0, 0, 0.02f, 0).Normalize(), FQUAT(0, 0, 1, 0));
+    EXPECT_EQ(FQUAT(NAN, 0, 0, 1).Normalize(), FQUAT(0, 0, 0, 1));
+    EXPECT_EQ(FQUAT::GetIdentity().GetAxisAngle(), FVEC4(0, 0, 0, 0));
+    EXPECT_NEAR(FQUAT().SetAxisAngle(FVEC3(0, -1, 0), 2.5f).GetAxisAngle().y * 2.5f, -2.5f, 1e-5f);
+    EXPECT_EQ(FQUAT().SetAxisAngle(FVEC3(0, 0, 0), 1.0f), FQUAT(0, 0, std::sin(0.5f), std::cos(0.5f))); // z
+}
+
+TEST(Quaternion, ProductAndMatrixTurnTheSameWay) {
+    FQUAT a = FQUAT().SetAxisAngle(FVEC3(0, 0, 1), pi / 2), b = FQUAT().SetAxisAngle(FVEC3(1, 0, 0), pi / 2);
+    FVEC3 p(1, 0, 0);
+    ExpectNear((a * b).Rotate(p), FVEC3(0, 0, 1)); // a first, then b
+    ExpectNear(FMATRIX().SetQuat(a * b), FMATRIX().SetQuat(a) * FMATRIX().SetQuat(b), 1e-6f);
+    ExpectNear(FMATRIX().SetQuat(a).TransformPoint(p), a.Rotate(p));
+    // Euler angles read the transposed matrix.
+    FQUAT x = FQUAT().SetAxisAngle(FVEC3(1, 0, 0), 0.5f);
+    ExpectNear(x.GetEulerAngles(0), FVEC3(0.5f, 0, 0));
+    ExpectNear((x * 3).GetEulerAngles(0), FVEC3(0.5f, 0, 0));
+    ExpectNear(FMATRIX().SetQuat(x).GetEulerAngles(0), FVEC3(-0.5f, 0, 0));
+    // Every branch of the matrix's trace test: turns near pi about each axis and general turns.
+    for (const FVEC4& turn : {FVEC4(1, 0, 0, 3.0f), FVEC4(0, 1, 0, 3.0f), FVEC4(0, 0, 1, 3.0f),
+                              FVEC4(0.36f, 0.48f, 0.8f, 2.0f), FVEC4(0.36f, -0.48f, 0.8f, -2.9f)}) {
+        FQUAT q = FQUAT().SetAxisAngle(turn);
+        EXPECT_NEAR(std::fabs(FMATRIX().SetQuat(q).GetQuat().Dot(q)), 1, 1e-6f) << turn.w;
+    }
+}
+
+TEST(Quaternion, SlerpTakesTheShorterArcAndSurvivesOppositeEnds) {
+    FQUAT a = FQUAT().SetAxisAngle(FVEC3(0, 0, 1), 0.2f), b = FQUAT().SetAxisAngle(FVEC3(0, 0, 1), 1.4f);
+    FQUAT half = FQUAT().SetAxisAngle(FVEC3(0, 0, 1), 0.8f);
+    for (const FQUAT& end : {b, -b}) // -b stands for the same turn
+        EXPECT_NEAR(FQUAT().Slerp(a, end, 0.5f).Dot(half), 1, 1e-6f);
+    EXPECT_EQ(FQUAT().Slerp(a, -a, 0.3f), a * 0.7f + a * 0.3f);
+    EXPECT_EQ(FQUAT().SlerpNoFlip(a, -a, 0.5f), FQUAT(0, 0, 0, 0));
 }
 
 } // namespace
