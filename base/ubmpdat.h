@@ -107,7 +107,7 @@ class UBMPDAT {
     int height = 0;
     int bitCount = 0;
     int stride = 0;
-    int rowOrder = 0; // always 0
+    int rowOrder = 0; // the row-order word of the layout; always 0
     int alpha = 0;
     unsigned char* bits = nullptr;
     unsigned char* blob = nullptr;

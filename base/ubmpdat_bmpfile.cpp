@@ -44,29 +44,6 @@ bool MasksMatch(const unsigned char* masks, int bpp) {
     return false;
 }
 
-} // namespace
-
-size_t UBMPDAT::InfoHeadersEnd(const unsigned char* header, size_t available) {
-    if (available < 40) return 0;
-    uint32_t size = U32(header);
-    if (size != 40 && size != 52 && size != 56 && size != 108 && size != 124) return 0;
-    size_t end = size;
-    switch (U32(header + 16)) {
-    case BI_RGB:
-        break;
-    case BI_BITFIELDS:
-        // The three masks follow a 40-byte header and lie inside the larger ones, at the same place.
-        if (size == 40) end += 12;
-        if (end > available || !MasksMatch(header + 40, U16(header + 14))) return 0;
-        break;
-    default:
-        return 0; // run-length and embedded image data are not read
-    }
-    return end <= available ? end : 0;
-}
-
-namespace {
-
 // head holds the first headLen bytes of a file of fileSize bytes (headLen = min(fileSize, kHeadBytes)).
 bool ParseHeaders(const unsigned char* head, size_t headLen, uint64_t fileSize, BMPLAYOUT& out) {
     if (headLen < kFileHeader + 40 || head[0] != 'B' || head[1] != 'M') return false;
@@ -116,6 +93,25 @@ unsigned char* ReadRows(FILE* f, const BMPLAYOUT& l) {
 }
 
 } // namespace
+
+size_t UBMPDAT::InfoHeadersEnd(const unsigned char* header, size_t available) {
+    if (available < 40) return 0;
+    uint32_t size = U32(header);
+    if (size != 40 && size != 52 && size != 56 && size != 108 && size != 124) return 0;
+    size_t end = size;
+    switch (U32(header + 16)) {
+    case BI_RGB:
+        break;
+    case BI_BITFIELDS:
+        // The three masks follow a 40-byte header and lie inside the larger ones, at the same place.
+        if (size == 40) end += 12;
+        if (end > available || !MasksMatch(header + 40, U16(header + 14))) return 0;
+        break;
+    default:
+        return 0; // run-length and embedded image data are not read
+    }
+    return end <= available ? end : 0;
+}
 
 int UBMPDAT::LoadBMP(const char* path) {
     if (!path) return 0;
