@@ -11,12 +11,7 @@
 
 namespace {
 
-std::string MessageText() {
-    HWND edit = Main()->GetMessageWindow().GetHwnd();
-    std::string text(GetWindowTextLengthA(edit) + 1, '\0');
-    text.resize(GetWindowTextA(edit, &text[0], static_cast<int>(text.size())));
-    return text;
-}
+std::string g_lines;
 
 TEST(RenderRefusal, UnquotablePathsAndFailedWritesStopTheJob) {
     char temp[MAX_PATH];
@@ -29,21 +24,23 @@ TEST(RenderRefusal, UnquotablePathsAndFailedWritesStopTheJob) {
     DeleteFileA(log.c_str());
     SetEnvironmentVariableA("PYRELL_LOG", log.c_str());
     PluginSession session;
+    UMESS& mess = Main()->GetMessageWindow();
+    mess.SetCallback(nullptr, [](void*, const char* text) { g_lines += text; });
     SendOpen(OpenHostDocument(DocumentJson()));
     std::strcpy(Main()->GetTmpPath(), work.c_str());
 
     std::strcpy(Main()->GetPyrellPath(), "C:\\p\"\n.exe");
     EXPECT_EQ(Main()->Render(), 0);
-    EXPECT_NE(MessageText().find("使えない文字を含むファイル名です!!(C:\\p__.exe)\r\n"), std::string::npos);
+    EXPECT_NE(g_lines.find("使えない文字を含むファイル名です!!(C:\\p__.exe)\n"), std::string::npos);
     std::strcpy(Main()->GetPyrellPath(), "C:\\pyrell\\pyrell.exe");
     EXPECT_EQ(Main()->Render(), 0);
-    EXPECT_NE(MessageText().find("tmp\\back.bmp 保存失敗!!\r\n"), std::string::npos) << MessageText();
+    EXPECT_NE(g_lines.find("tmp\\back.bmp 保存失敗!!\n"), std::string::npos) << g_lines;
     EXPECT_EQ(GetFileAttributesA(log.c_str()), INVALID_FILE_ATTRIBUTES); // the renderer never ran
 
     // Refused before the conversion, which would already write maps beside it.
     std::string scene = work + "scene.Hxo";
     EXPECT_EQ(Main()->ExportScene(scene.c_str(), Main()->GetHostDoc(), Main()->GetScene()), 0);
-    EXPECT_NE(MessageText().find("モデルファイルと同じ名前には保存できません!!(" + scene + ")\r\n"),
+    EXPECT_NE(g_lines.find("モデルファイルと同じ名前には保存できません!!(" + scene + ")\n"),
               std::string::npos);
     EXPECT_EQ(GetFileAttributesA(scene.c_str()), INVALID_FILE_ATTRIBUTES);
     SetEnvironmentVariableA("PYRELL_LOG", nullptr);
