@@ -237,6 +237,8 @@ class RENDPYL_MTL {
     void GetName(char* buffer) const;
 };
 
+#undef RENDPYL_PAIR_ACCESSORS
+
 class RENDPYL_MODEL {
   public:
     PTRLIST<RENDPYL_LIGHTDIR> dirlights;
