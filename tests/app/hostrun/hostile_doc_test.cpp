@@ -61,7 +61,9 @@ TEST(HostileDocument, NothingFromItBreaksTheSceneFilesOrTheCommandLine) {
     std::string root = std::string(temp) + "hxhostile\\";
     CreateDirectoryA(root.c_str(), nullptr);
     std::string log = root + "renderer.log", document = root + "document.json";
-    DeleteFileA(log.c_str());
+    for (const std::string& file :
+         {log, root + "clean\\tmp\\tmp.pyl", root + "clean\\tmp\\tmp.hxo", root + "clean\\tmp.bmp"})
+        DeleteFileA(file.c_str());
     SetEnvironmentVariableA("PYRELL_LOG", log.c_str());
 
     int code = -1;
