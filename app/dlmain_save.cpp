@@ -28,12 +28,14 @@ int DLMAIN::ExportScene(const char* path, HXDoc doc, RENDPYL_MODEL* model) {
 }
 
 int DLMAIN::SavePYL() {
-    RENDPYL_MODEL* model = GetScene();
-    if (!model) return 0;
+    if (!GetScene()) return 0;
     static const char filter[] = "*.pyl\0*.pyl\0*.*\0*.*\0";
     static const char* const exts[] = {"pyl", "*", nullptr};
     char path[PATHSIZE] = "";
     if (!SaveFileDialog(m_hwnd, path, "SavePYL", filter, 1, exts)) return 0;
+    // The document may have been closed while the dialog was open.
+    RENDPYL_MODEL* model = GetScene();
+    if (!model) return 0;
     if (ExportScene(path, model->GetDoc(), model)) return 1;
     Print("%s 保存失敗!!", path);
     return 0;

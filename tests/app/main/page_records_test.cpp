@@ -84,6 +84,19 @@ TEST(PageRecords, AFileChosenAfterTheDocumentClosedIsNeitherStoredNorShown) {
     }
 }
 
+TEST(PageRecords, ASceneSavedAfterTheDocumentClosedWritesNothing) {
+    PluginSession session;
+    SendOpen(OpenHostDocument(DocumentJson()));
+    DeleteFileA("closed.pyl");
+    ModalAction closeFirst("SavePYL", [](HWND dialog) {
+        SendEvent(201);
+        ChooseFile("closed.pyl")(dialog);
+    });
+    EXPECT_EQ(0, Main()->SavePYL());
+    EXPECT_TRUE(ModalAction::Acted());
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA("closed.pyl"));
+}
+
 TEST(PageRecords, AMaterialWhoseHostMaterialIsGoneShowsAndKeepsItsOwnMaps) {
     PluginSession session;
     SendOpen(OpenHostDocument(DocumentJson(R"({ "name": "tex", "uid": 1003, "texture": "t.bmp" })")));
