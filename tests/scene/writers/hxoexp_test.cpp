@@ -1,20 +1,14 @@
-#include <gtest/gtest.h>
+#include "tests/scene/scenehost.h"
 
 #include "scene/hxoexp.h"
 
-#include "golden.h"
-
-#include <cstring>
-
 namespace {
 
-const char kHeader[] = "Hexagrel Document\r\nFormat Text Ver 1.0\r\n\r\n";
+const std::string kHeader = "Hexagrel Document\r\nFormat Text Ver 1.0\r\n\r\n";
 
-std::string Save(const HXO_MODEL& model, int writeTransform = 1, HXOEXP* exporter = nullptr) {
+std::string Save(const HXO_MODEL& model, int writeTransform = 1, HXOEXP&& exporter = HXOEXP()) {
     std::string path = OutputDir("hxoexp") + "model.hxo";
-    HXOEXP own;
-    HXOEXP& e = exporter ? *exporter : own;
-    EXPECT_EQ(1, e.Save(path.c_str(), &model, writeTransform));
+    EXPECT_EQ(1, exporter.Save(path.c_str(), &model, writeTransform));
     return ReadWholeFile(path);
 }
 
@@ -26,117 +20,80 @@ HXO_FACE* AddFace(HXO_OBJ* obj, int count) {
     return face;
 }
 
-// The text between "face N {" and the face block's closing line.
-std::string FaceLines(const std::string& file) {
-    size_t start = file.find("\tface ");
-    start = file.find('\n', start) + 1;
-    return file.substr(start, file.find("\t}\r\n", start) - start);
-}
-
-} // namespace
-
-TEST(HxoExp, EmptyModelIsHeaderAndEof) {
+TEST(HxoExp, WithoutMaterialsOrObjectsTheirChunksAreLeftOut) {
     HXO_MODEL model;
-    EXPECT_EQ(std::string(kHeader) + "eof\r\n", Save(model));
-}
-
-TEST(HxoExp, NoMaterialChunkWithoutMaterials) {
-    HXO_MODEL model;
+    EXPECT_EQ(kHeader + "eof\r\n", Save(model));
     HXO_OBJ* obj = model.AddObject();
     obj->SetName("quad");
     obj->SetVisible(15);
     obj->SetFacet(1.0471976f);
-    std::string file = Save(model, 0);
-    EXPECT_EQ(std::string(kHeader) + "Object \"quad\" {\r\n"
-                                     "\tvisible 15\r\n"
-                                     "\tshading 1\r\n"
-                                     "\tfacet 60.0\r\n"
-                                     "\tvertex 0 {\r\n"
-                                     "\t}\r\n"
-                                     "\tface 0 {\r\n"
-                                     "\t}\r\n"
-                                     "}\r\n"
-                                     "eof\r\n",
-              file);
-    obj->SetFacet(0.0f);
-    obj->SetVisible(0);
-    file = Save(model, 1);
-    EXPECT_NE(std::string::npos, file.find("\tvisible 0\r\n\tshading 1\r\n\tfacet 0.0\r\n\tdepth 0\r\n"
-                                           "\tfolding 0\r\n\tscale 1.000000 1.000000 1.000000\r\n"
-                                           "\trotation 0.000000 0.000000 0.000000\r\n"
-                                           "\ttranslation 0.000000 0.000000 0.000000\r\n\tvertex 0 {"));
+    EXPECT_EQ(kHeader + "Object \"quad\" {\r\n\tvisible 15\r\n\tshading 1\r\n\tfacet 60.0\r\n"
+                        "\tvertex 0 {\r\n\t}\r\n\tface 0 {\r\n\t}\r\n}\r\neof\r\n",
+              Save(model, 0));
 }
 
-TEST(HxoExp, FaceLinePieces) {
+// Faces without corners are counted but not written; colours are clamped, never wrapped.
+TEST(HxoExp, FaceLines) {
     HXO_MODEL model;
     HXO_OBJ* obj = model.AddObject();
     HXO_FACE* tri = AddFace(obj, 3);
     tri->SetMaterial(3);
     tri->SetUseMaterial(1);
     tri->SetUseUV(1);
-    tri->SetUV(0, FVEC2(0, 0));
     tri->SetUV(1, FVEC2(1, 0));
     tri->SetUV(2, FVEC2(1, 1));
-    AddFace(obj, 0); // counted, not written
-    HXO_FACE* colored = AddFace(obj, 2);
-    colored->SetUseColor(1);
-    colored->SetColor(0, FVEC4(1.0f, 0.5f, 0.0f, 1.0f));
-    colored->SetColor(1, FVEC4(1.2f, -0.3f, 0.999f, 0.0f));
+    AddFace(obj, 0);
+    HXO_FACE* coloured = AddFace(obj, 2);
+    coloured->SetUseColor(1);
+    coloured->SetColor(0, FVEC4(1.0f, 0.5f, 0.0f, 1.0f));
+    coloured->SetColor(1, FVEC4(1.2f, -0.3f, 0.999f, 0.0f));
     AddFace(obj, 1)->SetMaterial(-1);
     std::string file = Save(model);
-    EXPECT_NE(std::string::npos, file.find("\tface 4 {\r\n"));
-    EXPECT_EQ("\t\t3 V(0 1 2) M(3) UV(0.000000 0.000000 1.000000 0.000000 1.000000 1.000000)\r\n"
-              "\t\t2 V(0 1) COL(4278222847 16646399)\r\n"
-              "\t\t1 V(0)\r\n",
-              FaceLines(file));
+    EXPECT_NE(std::string::npos,
+              file.find("\tface 4 {\r\n"
+                        "\t\t3 V(0 1 2) M(3) UV(0.000000 0.000000 1.000000 0.000000 1.000000 1.000000)\r\n"
+                        "\t\t2 V(0 1) COL(4278222847 16646399)\r\n"
+                        "\t\t1 V(0)\r\n\t}\r\n"));
 }
 
-TEST(HxoExp, MaterialLines) {
+// Unnamed materials are named by their index; paths of any length appear whole.
+TEST(HxoExp, MaterialAndObjectNames) {
     HXO_MODEL model;
     for (int i = 0; i < 8; ++i)
         model.AddMaterial()->SetName("m");
-    HXO_MATERIAL* unnamed = model.AddMaterial();
-    unnamed->SetVertexColor(1);
-    unnamed->SetTextureName("C:\\tex\\50%.bmp");
-    unnamed->SetBumpName("b.bmp");
-    unnamed->SetAlphaPlaneName("a.bmp");
-    model.GetMaterial(7)->Init(); // loses its name
-    model.GetMaterial(0)->SetName("赤い\"金属\" 100%");
+    model.GetMaterial(0)->SetName("赤い金属 100%");
+    model.GetMaterial(7)->Init();
+    HXO_MATERIAL* mapped = model.AddMaterial();
+    mapped->SetVertexColor(1);
+    std::string path = "C:\\" + std::string(1000, 'p') + ".bmp";
+    mapped->SetTextureName(path.c_str());
+    mapped->SetBumpName("b.bmp");
+    mapped->SetAlphaPlaneName("a.bmp");
+    model.AddObject()->SetName(std::string(255, 'n').c_str());
     std::string file = Save(model);
-    EXPECT_NE(std::string::npos, file.find("Material 9 {\r\n\t\"赤い\"金属\" 100%\" col(1.000000 1.000000 "
-                                           "1.000000 1.000000) dif(1.000000) amb(0.250000) emi(0.000000) "
-                                           "spc(0.000000) power(5.000000)\r\n"));
+    EXPECT_NE(std::string::npos,
+              file.find("Material 9 {\r\n\t\"赤い金属 100%\" col(1.000000 1.000000 1.000000 "
+                        "1.000000) dif(1.000000) amb(0.250000) emi(0.000000) "
+                        "spc(0.000000) power(5.000000)\r\n"));
     EXPECT_NE(std::string::npos, file.find("\t\"mat007\" col("));
     EXPECT_NE(std::string::npos, file.find("\t\"mat008\" vcol(1) col(1.000000 1.000000 1.000000 1.000000) "
                                            "dif(1.000000) amb(0.250000) emi(0.000000) spc(0.000000) "
-                                           "power(5.000000) tex(\"C:\\tex\\50%.bmp\") aplane(\"a.bmp\") "
-                                           "bump(\"b.bmp\")\r\n}\r\neof\r\n"));
-}
-
-TEST(HxoExp, LongPathsAppearWhole) {
-    HXO_MODEL model;
-    std::string path = "C:\\" + std::string(1000, 'p') + ".bmp";
-    model.AddMaterial()->SetTextureName(path.c_str());
-    model.AddObject()->SetName(std::string(255, 'n').c_str());
-    std::string file = Save(model);
-    EXPECT_NE(std::string::npos, file.find(" tex(\"" + path + "\")\r\n"));
+                                           "power(5.000000) tex(\"" +
+                                           path + "\") aplane(\"a.bmp\") bump(\"b.bmp\")\r\n}\r\n"));
     EXPECT_NE(std::string::npos, file.find("Object \"" + std::string(255, 'n') + "\" {\r\n"));
 }
 
-TEST(HxoExp, BinaryVertexBlock) {
+TEST(HxoExp, BinaryVertexBlockIsLittleEndianFloats) {
     HXO_MODEL model;
     HXO_OBJ* obj = model.AddObject();
     obj->AddVertex(1.0f, -2.0f, 0.5f);
     obj->AddVertex(0.0f, 3.0f, -0.0f);
-    HXOEXP exporter;
-    exporter.SetTextVertex(0);
-    std::string file = Save(model, 0, &exporter);
-    const float values[6] = {1.0f, -2.0f, 0.5f, 0.0f, 3.0f, -0.0f};
-    std::string expected = "\tBVertex 2 {\r\n\t\tVector 2 [24]\r\n" +
-                           std::string(reinterpret_cast<const char*>(values), 24) +
-                           "\r\n\r\n\t}\r\n\tface 0 {";
-    EXPECT_NE(std::string::npos, file.find(expected));
-    EXPECT_EQ('\x3F', file[file.find("[24]\r\n") + 6 + 3]); // little-endian: 1.0f is 00 00 80 3F
+    std::string file = Save(model, 0, std::move(*HXOEXP().SetTextVertex(0)));
+    const unsigned char values[24] = {0, 0, 0x80, 0x3F, 0, 0, 0,    0xC0, 0, 0, 0, 0x3F,
+                                      0, 0, 0,    0,    0, 0, 0x40, 0x40, 0, 0, 0, 0x80};
+    EXPECT_NE(std::string::npos, file.find("\tBVertex 2 {\r\n\t\tVector 2 [24]\r\n" +
+                                           std::string(reinterpret_cast<const char*>(values), 24) +
+                                           "\r\n\r\n\t}\r\n\tface 0 {"));
 }
 
 // Every optional part at once: the scene chunk, patch lines, colours and all material pieces.
@@ -177,11 +134,10 @@ TEST(HxoExp, GoldenEveryFeature) {
         face->SetColor(k, FVEC4(k / 3.0f, 1 - k / 3.0f, 0.5f, 1));
     }
     model.AddObject()->SetName("empty");
-    HXOEXP exporter;
-    exporter.SetWriteScene(1);
-    ExpectGolden("every_feature.hxo", Save(model, 1, &exporter));
+    ExpectGolden("every_feature.hxo", Save(model, 1, std::move(*HXOEXP().SetWriteScene(1))));
 }
 
+// A full disk fails every write and the close.
 TEST(HxoExp, FailuresAreReported) {
     HXO_MODEL model;
     model.AddObject()->SetName("x");
@@ -189,7 +145,6 @@ TEST(HxoExp, FailuresAreReported) {
     EXPECT_EQ(0, exporter.Save("Z:\\no\\such\\folder\\model.hxo", &model, 1));
     EXPECT_EQ(0, exporter.Save(nullptr, &model, 1));
     EXPECT_EQ(0, exporter.Save((OutputDir("hxoexp") + "none.hxo").c_str(), nullptr, 1));
-    // A full disk: every write fails, and so does the close.
     EXPECT_EQ(0, exporter.Save("Z:\\dev\\full", &model, 1));
     std::string path = OutputDir("hxoexp") + "empty.hxo";
     TABFOUT out;
@@ -197,3 +152,5 @@ TEST(HxoExp, FailuresAreReported) {
     EXPECT_EQ(std::string(), ReadWholeFile(path));
     EXPECT_EQ(0, HXOEXP::SaveEmpty(out, "Z:\\no\\such\\folder\\x"));
 }
+
+} // namespace
