@@ -86,23 +86,6 @@ TEST(RendpylXmlLoad, MaterialElementsNeedAKnownIdAndMapType) {
               "      mtlmap type=\"10\" col=\"1 2 255\"\n");
 }
 
-// The settings element of a document file, as the host hands it over when the document opens.
-TEST(RendpylXmlLoad, FromTheDocumentsSettings) {
-    HXDoc doc = OpenDoc(u8R"({"materials": [{"name": "red", "uid": 1001}],
-        "settings": {"name": "pyldlgHX", "children": [{"name": "model", "attributes": [["ver", "10000"]],
-            "children": [{"name": "renderer", "attributes": [["width", "800"]]},
-                         {"name": "lightdir", "attributes": [["name", "太陽"]]},
-                         {"name": "mtl", "attributes": [["ID", "1001"]],
-                          "children": [{"name": "mtlmap", "attributes": [["type", "9"], ["bmp_type", "1"]]}]}]}]}})");
-    RENDPYL_MODEL m;
-    Import(m, doc);
-    EXPECT_EQ(LoadSettings(doc, m, HXXmlElement(hxhost::SettingsElement())), 1);
-    EXPECT_EQ(m.GetRender()->width, 800);
-    ASSERT_EQ(m.GetDirLightNum(), 1);
-    EXPECT_STREQ(m.GetDirLight(0)->GetName(), "太陽");
-    EXPECT_EQ(m.GetMtl(0)->FindMap(RENDPYL_MAP_NORMAL)->bmp_type, 1);
-}
-
 // Every element of a subtree, in document order.
 void Flatten(hxhost::XmlElement* e, std::vector<hxhost::XmlElement*>& out) {
     out.push_back(e);

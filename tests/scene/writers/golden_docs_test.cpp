@@ -35,6 +35,7 @@ void ExpectGoldenExport(const std::string& name, bool everySetting) {
     EXPECT_EQ(1, PYLEXP().Export((dir + "\\tmp.pyl").c_str(), &scene));
     ExpectGolden(name + ".pyl", ReadWholeFile(dir + "\\tmp.pyl"));
     ExpectGolden(name + ".hxo", ReadWholeFile(dir + "\\tmp.hxo"));
+    EXPECT_EQ(hxhost::CountObjectCalls().liveClones, 0); // the frozen copies of mirrored objects are gone
     // The settings, and the same again once read back into fresh records; the reader makes none.
     HXXmlElement saved = SaveSettings(doc, settings);
     std::string xml = Dump(saved);

@@ -33,9 +33,10 @@ struct Comparer {
     }
 };
 
-TEST(NumFmt, EdgeValuesMatchPrintf) {
-    // Zeros, infinities, NaNs, the largest, smallest normal and smallest subnormal values, halves,
-    // values next to a rounding carry or a power of two, and everyday decimals.
+// Zeros, infinities, NaNs, the largest, smallest normal and smallest subnormal values, halves, values
+// next to a rounding carry or a power of two, everyday decimals; then k / 2^j, which puts exact halves
+// at every decimal position.
+TEST(NumFmt, EdgeValuesAndTiesMatchPrintf) {
     const uint32_t edges[] = {0x00000000, 0x80000000, 0x7F800000, 0xFF800000, 0x7FC00000, 0xFFC00000,
                               0x7F800001, 0xFFC00001, 0x7F7FFFFF, 0xFF7FFFFF, 0x00800000, 0x00000001,
                               0x3F000000, 0x3FC00000, 0x40200000, 0xBF000000, 0x3E800000, 0x3F400000,
@@ -47,12 +48,6 @@ TEST(NumFmt, EdgeValuesMatchPrintf) {
     for (uint32_t bits : edges)
         for (int d = 0; d <= 9; ++d)
             c.Check(FromBits(bits), d);
-    EXPECT_EQ(0, c.failures);
-}
-
-TEST(NumFmt, ExactTiesRoundToEven) {
-    Comparer c;
-    // k / 2^j with j up to 30 puts exact halves at every decimal position.
     for (int j = 1; j <= 30; ++j)
         for (uint32_t k = 1; k < 4096; k += 1)
             c.Check(std::ldexp(float(k), -j), j % 10);
@@ -63,13 +58,13 @@ TEST(NumFmt, ExactTiesRoundToEven) {
     EXPECT_EQ(0, c.failures);
 }
 
+// Every exponent with a spread of mantissas (one in 2047 of all bit patterns), any bits, and the values
+// models are made of: coordinates, UVs and colours.
 TEST(NumFmt, MillionsOfFloatsMatchPrintf) {
     Comparer c;
-    // Every exponent and a spread of mantissas: one value in 2047 of all bit patterns.
     for (uint64_t bits = 0; bits <= 0xFFFFFFFFu; bits += 2047)
         c.Check(FromBits(uint32_t(bits)));
     std::mt19937 rng(12345);
-    // Any bits; then the values models are made of: coordinates, UVs and colours.
     std::uniform_real_distribution<float> coordinates(-10000.0f, 10000.0f), unit(-2.0f, 2.0f);
     for (int i = 0; i < 1000000; ++i) {
         c.Check(FromBits(rng()), int(rng() % 10));
@@ -80,37 +75,15 @@ TEST(NumFmt, MillionsOfFloatsMatchPrintf) {
     EXPECT_EQ(0, c.failures);
 }
 
-TEST(NumFmt, IntegersMatchPrintf) {
-    const long long values[] = {0,
-                                1,
-                                -1,
-                                9,
-                                10,
-                                99,
-                                12345,
-                                -12345,
-                                999999999,
-                                1000000000,
-                                2147483647,
-                                -2147483648LL,
-                                4278222847LL,
-                                4294967295LL};
-    for (long long v : values) {
+TEST(NumFmt, IntegersMatchPrintfAndNoLocaleCounts) {
+    for (long long v : {0LL, 1LL, -1LL, 9LL, 10LL, 12345LL, -12345LL, 1000000000LL, 2147483647LL,
+                        -2147483648LL, 4278222847LL, 4294967295LL}) {
         char mine[16], ref[16];
-        if (v >= INT32_MIN && v <= INT32_MAX) {
-            std::snprintf(ref, sizeof ref, "%d", int(v));
-            EXPECT_EQ(int(std::strlen(ref)), FormatInt(mine, int(v)));
-            EXPECT_STREQ(ref, mine);
-        }
-        if (v >= 0) {
-            std::snprintf(ref, sizeof ref, "%u", unsigned(v));
-            EXPECT_EQ(int(std::strlen(ref)), FormatUInt(mine, unsigned(v)));
-            EXPECT_STREQ(ref, mine);
-        }
+        std::snprintf(ref, sizeof ref, v > INT32_MAX ? "%u" : "%d", unsigned(v));
+        EXPECT_EQ(int(std::strlen(ref)),
+                  v > INT32_MAX ? FormatUInt(mine, unsigned(v)) : FormatInt(mine, int(v)));
+        EXPECT_STREQ(ref, mine);
     }
-}
-
-TEST(NumFmt, IgnoresTheProcessLocale) {
     const char* previous = std::setlocale(LC_ALL, nullptr);
     std::string saved = previous ? previous : "C";
     std::setlocale(LC_ALL, "German_Germany.1252");
