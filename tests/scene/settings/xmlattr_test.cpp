@@ -13,14 +13,20 @@ namespace {
 TEST(XmlAttr, WrittenTexts) {
     OpenDoc("{}");
     HXXmlElement e = FreshElement().AddChild("e");
+    const float fs[2] = {0.5f, -1.25f};
     SetAttr(e, "f", 1.0f / 3.0f);
     SetAttr(e, "tiny", 4e-7f);
     SetAttr(e, "negzero", -0.0f);
     SetAttr(e, "big", 1e20f);
     SetAttr(e, "q", FQUAT(0, 0, 0, 1));
+    SetAttr(e, "v4", FVEC4(1, 2, 3, 4));
+    SetAttr(e, "rgba", RGBCOLOR(1, 2, 3, 4));
+    SetAttr(e, "fa", &fs[0], 2);
     EXPECT_EQ(Dump(e),
               "e f=\"0.333333\" tiny=\"0.000000\" negzero=\"-0.000000\" big=\"100000002004087734272.000000\""
-              " q=\"0.000000 0.000000 0.000000 1.000000\"\n");
+              " q=\"0.000000 0.000000 0.000000 1.000000\" v4=\"1.000000 2.000000 3.000000 4.000000\" "
+              "rgba=\"1 2 3 4\""
+              " fa=\"0.500000 -1.250000\"\n");
 }
 
 // The leading number of the text, 0 when it has none; integers saturate to their type.
