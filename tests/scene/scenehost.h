@@ -14,7 +14,6 @@
 #include "base/trace.h"
 #include "host/hxexports.h"
 #include "host/hxplugin.h"
-#include "host/hxwrap.h"
 #include "host/hxxml.h"
 #include "scene/rendpyl_model.h"
 #include "scene/rendpyl_xml.h"
@@ -46,6 +45,10 @@ inline HXDoc OpenDocFile(const std::string& name) {
     return OpenDoc(ReadWholeFile(std::string(HX_TEST_DATA) + "/../writers/docs/" + name + ".json"));
 }
 
+inline hxhost::XmlElement* HostElem(HXXmlElement e) {
+    return hxhost::XmlElement::FromHandle(e.Handle());
+}
+
 // A fresh, empty element as the host hands it over for saving; it ends the one handed over before.
 inline HXXmlElement FreshElement() {
     return HXXmlElement(hxhost::BeginSave());
@@ -64,7 +67,7 @@ inline void DumpInto(std::string& out, const hxhost::XmlElement& e, int depth) {
 // order (texts in UTF-8), children indented by two blanks.
 inline std::string Dump(HXXmlElement elem) {
     std::string out;
-    if (const hxhost::XmlElement* e = hxhost::XmlElement::FromHandle(elem.Handle())) DumpInto(out, *e, 0);
+    if (const hxhost::XmlElement* e = HostElem(elem)) DumpInto(out, *e, 0);
     return out;
 }
 
@@ -117,10 +120,6 @@ inline std::vector<unsigned char> BmpBytes(int w, int h, const std::vector<uint3
     spec.topDown = topDown;
     spec.value = [w, pixels](int x, int y) { return pixels[size_t(y) * w + x]; };
     return BuildBmp(spec);
-}
-
-inline bool FileExists(const std::string& path) {
-    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 // Compares with the golden file kept under writers/golden; with HX_UPDATE_GOLDEN set in the environment

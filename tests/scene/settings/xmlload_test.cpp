@@ -5,10 +5,6 @@
 
 namespace {
 
-hxhost::XmlElement* HostElem(HXXmlElement e) {
-    return hxhost::XmlElement::FromHandle(e.Handle());
-}
-
 HXXmlElement Add(HXXmlElement parent, const char* name,
                  std::initializer_list<std::pair<const char*, const char*>> attrs = {}) {
     HXXmlElement e = parent.AddChild(name);

@@ -1,9 +1,9 @@
-// The model the HXO writer writes: names, faces in shared blocks, the records, the camera.
+// The model the HXO writer writes: faces in shared blocks, the records, the camera. Name and face
+// operations the plug-in never calls are left out.
 #include <gtest/gtest.h>
 
 #include "scene/hxo_model.h"
 
-#include <cstring>
 #include <string>
 
 namespace {
@@ -12,50 +12,9 @@ HXO_FACE* AddFace(HXO_OBJ& obj, std::initializer_list<int> corners) {
     HXO_FACE* face = obj.AddFace();
     for (int index : corners) {
         face->SetIndex(face->GetPointCount(), index);
-        face->SetUV(face->GetPointCount(), FVEC2(float(index), 0.5f));
         face->SetPointCount(face->GetPointCount() + 1);
     }
     return face;
-}
-
-// A base of 255 characters is cut so that base and number fit into the 256 bytes of a name; fixed
-// texts are cut at a whole Shift-JIS character.
-TEST(HxoModel, NamesStayInTheirBuffers) {
-    HXO_MODEL model;
-    model.AddObject()->SetName("box");
-    model.AddObject()->SetName("box002");
-    model.AddMaterial()->SetName("red");
-    char out[HXO_NAME_LEN + 8];
-    EXPECT_EQ(1, model.MakeUniqueObjectName(out, "box"));
-    EXPECT_STREQ("box003", out);
-    model.MakeUniqueMaterialName(out, "red");
-    EXPECT_STREQ("red002", out);
-    model.AddObject()->SetName(std::string(255, 'n').c_str());
-    std::memset(out, 'x', sizeof out);
-    model.MakeUniqueObjectName(out, std::string(255, 'n').c_str());
-    EXPECT_EQ(std::string(252, 'n') + "002" + '\0' + 'x', std::string(out, HXO_NAME_LEN + 1));
-    std::string jp;
-    for (int i = 0; i < 200; ++i)
-        jp += "\x83\x41";
-    model.SetName(jp.c_str());
-    EXPECT_EQ(254u, std::strlen(model.GetName()));
-}
-
-// Repeated neighbouring corners go, with the UVs and colours of the corners that stay; faces with other
-// repeats or fewer than three corners left go as a whole. UVs move by whole units until none is below 0.
-TEST(HxoModel, DegenerateFacesAndUVsOutOfRange) {
-    HXO_OBJ obj;
-    AddFace(obj, {5, 5, 6, 7})->SetColor(3, FVEC4(0, 0, 0.5f, 1));
-    AddFace(obj, {1, 2, 1, 3});
-    AddFace(obj, {1, 2, 3, 1})->SetUV(0, FVEC2(-1.5f, -0.1f));
-    AddFace(obj, {4, 4, 4});
-    obj.RemoveDegenerateFaces();
-    ASSERT_EQ(2, obj.GetFaceCount());
-    EXPECT_EQ(FVEC4(0, 0, 0.5f, 1), obj.GetFace(0)->GetColor(2));
-    obj.NormalizeUVs();
-    EXPECT_EQ(FVEC2(7, 0.5f), obj.GetFace(0)->GetUV(2));
-    EXPECT_EQ(FVEC2(4, 1.5f), obj.GetFace(1)->GetUV(1));
-    EXPECT_EQ(obj.GetFace(1)->GetPointCount(), 3);
 }
 
 // Faces live in shared blocks: making and freeing many in any order keeps every face intact.
