@@ -73,35 +73,26 @@ TEST(RendpylXmlLoad, ElementsByNameRecordsById) {
                                           "      mtlmap type=\"10\" col=\"1 2 255\"\n");
 }
 
-// Every element of a subtree, in document order.
-void Flatten(hxhost::XmlElement* e, std::vector<hxhost::XmlElement*>& out) {
-    out.push_back(e);
-    for (const auto& child : e->Children())
-        Flatten(child.get(), out);
-}
-
-// The settings of each child of the saved model (the renderer, a light, a material with its maps...).
+// The saved model's children (the renderer, the lights, each material with its maps), one text each.
 std::vector<std::string> Groups(HXXmlElement saved) {
     std::vector<std::string> groups;
-    for (const auto& model : HostElem(saved)->Children())
-        for (const auto& child : model->Children())
-            DumpInto(groups.emplace_back(), *child, 0);
+    for (const auto& child : HostElem(saved)->Children()[0]->Children())
+        DumpInto(groups.emplace_back(), *child, 0);
     return groups;
 }
 
-// An attribute of a saved model: the model's own version (group npos), or one of the elements of a
-// child of the model.
+// The attributes of an element and below in document order, with the model's child they lie in.
 struct ATTR {
-    size_t group, elem;
+    hxhost::XmlElement* elem;
+    size_t group;
     std::string name, value;
-    hxhost::XmlElement* In(HXXmlElement saved) const {
-        hxhost::XmlElement* model = HostElem(saved)->Children()[0].get();
-        if (group == std::string::npos) return model;
-        std::vector<hxhost::XmlElement*> elems;
-        Flatten(model->Children()[group].get(), elems);
-        return elems[elem];
-    }
 };
+void Attributes(hxhost::XmlElement* e, size_t group, std::vector<ATTR>& out) {
+    for (const auto& [name, value] : e->Attributes())
+        out.push_back({e, group, name, value});
+    for (size_t i = 0; i < e->Children().size(); i++)
+        Attributes(e->Children()[i].get(), group == std::string::npos ? i : group, out);
+}
 
 // Every value of a full save replaced by hostile texts, its prefixes and seeded damage. A value may
 // change the settings of its own element, never those of another; a model element refused for its
@@ -116,25 +107,19 @@ TEST(RendpylXmlLoad, DamagedValuesStayInTheirElement) {
     HXXmlElement saved = SaveSettings(doc, full);
     const std::string clean = Dump(saved);
     const std::vector<std::string> cleanGroups = Groups(saved);
-    std::vector<ATTR> attrs = {{std::string::npos, 0, "ver", "10000"}};
-    hxhost::XmlElement* model = HostElem(saved)->Children()[0].get();
-    for (size_t g = 0; g < model->Children().size(); g++) {
-        std::vector<hxhost::XmlElement*> elems;
-        Flatten(model->Children()[g].get(), elems);
-        for (size_t i = 0; i < elems.size(); i++)
-            for (const auto& [name, value] : elems[i]->Attributes())
-                if (name != "ID")
-                    attrs.push_back({g, i, name, value}); // an ID names another record on purpose
-    }
-    auto check = [&](const ATTR& a, const std::string& bad, const std::string& label) {
+    std::vector<ATTR> attrs;
+    Attributes(HostElem(saved)->Children()[0].get(), std::string::npos, attrs);
+    auto check = [&](size_t n, const std::string& bad, const std::string& label) {
         HXXmlElement damaged = SaveSettings(doc, full);
-        a.In(damaged)->SetAttribute(a.name, bad);
+        std::vector<ATTR> at;
+        Attributes(HostElem(damaged)->Children()[0].get(), std::string::npos, at);
+        at[n].elem->SetAttribute(at[n].name, bad);
         RENDPYL_MODEL m[3];
         for (RENDPYL_MODEL& each : m)
             Import(each, doc);
         ASSERT_EQ(LoadSettings(doc, m[0], damaged), 1);
         HXXmlElement read = SaveSettings(doc, m[0]);
-        std::string got = Dump(read), what = a.name + "=\"" + bad + "\" (" + label + ")";
+        std::string got = Dump(read), what = at[n].name + "=\"" + bad + "\" (" + label + ")";
         std::vector<std::string> groups = Groups(read);
         // A value within a rounding of its default is written as the default, and after one more round
         // not at all; then the text is settled.
@@ -143,10 +128,10 @@ TEST(RendpylXmlLoad, DamagedValuesStayInTheirElement) {
         std::string settled = Dump(once);
         LoadSettings(doc, m[2], once);
         ASSERT_EQ(Dump(SaveSettings(doc, m[2])), settled) << what;
-        bool ver = a.group == std::string::npos;
+        bool ver = at[n].group == std::string::npos;
         ASSERT_TRUE(ver ? got == fresh || got == clean : groups.size() == cleanGroups.size()) << what;
         for (size_t g = 0; g < groups.size() && !ver; g++)
-            ASSERT_TRUE(g == a.group || groups[g] == cleanGroups[g]) << what;
+            ASSERT_TRUE(g == at[n].group || groups[g] == cleanGroups[g]) << what;
     };
     std::vector<std::string> hostile = {"nan", "-nan", "inf",      "-1e999",
                                         "",    "abc",  "\xff\xfe", "1 2 3 4 5 6 7 8 9"};
@@ -156,13 +141,14 @@ TEST(RendpylXmlLoad, DamagedValuesStayInTheirElement) {
     mutate::Options o;
     o.rounds = 20;
     o.alphabet = "0123456789 +-.eEnaifx";
-    for (const ATTR& a : attrs) {
+    for (size_t n = 0; n < attrs.size(); n++) {
+        if (attrs[n].name == "ID") continue; // an ID names another record on purpose
         for (const std::string& bad : hostile)
-            check(a, bad, "hostile text");
-        auto visit = [&](const std::string& bad, const std::string& label) { check(a, bad, label); };
-        mutate::EachPrefix(a.value, visit, 3);
-        o.seed = unsigned(&a - attrs.data()) + 1;
-        mutate::EachMutation(std::vector<std::string>{a.value}, o, visit);
+            check(n, bad, "hostile text");
+        auto visit = [&](const std::string& bad, const std::string& label) { check(n, bad, label); };
+        mutate::EachPrefix(attrs[n].value, visit, 3);
+        o.seed = unsigned(n) + 1;
+        mutate::EachMutation(std::vector<std::string>{attrs[n].value}, o, visit);
     }
     EXPECT_GT(attrs.size(), 50u);
 }

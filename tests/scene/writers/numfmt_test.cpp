@@ -75,15 +75,8 @@ TEST(NumFmt, MillionsOfFloatsMatchPrintf) {
     EXPECT_EQ(0, c.failures);
 }
 
-TEST(NumFmt, IntegersMatchPrintfAndNoLocaleCounts) {
-    for (long long v : {0LL, 1LL, -1LL, 9LL, 10LL, 12345LL, -12345LL, 1000000000LL, 2147483647LL,
-                        -2147483648LL, 4278222847LL, 4294967295LL}) {
-        char mine[16], ref[16];
-        std::snprintf(ref, sizeof ref, v > INT32_MAX ? "%u" : "%d", unsigned(v));
-        EXPECT_EQ(int(std::strlen(ref)),
-                  v > INT32_MAX ? FormatUInt(mine, unsigned(v)) : FormatInt(mine, int(v)));
-        EXPECT_STREQ(ref, mine);
-    }
+// Integers are pinned by the golden files.
+TEST(NumFmt, IgnoresTheProcessLocale) {
     const char* previous = std::setlocale(LC_ALL, nullptr);
     std::string saved = previous ? previous : "C";
     std::setlocale(LC_ALL, "German_Germany.1252");
