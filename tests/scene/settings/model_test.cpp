@@ -1,5 +1,5 @@
-// The settings model and document: records matched to host materials by unique ID, the camera taken
-// from the host view, light naming and the current selections.
+// The settings model and document: records matched to host materials by unique ID, light naming and
+// the current selections.
 #include "tests/scene/scenehost.h"
 
 #include "scene/celsdoc.h"
@@ -31,21 +31,6 @@ TEST(RendpylModel, MaterialRecordsFollowTheHostByUniqueId) {
     EXPECT_FALSE(model.GetMtl(0)->GetHostMtl());
     EXPECT_FALSE(model.FindMtlByName("red"));
     EXPECT_EQ(model.FindMtlByName("blue"), model.FindMtlById(1003));
-}
-
-// Without document the camera keeps its view; with one it takes the host's, and keeps its lens.
-TEST(RendpylModel, CameraFromHostViewNeedsDocumentAndScene) {
-    RENDPYL_MODEL model;
-    RENDPYL_CAMERA* camera = model.GetCamera();
-    camera->film_size.value = 0.05f;
-    camera->SetFromHostView();
-    EXPECT_EQ(camera->GetPos(), FVEC3(0, 0, 1500));
-    model.SetDoc(OpenDoc(R"({"scene": {"view": [1,0,0,0, 0,1,0,0, 0,0,1,0, 0,0,10,1],
-                                       "proj": [1,0,0,0, 0,1,0,0, 0,0,1,1, 0,0,0,0]}})"));
-    camera->SetFromHostView();
-    EXPECT_EQ(camera->GetPos(), FVEC3(0, 0, 10));
-    EXPECT_FLOAT_EQ(camera->GetFov(), 90.0f);
-    EXPECT_EQ(camera->film_size.value, 0.05f);
 }
 
 // Without a model nothing is made or current. A deleted light hands over to the one before it, or to

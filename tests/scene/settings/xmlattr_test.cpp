@@ -53,8 +53,8 @@ TEST(XmlAttr, IntegersSaturateToTheirType) {
 }
 
 // A float is 0 without a leading number; too large saturates, too small is 0. Vector components the
-// text does not supply keep their values.
-TEST(XmlAttr, FloatsAndVectors) {
+// text does not supply keep their values, and so does everything when the attribute is absent.
+TEST(XmlAttr, FloatsVectorsColoursAndArrays) {
     OpenDoc("{}");
     HXXmlElement e = FreshElement();
     const struct {
@@ -79,13 +79,8 @@ TEST(XmlAttr, FloatsAndVectors) {
     FVEC3 v(1, 2, 3);
     EXPECT_EQ(GetAttr(e, "absent", v), 0);
     EXPECT_EQ(v, FVEC3(1, 2, 3));
-}
-
-// Colour channels are clamped, never wrapped; missing ones keep theirs. Arrays are split at blanks,
-// each piece's leading number or 0; extra pieces are ignored.
-TEST(XmlAttr, ColoursAndArrays) {
-    OpenDoc("{}");
-    HXXmlElement e = FreshElement();
+    // Colour channels are clamped, never wrapped; missing ones keep theirs. Arrays are split at blanks,
+    // each piece's leading number or 0; extra pieces are ignored.
     e.SetAttribute("rgba", "-1 256 7 1000");
     e.SetAttribute("short", "5");
     e.SetAttribute("ints", "4 x 6 7");
