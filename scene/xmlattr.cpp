@@ -1,7 +1,6 @@
 #include "scene/xmlattr.h"
 
 #include <algorithm>
-#include <cfloat>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -35,7 +34,7 @@ bool ParseInteger(const char*& s, long long lo, long long hi, long long& value) 
     return true;
 }
 
-// The leading decimal float of s; too large a number saturates, too small a one becomes 0.
+// The leading decimal float of s; too small a number becomes 0.
 bool ParseFloat(const char*& s, float& value) {
     const char* p = SkipBlanks(s);
     bool negative = *p == '-';
@@ -43,11 +42,13 @@ bool ParseFloat(const char*& s, float& value) {
     if (*digits == '+' || *digits == '-') return false;
     float v = 0.0f;
     auto [end, ec] = std::from_chars(digits, digits + std::strlen(digits), v);
-    // "nan" and "inf" read as numbers, but no setting can use them: they count as unreadable.
+    // "nan", "inf" and numbers too large for a float read as no finite value, which no setting can
+    // use: they count as unreadable.
     if (ec == std::errc::invalid_argument || (ec == std::errc() && !std::isfinite(v))) return false;
     if (ec == std::errc::result_out_of_range) {
         const char* e = std::find_if(digits, end, [](char c) { return c == 'e' || c == 'E'; });
-        v = (e != end && e[1] == '-') ? 0.0f : FLT_MAX;
+        if (e == end || e[1] != '-') return false;
+        v = 0.0f;
     }
     value = negative ? -v : v;
     s = end;

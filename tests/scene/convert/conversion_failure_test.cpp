@@ -7,7 +7,7 @@
 #include <new>
 #include <string>
 
-#include "host_fixture.h"
+#include "tests/scene/scenehost.h"
 #include "scene/celsdoc.h"
 #include "scene/convert_scene.h"
 #include "scene/pyl_scene.h"
@@ -19,12 +19,18 @@ namespace {
 long g_allocationsLeft = -1;
 } // namespace
 
-// The library's other forms of new (arrays, nothrow) come here too, and its delete frees.
+// The library's other forms of new (arrays, nothrow) and delete come here too.
 void* operator new(size_t n) {
     void* p = g_allocationsLeft != 0 ? std::malloc(n ? n : 1) : nullptr;
     if (!p) throw std::bad_alloc();
     if (g_allocationsLeft > 0) --g_allocationsLeft;
     return p;
+}
+void operator delete(void* p) noexcept {
+    std::free(p);
+}
+void operator delete(void* p, size_t) noexcept {
+    std::free(p);
 }
 
 namespace {
@@ -72,11 +78,11 @@ TEST(ConversionFailure, RunningOutOfMemoryStopsWithALine) {
 
 // A map that cannot be written stops the conversion with a line naming the file.
 TEST(ConversionFailure, UnwritableMapStopsWithItsName) {
-    std::string dir = FreshFolder("nofolder");
-    WriteBmp(dir + "height.bmp", 2, 2, 24, {0, 0, 0, 0});
+    std::string dir = OutputDir("nofolder");
+    SaveBytes(dir + "height.bmp", BmpBytes(2, 2, {0, 0, 0, 0}));
     HXDoc doc = OpenDoc(
         R"({"materials": [{"name": "m", "uid": 1, "bump": "height.bmp"}], "mapping": {"height.bmp": )" +
-        JsonText(dir + "height.bmp") + "}}");
+        JsonPath(dir + "height.bmp") + "}}");
     RENDPYL_MODEL model;
     model.AddMtl()->ID = 1;
     model.GetMtl(0)->FindMap(RENDPYL_MAP_NORMAL)->bmp_type = 1;

@@ -1,6 +1,6 @@
 // Stored settings that spell a number which is not finite fall back as garbage does: no setting, and
 // so no scene line, ever holds one.
-#include "ownhost.h"
+#include "tests/scene/scenehost.h"
 
 #include "scene/xmlattr.h"
 
@@ -12,7 +12,8 @@ namespace {
 
 TEST(NonFinite, NanAndInfinityReadLikeGarbage) {
     HXXmlElement e = FreshElement().AddChild("e");
-    for (const char* text : {"abc", "nan", "-nan", "NaN(12)", "inf", "-inf", "+INF", "infinity"}) {
+    for (const char* text :
+         {"abc", "nan", "-nan", "NaN(12)", "inf", "-inf", "+INF", "infinity", "1e999", "-1e39"}) {
         e.SetAttribute("f", text);
         e.SetAttribute("v", (std::string("2 ") + text + " 3").c_str());
         float f = 5.0f;

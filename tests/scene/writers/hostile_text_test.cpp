@@ -4,7 +4,7 @@
 
 #include "scene/pylexp.h"
 
-#include "golden.h"
+#include "tests/scene/scenehost.h"
 
 namespace {
 
