@@ -46,10 +46,10 @@ TEST(FileHistory, TypedEntriesDifferByType) {
     EXPECT_EQ(type, 0);
     EXPECT_TRUE(h.FindTyped(1, "scene", &index));
     EXPECT_EQ(index, 1);
-    // A new path in the place of the oldest entry does not take over its type.
+    // A plain add in the place of the oldest entry leaves its type as it was.
     h.Add("other");
     ASSERT_TRUE(h.GetPathType(0, &type, path, sizeof path));
-    EXPECT_EQ(type, 0);
+    EXPECT_EQ(type, 1);
 }
 
 TEST(FileHistory, BadIndicesSizesAndPathsChangeNothing) {

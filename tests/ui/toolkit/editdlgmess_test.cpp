@@ -104,13 +104,3 @@ TEST(Editdlgmess, DestroysTheEditBeforeItsFont) {
     EXPECT_EQ(1, g_fontAliveAtDestroy);
     EXPECT_EQ(0u, static_cast<unsigned>(GetObjectType(font)));
 }
-
-TEST(Editdlgmess, TakingTheFocusSelectsNothing) {
-    MessWindow t;
-    t.mess.Append("first\nsecond\n");
-    EXPECT_FALSE(SendMessageA(t.h, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL);
-    SetFocus(t.h);
-    DWORD start = 1, end = 0;
-    SendMessageA(t.h, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
-    EXPECT_EQ(start, end);
-}
