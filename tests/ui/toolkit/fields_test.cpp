@@ -1,28 +1,12 @@
-#include "fields_test.h"
-#include "toolkit_test.h"
+#include <climits>
+#include "ui/udlgfvec.h"
+#include "ui/udlgtext.h"
+#include "ui_test.h"
 
-void Type(HWND edit, const char* keys) {
-    for (const char* p = keys; *p; ++p)
-        SendMessageA(edit, WM_CHAR, static_cast<unsigned char>(*p), 1);
-}
+namespace {
+using FieldTest = UiTest;
 
-void TypeOver(HWND edit, const char* keys) {
-    SendMessageA(edit, EM_SETSEL, 0, -1);
-    Type(edit, keys);
-}
-
-std::string TextOf(HWND hwnd) {
-    char buf[512] = "";
-    GetWindowTextA(hwnd, buf, sizeof buf);
-    return buf;
-}
-
-void FocusAndLeave(HWND edit, HWND other) {
-    SetFocus(edit);
-    SetFocus(other);
-    PumpMessages();
-}
-
+// Clicks the up or down half of an up-down control.
 void ClickSpin(HWND spin, bool up) {
     RECT rc;
     GetClientRect(spin, &rc);
@@ -30,4 +14,135 @@ void ClickSpin(HWND spin, bool up) {
     SendMessageA(spin, WM_LBUTTONDOWN, MK_LBUTTON, at);
     SendMessageA(spin, WM_LBUTTONUP, 0, at);
     PumpMessages();
+}
+} // namespace
+
+TEST_F(FieldTest, TextCommitsOnEnterAndFocusOutButReportsOnlyTextTheProgramSet) {
+    UDLGTEXT text;
+    ASSERT_EQ(1, text.Attach(dlg, IDC_TEXT));
+    Type(text.GetHwnd(), "abc\r");
+    EXPECT_EQ("abc", TextOf(text.GetHwnd())); // Enter is swallowed
+    EXPECT_EQ(1, Commands(IDC_TEXT));
+    EXPECT_EQ(0, text.GetChanged());
+    text.Printf("%s", "C:\\pyrell\\pyrell.exe");
+    FocusAndLeave(text.GetHwnd(), Item(IDC_EDIT));
+    EXPECT_EQ(2, Commands(IDC_TEXT));
+    EXPECT_EQ(1, text.GetChanged());
+    EXPECT_EQ(0, text.GetChanged()); // reading clears it
+    char buf[8];
+    EXPECT_EQ(7, text.GetText(buf, sizeof buf));
+    EXPECT_STREQ("C:\\pyre", buf);
+
+    SendMessageA(text.GetHwnd(), EM_SETLIMITTEXT, 4096, 0);
+    std::string longText = "a";
+    for (int i = 0; i < 550; ++i)
+        longText += "あ";
+    text.Printf("%s", longText.c_str());
+    std::string kept = TextOf(text.GetHwnd());
+    EXPECT_GE(kept.size(), 1021u); // "a" and whole two-byte characters below 1024 bytes
+    EXPECT_LE(kept.size(), 1023u);
+    EXPECT_EQ(1u, kept.size() % 2);
+    EXPECT_EQ(0, longText.compare(0, kept.size(), kept));
+    SendMessageA(text.GetHwnd(), WM_CLOSE, 0, 0); // detaches
+    Type(text.GetHwnd(), "\r");
+    EXPECT_EQ(2, Commands(IDC_TEXT));
+}
+
+TEST_F(FieldTest, NumbersAreFilteredFormattedAndCommittedOnEnterTabAndFocusOut) {
+    UDLGINTS num;
+    num.Attach(dlg, IDC_INT);
+    Type(num.GetHwnd(), "-1a2.3\b");
+    EXPECT_EQ("-12", TextOf(num.GetHwnd()));
+    EXPECT_EQ(0, Commands(IDC_INT));
+    Type(num.GetHwnd(), "-12\r");
+    EXPECT_EQ(-12, num.GetValue());
+    Type(num.GetHwnd(), "7\t");
+    EXPECT_EQ(7, num.GetValue());
+    SetWindowTextA(num.GetHwnd(), "42");
+    FocusAndLeave(num.GetHwnd(), Item(IDC_EDIT));
+    EXPECT_EQ(42, num.GetValue());
+    EXPECT_EQ(3, Commands(IDC_INT));
+
+    UDLGFLOATS real;
+    real.Attach(dlg, IDC_FLOAT);
+    Type(real.GetHwnd(), "3.14159\r");
+    EXPECT_EQ("3.14", TextOf(real.GetHwnd()));
+    EXPECT_EQ(3.14159f, real.GetValue()); // the typed precision is kept
+    real.SetValue(1e20f);                 // shown with more than 19 characters, read back whole
+    EXPECT_EQ(1e20f, real.ReadValue());
+    Type(real.GetHwnd(), "1e39\r"); // not finite: the value stays
+    EXPECT_EQ(1e20f, real.GetValue());
+    real.SetEditable(0);
+    Type(real.GetHwnd(), "7");
+    EXPECT_NE("7", TextOf(real.GetHwnd()));
+}
+
+TEST_F(FieldTest, ParsingSaturatesAndTakesOnlyDecimalNumbers) {
+    const struct {
+        const char* text;
+        int value;
+    } ints[] = {{"  99999999999999999999", INT_MAX},
+                {"-99999999999999999999x", INT_MIN},
+                {"-2147483648", INT_MIN},
+                {"x5", 0}};
+    for (const auto& row : ints) {
+        int v = -1;
+        UDLGNUMTRAITS<int>::Parse(row.text, &v);
+        EXPECT_EQ(row.value, v) << row.text;
+    }
+    const struct {
+        const char* text;
+        bool finite;
+        float value;
+    } floats[] = {{"1e-99999", true, 0}, {"0x10", true, 0},  {"2e", true, 2},        {"nan", true, 0},
+                  {"inf", true, 0},      {"1e39", false, 0}, {"-1e99999", false, 0}, {" -1.5e1", true, -15}};
+    for (const auto& row : floats) {
+        float v = 0;
+        EXPECT_EQ(row.finite, UDLGNUMTRAITS<float>::Parse(row.text, &v)) << row.text;
+        EXPECT_TRUE(!row.finite || v == row.value) << row.text;
+    }
+}
+
+TEST_F(FieldTest, SpinContainerTakesTheItemAndStepsFromTheTypedValue) {
+    HWND edit = Item(IDC_SPININT);
+    UDLGINT num;
+    ASSERT_EQ(1, num.AttachRange(dlg, IDC_SPININT, 1, 4096));
+    EXPECT_EQ(num.GetHwnd(), Item(IDC_SPININT));
+    EXPECT_EQ(num.GetHwnd(), GetParent(edit));
+    num.SetStep(10);
+    Type(edit, "300"); // typed, not committed
+    ClickSpin(num.GetSpin(), false);
+    EXPECT_EQ(310, num.GetValue());
+    EXPECT_EQ("310", TextOf(edit));
+    num.SetValue(4090);
+    ClickSpin(num.GetSpin(), false);
+    EXPECT_EQ(4096, num.GetValue());
+    EXPECT_EQ(2, Commands(IDC_SPININT)); // still with the item's id
+
+    num.Enable(0);
+    EXPECT_FALSE(IsWindowEnabled(edit));
+    EnableWindow(num.GetHwnd(), TRUE); // the container passes its state on
+    EXPECT_TRUE(IsWindowEnabled(num.GetSpin()));
+    HWND spin = num.GetSpin();
+    SendMessageA(num.GetHwnd(), WM_CLOSE, 0, 0);
+    EXPECT_FALSE(IsWindow(spin));
+}
+
+TEST_F(FieldTest, VectorGroupsReadEachFieldAndReportTheFirstChange) {
+    UDLGFVEC3 vec;
+    ASSERT_EQ(1, vec.Attach(dlg, IDC_VX, IDC_VY, IDC_VZ));
+    vec.SetValue(FVEC3(1.5f, -2, 3.25f));
+    Type(vec.Field(1).GetField().GetHwnd(), "4");
+    FVEC3 v = vec.GetValue();
+    EXPECT_EQ(1.5f, v.x);
+    EXPECT_EQ(4.0f, v.y);
+    EXPECT_EQ(3.25f, v.z);
+    Type(vec.Field(0).GetField().GetHwnd(), "\r");
+    Type(vec.Field(2).GetField().GetHwnd(), "\r");
+    EXPECT_EQ(1, vec.GetChanged());
+    EXPECT_EQ(1, vec.GetChanged()); // z kept its flag
+    EXPECT_EQ(0, vec.GetChanged());
+    vec.SetRange(0, 1);
+    vec.SetValue(FVEC3(5, -5, 0.5f));
+    EXPECT_EQ("1.00", TextOf(vec.Field(0).GetField().GetHwnd()));
 }

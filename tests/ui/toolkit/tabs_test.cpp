@@ -1,0 +1,128 @@
+#include "ui_test.h"
+#include <commctrl.h>
+#include <cstring>
+#include "ui/utabtbl.h"
+
+namespace {
+
+using TabTest = UiTest;
+const char* const kLabels[5] = {"Comm", "Light", "Mtl", "Rend", "Cam"};
+
+bool Visible(HWND hwnd) {
+    return (GetWindowLongA(hwnd, GWL_STYLE) & WS_VISIBLE) != 0;
+}
+
+HWND NewPage(HWND parent) {
+    return CreateDialogParamA(TestInstance(), MAKEINTRESOURCEA(IDD_PAGE), parent, 0, 0);
+}
+
+// Five page windows in a table made in the dialog, the way the property pane builds its own.
+void AddFivePages(UTABTBL& table, HWND dialog, int scroll, HWND* pages) {
+    URECT rc{10, 10, 300, 200};
+    ASSERT_EQ(1, table.Create(dialog, &rc, scroll));
+    for (int i = 0; i < 5; ++i) {
+        pages[i] = NewPage(table.GetHwnd());
+        table.AddPageWindow(kLabels[i], pages[i], 0);
+    }
+    table.SelectTab(0);
+    table.Layout();
+}
+
+int VisibleCount(const HWND* pages) {
+    int n = 0;
+    for (int i = 0; i < 5; ++i)
+        n += Visible(pages[i]);
+    return n;
+}
+
+NMHDR SelChange(HWND from, UINT code = TCN_SELCHANGE) {
+    NMHDR hdr = {};
+    hdr.hwndFrom = from;
+    hdr.code = code;
+    return hdr;
+}
+
+} // namespace
+
+TEST_F(TabTest, TheSelectedTabShowsOnlyItsPageAndTheListRoutesItsChanges) {
+    UTABTBL table;
+    HWND pages[5];
+    AddFivePages(table, dlg, 0, pages);
+    HWND tab = table.GetHwnd();
+    EXPECT_TRUE(Visible(pages[0]));
+    EXPECT_EQ(1, VisibleCount(pages));
+    UTABTBLLIST list;
+    list.Add(&table);
+    SendMessageA(tab, TCM_SETCURSEL, 2, 0);
+    NMHDR click = SelChange(tab, NM_CLICK), stranger = SelChange(Item(IDC_TAB)), mine = SelChange(tab);
+    EXPECT_EQ(0, list.OnNotify(dlg, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&click)));
+    EXPECT_EQ(0, list.OnNotify(dlg, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&stranger)));
+    EXPECT_TRUE(Visible(pages[0]));
+    EXPECT_EQ(1, list.OnNotify(dlg, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&mine)));
+    EXPECT_TRUE(Visible(pages[2]));
+    EXPECT_EQ(1, VisibleCount(pages));
+
+    // A page out of the strip stays hidden; the tabs after it map to the pages after it.
+    table.SetPageShownByLabel("Light", false);
+    EXPECT_EQ(4, SendMessageA(tab, TCM_GETITEMCOUNT, 0, 0));
+    EXPECT_EQ(2, table.TabToPage(1));
+    table.ShowOnly(1);
+    EXPECT_EQ(0, VisibleCount(pages));
+    EXPECT_EQ(2, table.SetCurSel(1));
+    EXPECT_TRUE(Visible(pages[2]));
+    table.SetPageShownByLabel("Light", true);
+    EXPECT_EQ(5, SendMessageA(tab, TCM_GETITEMCOUNT, 0, 0));
+    table.SetPageShownByLabel("Comm", false); // the first page leaves: the new first tab's page shows
+    EXPECT_TRUE(Visible(pages[1]));
+    EXPECT_EQ(1, VisibleCount(pages));
+}
+
+TEST_F(TabTest, TemplatePagesBoundedLabelsAndPagesGoWithTheTable) {
+    HWND window = NewPage(dlg);
+    {
+        UTABTBL table;
+        ASSERT_TRUE(table.AttachDlgItemScroll(dlg, IDC_TAB));
+        const UTABPAGEDESC descs[] = {{"one", IDD_PAGE, 0}, {"two", IDD_PAGE, 0}, {0, 0, 0}};
+        table.AddPages(descs);
+        ASSERT_EQ(2, table.GetPageCount());
+        EXPECT_EQ(table.GetHost(), GetParent(table.GetPageHwnd(1))); // pages live in the host
+        std::string label = "a";
+        for (int i = 0; i < 700; ++i)
+            label += "あ"; // 1401 bytes
+        table.AddPageWindow(label.c_str(), window, 0);
+        const char* kept = table.GetPage(2)->label;
+        EXPECT_GE(strlen(kept), 1021u);
+        EXPECT_EQ(1u, strlen(kept) % 2); // whole characters only
+        EXPECT_EQ(0, label.compare(0, strlen(kept), kept));
+        SendMessageA(table.GetHwnd(), WM_CLOSE, 0, 0);
+        EXPECT_EQ(nullptr, table.GetPageHwnd(0));
+        EXPECT_FALSE(IsWindow(window));
+        window = NewPage(dlg);
+        table.AddPageWindow("b", window, 0);
+    }
+    EXPECT_FALSE(IsWindow(window));
+}
+
+TEST_F(TabTest, ATallPageScrollsInItsHost) {
+    UTABTBL table;
+    HWND pages[5];
+    AddFivePages(table, dlg, 1, pages);
+    HWND tab = table.GetHwnd();
+    // The display area made exactly 400 high and the current page 600 high.
+    RECT display = GetTabPageRect(tab), win;
+    GetWindowRect(tab, &win);
+    int height = (win.bottom - win.top) + 400 - (display.bottom - display.top);
+    SetWindowPos(tab, 0, 0, 0, win.right - win.left, height, SWP_NOMOVE | SWP_NOZORDER);
+    SetWindowPos(pages[0], 0, 0, 0, 200, 600, SWP_NOMOVE | SWP_NOZORDER);
+    table.Layout();
+    HWND bar = table.GetScrollBar().GetHwnd();
+    EXPECT_EQ(0, SendMessageA(tab, WM_VSCROLL, SB_BOTTOM, reinterpret_cast<LPARAM>(bar)));
+    EXPECT_EQ(200, table.GetPage(0)->scrollOffset);
+    // One wheel notch up moves 40 pixels towards the top and stays with the table.
+    EXPECT_EQ(0, SendMessageA(tab, WM_MOUSEWHEEL, MAKEWPARAM(0, 120), 0));
+    RECT rc;
+    GetWindowRect(pages[0], &rc);
+    MapWindowPoints(0, table.GetHost(), reinterpret_cast<POINT*>(&rc), 2);
+    EXPECT_EQ(-160, rc.top);
+    EXPECT_EQ(160, GetScrollPos(bar, SB_CTL));
+}

@@ -1,0 +1,196 @@
+#include "ui_test.h"
+#include <commctrl.h>
+#include <cstring>
+
+HWND UiTest::shown = 0;
+std::vector<HEARD> UiTest::heard;
+
+namespace {
+
+const char* kPrivateUser = "Software\\hxtest\\ui";
+const char* kKey = "Software\\uitest";
+
+INT_PTR CALLBACK RecordingProc(HWND, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_COMMAND || msg == WM_HSCROLL) UiTest::heard.push_back(HEARD{msg, wParam, lParam});
+    return msg == WM_INITDIALOG;
+}
+
+struct ShownEnvironment : testing::Environment {
+    void SetUp() override { UiTest::MakeShownDialog(); }
+};
+testing::Environment* const g_shown = testing::AddGlobalTestEnvironment(new ShownEnvironment);
+
+} // namespace
+
+HINSTANCE TestInstance() {
+    return GetModuleHandleA(0);
+}
+
+void PumpMessages() {
+    MSG msg;
+    while (PeekMessageA(&msg, 0, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+}
+
+void UiTest::MakeShownDialog() {
+    INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_BAR_CLASSES | ICC_TREEVIEW_CLASSES | ICC_TAB_CLASSES};
+    InitCommonControlsEx(&icc);
+    shown = CreateDialogParamA(TestInstance(), MAKEINTRESOURCEA(IDD_SHOWN), 0, RecordingProc, 0);
+    PumpMessages();
+}
+
+void UiTest::SetUp() {
+    ASSERT_TRUE(shown);
+    dlg = CreateDialogParamA(TestInstance(), MAKEINTRESOURCEA(IDD_TEST), 0, RecordingProc, 0);
+    ASSERT_TRUE(dlg);
+    PumpMessages();
+    heard.clear();
+}
+
+void UiTest::TearDown() {
+    DestroyWindow(dlg);
+    PumpMessages();
+    if (m_user) {
+        m_key.Close();
+        RegOverridePredefKey(HKEY_CURRENT_USER, nullptr);
+        RegCloseKey(m_user);
+        RegDeleteTreeA(HKEY_CURRENT_USER, kPrivateUser);
+    }
+    if (!m_folder.empty()) {
+        SetCurrentDirectoryA(m_cwd); // a file dialog may have made the folder current
+        WIN32_FIND_DATAA found;
+        HANDLE h = FindFirstFileA((m_folder + "\\*").c_str(), &found);
+        for (BOOL more = h != INVALID_HANDLE_VALUE; more; more = FindNextFileA(h, &found))
+            DeleteFileA((m_folder + "\\" + found.cFileName).c_str());
+        FindClose(h);
+        EXPECT_TRUE(RemoveDirectoryA(m_folder.c_str()));
+    }
+}
+
+int UiTest::Commands(int id) {
+    int n = 0;
+    for (const HEARD& h : heard)
+        n += h.msg == WM_COMMAND && h.lParam == 0 && (id < 0 || h.wParam == WPARAM(id));
+    return n;
+}
+
+int UiTest::Heard(UINT msg, WPARAM wParam) {
+    int n = 0;
+    for (const HEARD& h : heard)
+        n += h.msg == msg && h.wParam == wParam;
+    return n;
+}
+
+COLORREF UiTest::Pixel(HWND hwnd, int x, int y) {
+    HDC dc = GetDC(hwnd);
+    COLORREF c = GetPixel(dc, x, y);
+    ReleaseDC(hwnd, dc);
+    return c;
+}
+
+UREGKEY& UiTest::Registry() {
+    if (!m_user) {
+        EXPECT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_CURRENT_USER, kPrivateUser, 0, nullptr, 0,
+                                                 KEY_ALL_ACCESS, nullptr, &m_user, nullptr));
+        EXPECT_EQ(ERROR_SUCCESS, RegOverridePredefKey(HKEY_CURRENT_USER, m_user));
+        EXPECT_EQ(1, m_key.Create(kKey));
+    }
+    return m_key;
+}
+
+void UiTest::SetRaw(const char* name, DWORD type, const void* data, DWORD size) {
+    EXPECT_EQ(ERROR_SUCCESS,
+              RegSetValueExA(Registry().GetHandle(), name, 0, type, static_cast<const BYTE*>(data), size));
+}
+
+const std::string& UiTest::Folder() {
+    if (m_folder.empty()) {
+        GetCurrentDirectoryA(sizeof m_cwd, m_cwd);
+        char temp[MAX_PATH];
+        GetTempPathA(sizeof temp, temp);
+        m_folder = std::string(temp) + "hx ui.test" + std::to_string(GetCurrentProcessId());
+        EXPECT_TRUE(CreateDirectoryA(m_folder.c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS);
+    }
+    return m_folder;
+}
+
+void Type(HWND edit, const char* keys) {
+    SendMessageA(edit, EM_SETSEL, 0, -1);
+    for (const char* p = keys; *p; ++p)
+        SendMessageA(edit, WM_CHAR, static_cast<unsigned char>(*p), 1);
+}
+
+std::string TextOf(HWND hwnd) {
+    char buf[1100] = "";
+    GetWindowTextA(hwnd, buf, sizeof buf);
+    return buf;
+}
+
+void FocusAndLeave(HWND edit, HWND other) {
+    SetFocus(edit);
+    SetFocus(other);
+    PumpMessages();
+}
+
+HICON SolidIcon(COLORREF colour) {
+    HDC screen = GetDC(0);
+    HBITMAP image = CreateCompatibleBitmap(screen, 16, 16);
+    HDC mem = CreateCompatibleDC(screen);
+    HGDIOBJ old = SelectObject(mem, image);
+    RECT rc = {0, 0, 16, 16};
+    HBRUSH brush = CreateSolidBrush(colour);
+    FillRect(mem, &rc, brush);
+    DeleteObject(brush);
+    SelectObject(mem, old);
+    DeleteDC(mem);
+    ReleaseDC(0, screen);
+    static const WORD opaque[16] = {};
+    HBITMAP mask = CreateBitmap(16, 16, 1, 1, opaque);
+    ICONINFO info = {TRUE, 0, 0, mask, image};
+    HICON icon = CreateIconIndirect(&info);
+    DeleteObject(mask);
+    DeleteObject(image);
+    return icon;
+}
+
+static ModalDriver* g_driver = 0;
+
+static BOOL CALLBACK FindVisibleDialog(HWND hwnd, LPARAM found) {
+    char cls[16] = "";
+    GetClassNameA(hwnd, cls, sizeof cls);
+    if (strcmp(cls, "#32770") != 0 || !IsWindowVisible(hwnd) || hwnd == UiTest::shown) return TRUE;
+    *reinterpret_cast<HWND*>(found) = hwnd;
+    return FALSE;
+}
+
+ModalDriver::ModalDriver(const char* title, int button)
+    : ModalDriver(title, [button](HWND dlg) { PressButton(dlg, button); }) {}
+
+ModalDriver::ModalDriver(const char* title, std::function<void(HWND)> action)
+    : m_title(title), m_action(std::move(action)) {
+    g_driver = this;
+    m_timer = SetTimer(0, 0, 50, OnTimer);
+}
+
+ModalDriver::~ModalDriver() {
+    KillTimer(0, m_timer);
+    g_driver = 0;
+}
+
+void CALLBACK ModalDriver::OnTimer(HWND, UINT, UINT_PTR, DWORD) {
+    ModalDriver* self = g_driver;
+    if (!self || self->acted) return;
+    HWND dlg = self->m_title ? FindWindowA("#32770", self->m_title) : 0;
+    if (!self->m_title)
+        EnumThreadWindows(GetCurrentThreadId(), FindVisibleDialog, reinterpret_cast<LPARAM>(&dlg));
+    if (!dlg || !IsWindowVisible(dlg)) return;
+    self->acted = true;
+    self->m_action(dlg);
+}
+
+void PressButton(HWND dialog, int id) {
+    PostMessageA(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(GetDlgItem(dialog, id)));
+}

@@ -1,0 +1,77 @@
+// The one fixture of the toolkit tests: a fresh test dialog per case (hidden: hiding a shown top-level
+// window costs Wine seconds without a window manager), one shown dialog made once for the cases that
+// read pixels or need a visible owner, what both heard from their items, and on demand a private
+// current-user registry key and a scratch folder, removed again when the case ends.
+#pragma once
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <functional>
+#include <string>
+#include <vector>
+#include "base/uregkey.h"
+#include "ui_res.h"
+
+struct HEARD {
+    UINT msg;
+    WPARAM wParam;
+    LPARAM lParam;
+};
+
+class UiTest : public testing::Test {
+  public:
+    static void MakeShownDialog();
+    static HWND shown;
+    static std::vector<HEARD> heard;
+    static HWND Shown(int id) { return GetDlgItem(shown, id); }
+    // WM_COMMAND messages a wrapper sent itself (no control handle) with id; any id when negative.
+    static int Commands(int id);
+    static int Heard(UINT msg, WPARAM wParam);
+    static COLORREF Pixel(HWND hwnd, int x, int y);
+
+  protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    HWND Item(int id) const { return GetDlgItem(dlg, id); }
+    UREGKEY& Registry();
+    // Writes a value as it is, of any type.
+    void SetRaw(const char* name, DWORD type, const void* data, DWORD size);
+    void SetRawInt(const char* name, DWORD value) { SetRaw(name, REG_DWORD, &value, sizeof value); }
+    const std::string& Folder();
+
+    HWND dlg = 0;
+
+  private:
+    UREGKEY m_key;
+    HKEY m_user = 0;
+    std::string m_folder;
+    char m_cwd[MAX_PATH] = "";
+};
+
+HINSTANCE TestInstance();
+// Delivers the posted messages that are waiting, as the host's plain message loop would.
+void PumpMessages();
+// Selects all of the edit's text, then types the keys as WM_CHAR messages.
+void Type(HWND edit, const char* keys);
+std::string TextOf(HWND hwnd);
+// Moves the focus into edit and then away to other, as a user leaving the field does.
+void FocusAndLeave(HWND edit, HWND other);
+// A 16 x 16 icon of one opaque colour; the caller destroys it.
+HICON SolidIcon(COLORREF colour);
+
+// Acts once on a modal dialog, found by its title (any visible dialog of the thread when null), from a
+// thread timer while the dialog's own loop runs.
+struct ModalDriver {
+    ModalDriver(const char* title, std::function<void(HWND)> action);
+    ModalDriver(const char* title, int button);
+    ~ModalDriver();
+    bool acted = false;
+
+  private:
+    static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD);
+    const char* m_title;
+    std::function<void(HWND)> m_action;
+    UINT_PTR m_timer;
+};
+// Presses a dialog's button the way a click does.
+void PressButton(HWND dialog, int id);
