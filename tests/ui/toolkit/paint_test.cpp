@@ -50,7 +50,7 @@ TEST_F(PaintTest, SwatchShowsItsColourFramedAndAPickOrCancelTellsTheOwner) {
     ASSERT_EQ(1, swatch.AttachWhite(shown, IDC_SWATCH));
     HWND item = Shown(IDC_SWATCH);
     swatch.SetColor(RGBCOLOR(255, 0, 0, 7));
-    EXPECT_EQ(RGB(255, 0, 0), Pixel(item, 20, 15));
+    EXPECT_EQ(RGB(255, 0, 0), Pixel(item, 20, 15)); // without its alpha
     EXPECT_EQ(RGB(0, 0, 0), Pixel(item, 0, 0));
     swatch.Enable(FALSE);
     swatch.Draw();
@@ -74,9 +74,6 @@ TEST_F(PaintTest, SwatchShowsItsColourFramedAndAPickOrCancelTellsTheOwner) {
     }
     EXPECT_EQ(RGBCOLOR(1, 2, 3, 255), swatch.GetColor());
     EXPECT_EQ(2, Commands(IDC_SWATCH));
-    for (COLORREF& c : custom)
-        c = 0xFFFFFFFF;
-    SetCustColors(custom);
 }
 
 TEST_F(PaintTest, SphereShadesAndPicksTheDirectionUnderTheCursor) {

@@ -2,7 +2,6 @@
 #pragma once
 
 #define IDD_TEST 100
-#define IDD_MODAL 101
 #define IDD_PAGE 102
 #define IDD_SHOWN 103
 
@@ -10,7 +9,6 @@
 #define IDC_COMBO 1002
 #define IDC_CHECK 1003
 #define IDC_VSCROLL 1004
-#define IDC_VSCROLL2 1005
 #define IDC_EDIT 1006
 #define IDC_TAB 1007
 #define IDC_TEXT 1010
@@ -35,4 +33,3 @@
 
 #define IDR_POPUP 200
 #define IDM_ONE 301
-#define IDM_TWO 302

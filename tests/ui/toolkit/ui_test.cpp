@@ -3,7 +3,7 @@
 #include <cstring>
 
 HWND UiTest::shown = 0;
-std::vector<HEARD> UiTest::heard;
+std::vector<std::pair<WPARAM, LPARAM>> UiTest::commands;
 
 namespace {
 
@@ -11,14 +11,9 @@ const char* kPrivateUser = "Software\\hxtest\\ui";
 const char* kKey = "Software\\uitest";
 
 INT_PTR CALLBACK RecordingProc(HWND, UINT msg, WPARAM wParam, LPARAM lParam) {
-    if (msg == WM_COMMAND || msg == WM_HSCROLL) UiTest::heard.push_back(HEARD{msg, wParam, lParam});
+    if (msg == WM_COMMAND) UiTest::commands.emplace_back(wParam, lParam);
     return msg == WM_INITDIALOG;
 }
-
-struct ShownEnvironment : testing::Environment {
-    void SetUp() override { UiTest::MakeShownDialog(); }
-};
-testing::Environment* const g_shown = testing::AddGlobalTestEnvironment(new ShownEnvironment);
 
 } // namespace
 
@@ -34,19 +29,17 @@ void PumpMessages() {
     }
 }
 
-void UiTest::MakeShownDialog() {
-    INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_BAR_CLASSES | ICC_TREEVIEW_CLASSES | ICC_TAB_CLASSES};
-    InitCommonControlsEx(&icc);
-    shown = CreateDialogParamA(TestInstance(), MAKEINTRESOURCEA(IDD_SHOWN), 0, RecordingProc, 0);
-    PumpMessages();
-}
-
 void UiTest::SetUp() {
+    if (!shown) { // made once and left shown for the whole run
+        INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_BAR_CLASSES | ICC_TREEVIEW_CLASSES | ICC_TAB_CLASSES};
+        InitCommonControlsEx(&icc);
+        shown = CreateDialogParamA(TestInstance(), MAKEINTRESOURCEA(IDD_SHOWN), 0, RecordingProc, 0);
+    }
     ASSERT_TRUE(shown);
     dlg = CreateDialogParamA(TestInstance(), MAKEINTRESOURCEA(IDD_TEST), 0, RecordingProc, 0);
     ASSERT_TRUE(dlg);
     PumpMessages();
-    heard.clear();
+    commands.clear();
 }
 
 void UiTest::TearDown() {
@@ -71,15 +64,8 @@ void UiTest::TearDown() {
 
 int UiTest::Commands(int id) {
     int n = 0;
-    for (const HEARD& h : heard)
-        n += h.msg == WM_COMMAND && h.lParam == 0 && (id < 0 || h.wParam == WPARAM(id));
-    return n;
-}
-
-int UiTest::Heard(UINT msg, WPARAM wParam) {
-    int n = 0;
-    for (const HEARD& h : heard)
-        n += h.msg == msg && h.wParam == wParam;
+    for (const auto& c : commands)
+        n += c.second == 0 && (id < 0 || c.first == WPARAM(id));
     return n;
 }
 
@@ -135,24 +121,9 @@ void FocusAndLeave(HWND edit, HWND other) {
 }
 
 HICON SolidIcon(COLORREF colour) {
-    HDC screen = GetDC(0);
-    HBITMAP image = CreateCompatibleBitmap(screen, 16, 16);
-    HDC mem = CreateCompatibleDC(screen);
-    HGDIOBJ old = SelectObject(mem, image);
-    RECT rc = {0, 0, 16, 16};
-    HBRUSH brush = CreateSolidBrush(colour);
-    FillRect(mem, &rc, brush);
-    DeleteObject(brush);
-    SelectObject(mem, old);
-    DeleteDC(mem);
-    ReleaseDC(0, screen);
-    static const WORD opaque[16] = {};
-    HBITMAP mask = CreateBitmap(16, 16, 1, 1, opaque);
-    ICONINFO info = {TRUE, 0, 0, mask, image};
-    HICON icon = CreateIconIndirect(&info);
-    DeleteObject(mask);
-    DeleteObject(image);
-    return icon;
+    static const BYTE opaque[32] = {};
+    std::vector<DWORD> pixels(256, GetRValue(colour) << 16 | GetGValue(colour) << 8 | GetBValue(colour));
+    return CreateIcon(TestInstance(), 16, 16, 1, 32, opaque, reinterpret_cast<const BYTE*>(pixels.data()));
 }
 
 static ModalDriver* g_driver = 0;

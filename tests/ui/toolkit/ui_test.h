@@ -11,21 +11,14 @@
 #include "base/uregkey.h"
 #include "ui_res.h"
 
-struct HEARD {
-    UINT msg;
-    WPARAM wParam;
-    LPARAM lParam;
-};
-
 class UiTest : public testing::Test {
   public:
-    static void MakeShownDialog();
     static HWND shown;
-    static std::vector<HEARD> heard;
+    static std::vector<std::pair<WPARAM, LPARAM>> commands; // the WM_COMMAND messages both dialogs got
     static HWND Shown(int id) { return GetDlgItem(shown, id); }
-    // WM_COMMAND messages a wrapper sent itself (no control handle) with id; any id when negative.
+    // WM_COMMAND messages without a control handle (a wrapper's own, or a menu's) with wParam id; any
+    // id when negative.
     static int Commands(int id);
-    static int Heard(UINT msg, WPARAM wParam);
     static COLORREF Pixel(HWND hwnd, int x, int y);
 
   protected:
