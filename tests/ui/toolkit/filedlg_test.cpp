@@ -48,20 +48,14 @@ TEST_F(FileDialogTest, FilterListsTheAllFilesEntryFirstAndStaysWithinItsLimits) 
     EXPECT_EQ(nullptr, big.GetExt(256));
 }
 
-TEST_F(FileDialogTest, DialogsReturnTheChosenNameOrLeaveThePath) {
+TEST_F(FileDialogTest, DialogsReturnTheChosenName) {
     std::string folder = Folder(); // a dot in the folder's name is no extension
     FILEEXTFILTER f;
     f.AddType("Bmp", "bmp");
     f.Build();
-    char path[1024] = "C:\\keep\\me.bmp";
+    char path[1024] = "";
     {
-        ModalDriver driver("Cancel test", IDCANCEL);
-        EXPECT_EQ(0, SaveFileDialog(0, path, "Cancel test", f.GetFilter(), 1, f.GetExtList()));
-        EXPECT_TRUE(driver.acted);
-    }
-    EXPECT_STREQ("C:\\keep\\me.bmp", path);
-    {
-        ModalDriver driver("Save test", TypeName(folder + "\\render"));
+        ModalDriver driver(TypeName(folder + "\\render"));
         ASSERT_EQ(1, SaveFileDialog(0, path, "Save test", f.GetFilter(), 1, f.GetExtList()));
     }
     EXPECT_EQ(folder + "\\render.bmp", path);
@@ -72,13 +66,13 @@ TEST_F(FileDialogTest, DialogsReturnTheChosenNameOrLeaveThePath) {
     any.AddType("全てのファイル", "*");
     any.Build();
     {
-        ModalDriver driver("Load test", TypeName(file));
+        ModalDriver driver(TypeName(file));
         ASSERT_EQ(1, OpenFileDialog(0, path, "Load test", any.GetFilter(), 1, any.GetExtList()));
     }
     EXPECT_EQ(file, path);
     strcpy(path, folder.c_str());
     {
-        ModalDriver driver(nullptr, IDOK);
+        ModalDriver driver([](HWND d) { PressButton(d, IDOK); });
         ASSERT_EQ(1, BrowseFolder(0, path, "Work folder"));
     }
     EXPECT_EQ(0, lstrcmpiA(folder.c_str(), path));

@@ -156,8 +156,8 @@ TEST_F(HistoryTest, NumberedFilesSortByTheirTrailingNumber) {
 }
 
 TEST_F(HistoryTest, ARestoredDialogFollowsItsOwnerAndStaysOnTheDesktop) {
-    HWND owner = CreateWindowA("STATIC", "", WS_POPUP, 100, 100, 200, 100, 0, 0, TestInstance(), 0);
-    HWND dialog = CreateWindowA("STATIC", "", WS_POPUP, 140, 120, 300, 80, 0, 0, TestInstance(), 0);
+    HWND owner = CreateWindowA("STATIC", "", WS_POPUP, 100, 100, 200, 100, 0, 0, GetModuleHandleA(0), 0);
+    HWND dialog = CreateWindowA("STATIC", "", WS_POPUP, 140, 120, 300, 80, 0, 0, GetModuleHandleA(0), 0);
     RECT desk, r;
     GetWindowRect(GetDesktopWindow(), &desk);
     DLGWINPOS pos;

@@ -82,15 +82,6 @@ TEST_F(ListTest, ScrollCodesWheelNotchesAndOtherBars) {
     EXPECT_EQ(50, bar.GetPosCached());
     bar.SetPage(100); // the page shows everything: nothing to scroll
     EXPECT_EQ(0, bar.OnScroll(WM_VSCROLL, SB_TOP, self));
-
-    UDLGSCROLL side; // a bar made along an edge gives the focus to its parent on a click
-    ASSERT_EQ(1, side.CreateVert(Item(IDC_LIST), SB_CTL, 10, 1));
-    SetFocus(Item(IDC_EDIT));
-    // The bar tracks the mouse until the button goes up, so the release is queued first.
-    PostMessageA(side.GetHwnd(), WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
-    SendMessageA(side.GetHwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
-    PumpMessages();
-    EXPECT_EQ(Item(IDC_LIST), GetFocus());
 }
 
 TEST_F(ListTest, WrappersOfAMissingItemStayInert) {

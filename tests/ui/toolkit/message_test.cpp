@@ -29,11 +29,7 @@ TEST_F(MessageTest, PrintedLinesBecomeLineBreaksAndTheLastLineStaysInView) {
     unplaced.Print("nowhere");
     for (int i = 0; i < 50; ++i)
         sink.PrintfLn("line %d", i);
-    LRESULT pos = SendMessageA(h, EM_POSFROMCHAR, GetWindowTextLengthA(h) - 3, 0);
-    RECT rc;
-    GetClientRect(h, &rc);
-    EXPECT_GE(short(HIWORD(pos)), 0);
-    EXPECT_LT(short(HIWORD(pos)), rc.bottom);
+    EXPECT_GT(SendMessageA(h, EM_GETFIRSTVISIBLELINE, 0, 0), 40); // the view follows the last line
 }
 
 TEST_F(MessageTest, TheOldestLinesGoAtTheLimitAndALongLineKeepsWholeCharacters) {

@@ -21,7 +21,7 @@ struct Sphere {
     HWND item;
     Sphere(HWND dialog, int id, int size) {
         item = CreateWindowExA(0, "STATIC", "", WS_CHILD | WS_VISIBLE | SS_NOTIFY, 10, 10, size, size, dialog,
-                               reinterpret_cast<HMENU>(INT_PTR(id)), TestInstance(), 0);
+                               reinterpret_cast<HMENU>(INT_PTR(id)), GetModuleHandleA(0), 0);
         sphere.Attach(dialog, id);
     }
     COLORREF Pixel(int x, int y) const {
@@ -45,7 +45,7 @@ struct Sphere {
 
 } // namespace
 
-TEST_F(PaintTest, SwatchShowsItsColourFramedAndAPickOrCancelTellsTheOwner) {
+TEST_F(PaintTest, SwatchShowsItsColourFramedAndAPickTellsTheOwner) {
     UDLGCOL swatch;
     ASSERT_EQ(1, swatch.AttachWhite(shown, IDC_SWATCH));
     HWND item = Shown(IDC_SWATCH);
@@ -57,7 +57,7 @@ TEST_F(PaintTest, SwatchShowsItsColourFramedAndAPickOrCancelTellsTheOwner) {
     EXPECT_EQ(RGB(128, 128, 128), Pixel(item, 1, 1)); // a grey frame
     swatch.Enable(TRUE);
     {
-        ModalDriver driver(nullptr, [](HWND d) { ChooseRgb(d, 1, 2, 3); });
+        ModalDriver driver([](HWND d) { ChooseRgb(d, 1, 2, 3); });
         SendMessageA(item, WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
         EXPECT_TRUE(driver.acted);
     }
@@ -68,12 +68,7 @@ TEST_F(PaintTest, SwatchShowsItsColourFramedAndAPickOrCancelTellsTheOwner) {
     COLORREF custom[16];
     GetCustColors(custom);
     EXPECT_EQ(RGB(1, 2, 3), custom[0]); // kept for every swatch
-    {
-        ModalDriver driver(nullptr, IDCANCEL);
-        SendMessageA(item, WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
-    }
-    EXPECT_EQ(RGBCOLOR(1, 2, 3, 255), swatch.GetColor());
-    EXPECT_EQ(2, Commands(IDC_SWATCH));
+    EXPECT_EQ(1, Commands(IDC_SWATCH));
 }
 
 TEST_F(PaintTest, SphereShadesAndPicksTheDirectionUnderTheCursor) {

@@ -14,7 +14,7 @@ bool Visible(HWND hwnd) {
 }
 
 HWND NewPage(HWND parent) {
-    return CreateDialogParamA(TestInstance(), MAKEINTRESOURCEA(IDD_PAGE), parent, 0, 0);
+    return CreateDialogParamA(GetModuleHandleA(0), MAKEINTRESOURCEA(IDD_PAGE), parent, 0, 0);
 }
 
 // Five page windows in a table made in the dialog, the way the property pane builds its own.
@@ -33,13 +33,6 @@ int VisibleCount(const HWND* pages) {
     return std::count_if(pages, pages + 5, Visible);
 }
 
-NMHDR SelChange(HWND from, UINT code = TCN_SELCHANGE) {
-    NMHDR hdr = {};
-    hdr.hwndFrom = from;
-    hdr.code = code;
-    return hdr;
-}
-
 } // namespace
 
 TEST_F(TabTest, TheSelectedTabShowsOnlyItsPageAndTheListRoutesItsChanges) {
@@ -52,7 +45,8 @@ TEST_F(TabTest, TheSelectedTabShowsOnlyItsPageAndTheListRoutesItsChanges) {
     UTABTBLLIST list;
     list.Add(&table);
     SendMessageA(tab, TCM_SETCURSEL, 2, 0);
-    NMHDR click = SelChange(tab, NM_CLICK), stranger = SelChange(Item(IDC_TAB)), mine = SelChange(tab);
+    NMHDR click = {tab, 0, UINT(NM_CLICK)}, stranger = {Item(IDC_TAB), 0, UINT(TCN_SELCHANGE)};
+    NMHDR mine = {tab, 0, UINT(TCN_SELCHANGE)};
     EXPECT_EQ(0, list.OnNotify(dlg, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&click)));
     EXPECT_EQ(0, list.OnNotify(dlg, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&stranger)));
     EXPECT_TRUE(Visible(pages[0]));
@@ -60,17 +54,10 @@ TEST_F(TabTest, TheSelectedTabShowsOnlyItsPageAndTheListRoutesItsChanges) {
     EXPECT_TRUE(Visible(pages[2]));
     EXPECT_EQ(1, VisibleCount(pages));
 
-    // A page out of the strip stays hidden; the tabs after it map to the pages after it.
-    table.SetPageShownByLabel("Light", false);
+    table.SetPageShownByLabel("Comm", false); // out of the strip: the tabs map to the pages after it
     EXPECT_EQ(4, SendMessageA(tab, TCM_GETITEMCOUNT, 0, 0));
     EXPECT_EQ(2, table.TabToPage(1));
-    table.ShowOnly(1);
-    EXPECT_EQ(0, VisibleCount(pages));
-    EXPECT_EQ(2, table.SetCurSel(1));
-    EXPECT_TRUE(Visible(pages[2]));
-    table.SetPageShownByLabel("Light", true);
-    table.SetPageShownByLabel("Comm", false); // the first page leaves: the new first tab's page shows
-    EXPECT_TRUE(Visible(pages[1]));
+    EXPECT_TRUE(Visible(pages[1])); // the new first tab's page shows
     EXPECT_EQ(1, VisibleCount(pages));
 }
 

@@ -11,11 +11,9 @@
 #define IDC_VSCROLL 1004
 #define IDC_EDIT 1006
 #define IDC_TAB 1007
-#define IDC_TEXT 1010
 #define IDC_INT 1011
 #define IDC_FLOAT 1012
 #define IDC_SPININT 1013
-#define IDC_SPINFLOAT 1014
 #define IDC_VX 1015
 #define IDC_VY 1016
 #define IDC_VZ 1017

@@ -1,5 +1,6 @@
 #include "ui_test.h"
 #include <commctrl.h>
+#include <algorithm>
 #include <cstring>
 
 HWND UiTest::shown = 0;
@@ -17,10 +18,6 @@ INT_PTR CALLBACK RecordingProc(HWND, UINT msg, WPARAM wParam, LPARAM lParam) {
 
 } // namespace
 
-HINSTANCE TestInstance() {
-    return GetModuleHandleA(0);
-}
-
 void PumpMessages() {
     MSG msg;
     while (PeekMessageA(&msg, 0, 0, 0, PM_REMOVE)) {
@@ -33,10 +30,10 @@ void UiTest::SetUp() {
     if (!shown) { // made once and left shown for the whole run
         INITCOMMONCONTROLSEX icc = {sizeof icc, ICC_BAR_CLASSES | ICC_TREEVIEW_CLASSES | ICC_TAB_CLASSES};
         InitCommonControlsEx(&icc);
-        shown = CreateDialogParamA(TestInstance(), MAKEINTRESOURCEA(IDD_SHOWN), 0, RecordingProc, 0);
+        shown = CreateDialogParamA(GetModuleHandleA(0), MAKEINTRESOURCEA(IDD_SHOWN), 0, RecordingProc, 0);
     }
     ASSERT_TRUE(shown);
-    dlg = CreateDialogParamA(TestInstance(), MAKEINTRESOURCEA(IDD_TEST), 0, RecordingProc, 0);
+    dlg = CreateDialogParamA(GetModuleHandleA(0), MAKEINTRESOURCEA(IDD_TEST), 0, RecordingProc, 0);
     ASSERT_TRUE(dlg);
     PumpMessages();
     commands.clear();
@@ -63,10 +60,8 @@ void UiTest::TearDown() {
 }
 
 int UiTest::Commands(int id) {
-    int n = 0;
-    for (const auto& c : commands)
-        n += c.second == 0 && (id < 0 || c.first == WPARAM(id));
-    return n;
+    return std::count_if(commands.begin(), commands.end(),
+                         [id](const auto& c) { return c.second == 0 && (id < 0 || c.first == WPARAM(id)); });
 }
 
 COLORREF UiTest::Pixel(HWND hwnd, int x, int y) {
@@ -123,12 +118,13 @@ void FocusAndLeave(HWND edit, HWND other) {
 HICON SolidIcon(COLORREF colour) {
     static const BYTE opaque[32] = {};
     std::vector<DWORD> pixels(256, GetRValue(colour) << 16 | GetGValue(colour) << 8 | GetBValue(colour));
-    return CreateIcon(TestInstance(), 16, 16, 1, 32, opaque, reinterpret_cast<const BYTE*>(pixels.data()));
+    return CreateIcon(GetModuleHandleA(0), 16, 16, 1, 32, opaque,
+                      reinterpret_cast<const BYTE*>(pixels.data()));
 }
 
 static ModalDriver* g_driver = 0;
 
-static BOOL CALLBACK FindVisibleDialog(HWND hwnd, LPARAM found) {
+static BOOL CALLBACK FindModal(HWND hwnd, LPARAM found) {
     char cls[16] = "";
     GetClassNameA(hwnd, cls, sizeof cls);
     if (strcmp(cls, "#32770") != 0 || !IsWindowVisible(hwnd) || hwnd == UiTest::shown) return TRUE;
@@ -136,11 +132,7 @@ static BOOL CALLBACK FindVisibleDialog(HWND hwnd, LPARAM found) {
     return FALSE;
 }
 
-ModalDriver::ModalDriver(const char* title, int button)
-    : ModalDriver(title, [button](HWND dlg) { PressButton(dlg, button); }) {}
-
-ModalDriver::ModalDriver(const char* title, std::function<void(HWND)> action)
-    : m_title(title), m_action(std::move(action)) {
+ModalDriver::ModalDriver(std::function<void(HWND)> action) : m_action(std::move(action)) {
     g_driver = this;
     m_timer = SetTimer(0, 0, 50, OnTimer);
 }
@@ -151,14 +143,12 @@ ModalDriver::~ModalDriver() {
 }
 
 void CALLBACK ModalDriver::OnTimer(HWND, UINT, UINT_PTR, DWORD) {
-    ModalDriver* self = g_driver;
-    if (!self || self->acted) return;
-    HWND dlg = self->m_title ? FindWindowA("#32770", self->m_title) : 0;
-    if (!self->m_title)
-        EnumThreadWindows(GetCurrentThreadId(), FindVisibleDialog, reinterpret_cast<LPARAM>(&dlg));
-    if (!dlg || !IsWindowVisible(dlg)) return;
-    self->acted = true;
-    self->m_action(dlg);
+    HWND dlg = 0;
+    if (!g_driver || g_driver->acted) return;
+    EnumThreadWindows(GetCurrentThreadId(), FindModal, reinterpret_cast<LPARAM>(&dlg));
+    if (!dlg) return;
+    g_driver->acted = true;
+    g_driver->m_action(dlg);
 }
 
 void PressButton(HWND dialog, int id) {

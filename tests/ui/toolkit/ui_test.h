@@ -29,7 +29,6 @@ class UiTest : public testing::Test {
     UREGKEY& Registry();
     // Writes a value as it is, of any type.
     void SetRaw(const char* name, DWORD type, const void* data, DWORD size);
-    void SetRawInt(const char* name, DWORD value) { SetRaw(name, REG_DWORD, &value, sizeof value); }
     const std::string& Folder();
 
     HWND dlg = 0;
@@ -41,7 +40,6 @@ class UiTest : public testing::Test {
     char m_cwd[MAX_PATH] = "";
 };
 
-HINSTANCE TestInstance();
 // Delivers the posted messages that are waiting, as the host's plain message loop would.
 void PumpMessages();
 // Selects all of the edit's text, then types the keys as WM_CHAR messages.
@@ -52,17 +50,15 @@ void FocusAndLeave(HWND edit, HWND other);
 // A 16 x 16 icon of one opaque colour; the caller destroys it.
 HICON SolidIcon(COLORREF colour);
 
-// Acts once on a modal dialog, found by its title (any visible dialog of the thread when null), from a
-// thread timer while the dialog's own loop runs.
+// Acts once on the thread's modal dialog (a visible dialog other than the shown one) from a thread timer,
+// while the dialog's own loop runs.
 struct ModalDriver {
-    ModalDriver(const char* title, std::function<void(HWND)> action);
-    ModalDriver(const char* title, int button);
+    explicit ModalDriver(std::function<void(HWND)> action);
     ~ModalDriver();
     bool acted = false;
 
   private:
     static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD);
-    const char* m_title;
     std::function<void(HWND)> m_action;
     UINT_PTR m_timer;
 };

@@ -42,12 +42,12 @@ void CollectTrace(void*, const char* text) {
 TEST_F(UwinTest, WindowsBindAtCreationAndPassOnWhatTheyDoNotTake) {
     WNDCLASSA wc = {};
     wc.lpfnWndProc = UWIN::WindowProc;
-    wc.hInstance = TestInstance();
+    wc.hInstance = GetModuleHandleA(0);
     wc.lpszClassName = "UWINSharedProcClass";
     RegisterClassA(&wc);
     RecordingWin shared;
     HWND hwnd =
-        CreateWindowExA(0, wc.lpszClassName, "", WS_POPUP, 0, 0, 50, 50, 0, 0, TestInstance(), &shared);
+        CreateWindowExA(0, wc.lpszClassName, "", WS_POPUP, 0, 0, 50, 50, 0, 0, GetModuleHandleA(0), &shared);
     EXPECT_EQ(hwnd, shared.GetHwnd());
     EXPECT_FALSE(shared.Saw(WM_NCCREATE)); // bound on it without the handler
     EXPECT_TRUE(shared.Saw(WM_CREATE));
@@ -56,20 +56,20 @@ TEST_F(UwinTest, WindowsBindAtCreationAndPassOnWhatTheyDoNotTake) {
     DestroyWindow(hwnd);
     EXPECT_EQ(nullptr, shared.GetHwnd()); // unbound when the window went away
 
-    ASSERT_TRUE(UWIN::RegisterClass(TestInstance(), "UWINTestClass", false));
+    ASSERT_TRUE(UWIN::RegisterClass(GetModuleHandleA(0), "UWINTestClass", false));
     RecordingWin win;
-    hwnd =
-        win.Create("UWINTestClass", "", WS_CHILD, URECT{10, 20, 150, 100}, dlg, 0, TestInstance(), SW_SHOW);
+    hwnd = win.Create("UWINTestClass", "", WS_CHILD, URECT{10, 20, 150, 100}, dlg, 0, GetModuleHandleA(0),
+                      SW_SHOW);
     win.answer = 42;
     EXPECT_EQ(42, SendMessageA(hwnd, MSG_ANSWER, 0, 0));
     SetWindowTextA(hwnd, "passed on"); // reaches the class procedure through the handler
     EXPECT_EQ("passed on", TextOf(hwnd));
-    EXPECT_EQ(nullptr, win.Create("NoSuchClass", "", WS_POPUP, URECT{}, 0, 0, TestInstance(), SW_SHOW));
+    EXPECT_EQ(nullptr, win.Create("NoSuchClass", "", WS_POPUP, URECT{}, 0, 0, GetModuleHandleA(0), SW_SHOW));
 }
 
 TEST_F(UwinTest, DialogsBindOnInitDialogAndAnswerTrueOrFalse) {
     RecordingWin win;
-    HWND hwnd = win.CreateModeless(TestInstance(), IDD_PAGE, dlg);
+    HWND hwnd = win.CreateModeless(GetModuleHandleA(0), IDD_PAGE, dlg);
     EXPECT_EQ(hwnd, win.hwndAtInit); // bound before its handler saw the message
     win.answer = 5;
     EXPECT_EQ(TRUE, UWIN::DialogProc(hwnd, MSG_ANSWER, 0, 0));
@@ -102,7 +102,7 @@ TEST_F(UwinTest, AWindowNeverReachesADeletedObjectNorCallsItself) {
     SetWindowLongPtrA(edit, GWLP_WNDPROC, original);
     win = new RecordingWin;
     HWND made =
-        win->Create("UWINTestClass", "", WS_POPUP, URECT{0, 0, 40, 40}, 0, 0, TestInstance(), SW_HIDE);
+        win->Create("UWINTestClass", "", WS_POPUP, URECT{0, 0, 40, 40}, 0, 0, GetModuleHandleA(0), SW_HIDE);
     delete win;
     SendMessageA(made, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("late"));
     EXPECT_TRUE(DestroyWindow(made));
@@ -119,14 +119,15 @@ TEST_F(UwinTest, AnExceptionStopsAtTheProcedureAndIsTraced) {
     EXPECT_TRUE(SetWindowTextA(Item(IDC_EDIT), "kept"));
     EXPECT_EQ("kept", TextOf(Item(IDC_EDIT)));
     page.answer = -1;
-    EXPECT_EQ(FALSE, UWIN::DialogProc(page.CreateModeless(TestInstance(), IDD_PAGE, dlg), WM_SETTEXT, 0, 0));
+    EXPECT_EQ(FALSE,
+              UWIN::DialogProc(page.CreateModeless(GetModuleHandleA(0), IDD_PAGE, dlg), WM_SETTEXT, 0, 0));
     SetTrace(context, sink);
     EXPECT_NE(std::string::npos, g_trace.find("exception(broken)"));
 }
 
 TEST_F(UwinTest, UpdateRectAgainstTheParentOrTheScreen) {
     RecordingWin child, top;
-    child.Attach(CreateDialogParamA(TestInstance(), MAKEINTRESOURCEA(IDD_PAGE), dlg, 0, 0));
+    child.Attach(CreateDialogParamA(GetModuleHandleA(0), MAKEINTRESOURCEA(IDD_PAGE), dlg, 0, 0));
     child.Move(URECT{5, 7, 60, 40}, TRUE);
     child.UpdateRect();
     RECT dr;
