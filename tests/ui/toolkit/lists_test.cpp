@@ -48,10 +48,6 @@ TEST_F(ListTest, ListsInsertInOrderKeepItemDataAndSelectByIt) {
     combo.SetSelect(2);
     EXPECT_TRUE(combo.SetSelectData(0)); // a combo matches data 0: the first item
     EXPECT_EQ(0, combo.GetSelect());
-    UDLGCHECK check;
-    ASSERT_TRUE(check.Attach(dlg, IDC_CHECK));
-    check.SetCheck(BST_CHECKED);
-    EXPECT_EQ(BST_CHECKED, IsDlgButtonChecked(dlg, IDC_CHECK));
 }
 
 TEST_F(ListTest, ScrollCodesWheelNotchesAndOtherBars) {

@@ -59,7 +59,6 @@ TEST_F(PaintTest, SwatchShowsItsColourFramedAndAPickTellsTheOwner) {
     {
         ModalDriver driver([](HWND d) { ChooseRgb(d, 1, 2, 3); });
         SendMessageA(item, WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
-        EXPECT_TRUE(driver.acted);
     }
     EXPECT_EQ(RGBCOLOR(1, 2, 3, 255), swatch.GetColor());
     EXPECT_EQ(1, swatch.IsChanged());

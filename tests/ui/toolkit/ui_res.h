@@ -7,16 +7,12 @@
 
 #define IDC_LIST 1001
 #define IDC_COMBO 1002
-#define IDC_CHECK 1003
 #define IDC_VSCROLL 1004
 #define IDC_EDIT 1006
 #define IDC_TAB 1007
 #define IDC_INT 1011
 #define IDC_FLOAT 1012
 #define IDC_SPININT 1013
-#define IDC_VX 1015
-#define IDC_VY 1016
-#define IDC_VZ 1017
 #define IDC_TREE 1020
 #define IDC_SLIDER 1021
 #define IDC_RADIO1 1022

@@ -109,12 +109,6 @@ std::string TextOf(HWND hwnd) {
     return buf;
 }
 
-void FocusAndLeave(HWND edit, HWND other) {
-    SetFocus(edit);
-    SetFocus(other);
-    PumpMessages();
-}
-
 HICON SolidIcon(COLORREF colour) {
     static const BYTE opaque[32] = {};
     std::vector<DWORD> pixels(256, GetRValue(colour) << 16 | GetGValue(colour) << 8 | GetBValue(colour));

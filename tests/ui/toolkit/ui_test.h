@@ -45,8 +45,6 @@ void PumpMessages();
 // Selects all of the edit's text, then types the keys as WM_CHAR messages.
 void Type(HWND edit, const char* keys);
 std::string TextOf(HWND hwnd);
-// Moves the focus into edit and then away to other, as a user leaving the field does.
-void FocusAndLeave(HWND edit, HWND other);
 // A 16 x 16 icon of one opaque colour; the caller destroys it.
 HICON SolidIcon(COLORREF colour);
 
