@@ -115,7 +115,7 @@ void UGDILine::DrawLine(POINT p1, POINT p2) {
 }
 
 void UGDILine::DrawPolyline(const POINT* list, int n) {
-    if (list && n >= 2) Polyline(dc, list, n);
+    Polyline(dc, list, n);
 }
 
 void UGDILine::DrawRect(const RECT& r) {

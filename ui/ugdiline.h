@@ -38,7 +38,6 @@ class UGDILine {
     void Draw(bool closed);
     void DrawAndClear(bool closed);
     void DrawLine(POINT p1, POINT p2);
-    // Nothing for a null list or fewer than two points.
     void DrawPolyline(const POINT* list, int n);
     // rect as left, top, right, bottom.
     void DrawRect(const RECT& rect);

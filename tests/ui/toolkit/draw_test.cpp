@@ -76,8 +76,7 @@ TEST_F(DrawTest, FillsLinesAndXorRectanglesStayInside) {
     EXPECT_EQ(0, line.GetPoint(3).x);
     EXPECT_EQ(0, line.GetPoint(-1).y);
     line.Begin(canvas, RGBCOLOR(0, 255, 0), 1, false);
-    line.DrawPolyline(tri, -1);
-    line.DrawPolyline(nullptr, 3);
+    line.DrawPolyline(tri, 3);
     line.Draw(true);
     line.End();
     EXPECT_EQ(3, line.GetCount());
