@@ -51,6 +51,9 @@ TEST_F(ControlTest, ToggleShowsItsIconWhileOnAndTellsTheOwnerOfEachClick) {
     SendMessageA(item, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
     EXPECT_EQ(RGB(0, 255, 0), Pixel(item, 15, 10)); // one-icon mode: the bare swatch
     EXPECT_EQ(2, Commands(IDC_CHECKICON));
+    UDLGCHECKICON made; // a window of its own, which goes on WM_CLOSE
+    ASSERT_TRUE(made.Create2(shown, 77, URECT{200, 5, 30, 30}, blue, blue));
+    SendMessageA(made.GetHwnd(), WM_CLOSE, 0, 0);
     DestroyIcon(blue);
 }
 
@@ -129,6 +132,10 @@ TEST_F(ControlTest, PopupMenusOpenAtTheItemAndTheChoiceReachesTheOwner) {
     ShowPopupMenu(shown, IDC_CELSBAR, IDR_POPUP, 0);
     PumpMessages();
     EXPECT_EQ(2, Commands(IDM_ONE));
+    menu.SetPos(POINT{5, 5}); // items of the loaded menu
+    menu.SetItemText(IDM_ONE, "x");
+    menu.CheckItem(IDM_ONE, TRUE);
+    EXPECT_EQ(UINT(MF_CHECKED), GetMenuState(menu.GetMenu(), IDM_ONE, MF_BYCOMMAND) & MF_CHECKED);
 
     HWND inner = CreateDialogParamA(GetModuleHandleA(0), MAKEINTRESOURCEA(IDD_PAGE), dlg, 0, 0);
     EnableChildWindows(dlg, FALSE); // reaches the children's children

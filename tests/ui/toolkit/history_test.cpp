@@ -48,6 +48,7 @@ void ExpectSaneLoad(const UREGKEY& key, int typed, const std::string& label) {
     DLGWINPOS pos;
     pos.SetSizeFlag(1);
     ASSERT_TRUE(pos.Load(&key, "w"));
+    EXPECT_TRUE(pos.Save(&key, "saved"));
     EXPECT_LE(abs(pos.GetOffset().x), 32767) << label;
     EXPECT_TRUE(pos.GetSize().cx == -1 || (pos.GetSize().cx > 0 && pos.GetSize().cx <= 32767)) << label;
 }
@@ -142,6 +143,7 @@ TEST_F(HistoryTest, NumberedFilesSortByTheirTrailingNumber) {
     ASSERT_TRUE(list.Find(pattern)); // shot2.png is skipped as a second number 2
     ASSERT_EQ(3, list.GetCount());
     EXPECT_EQ(Folder() + "\\shot07.bmp", list.Get(1));
+    EXPECT_EQ(7, list.GetNumber(1));
     EXPECT_EQ(10, list.GetHighest());
     const struct {
         const char* name;
@@ -151,6 +153,7 @@ TEST_F(HistoryTest, NumberedFilesSortByTheirTrailingNumber) {
         EXPECT_EQ(row.number, GetTrailingNumber(row.name)) << row.name;
     char base[5];
     EXPECT_FALSE(SplitTrailingNumber(base, sizeof base, "longer1")); // does not fit: refused
+    EXPECT_TRUE(SplitTrailingNumber(base, sizeof base, "ab12"));
     ASSERT_TRUE(MakeFilePattern(pattern, sizeof pattern, "C:\\a.b", "shot.v2", ".png"));
     EXPECT_STREQ("C:\\a.b\\shot.v2*.png", pattern);
 }
@@ -161,6 +164,7 @@ TEST_F(HistoryTest, ARestoredDialogFollowsItsOwnerAndStaysOnTheDesktop) {
     RECT desk, r;
     GetWindowRect(GetDesktopWindow(), &desk);
     DLGWINPOS pos;
+    pos.SetSizeFlag(1);
     pos.Apply(owner, dialog); // nothing stored yet: records
     MoveWindow(owner, desk.right - 200, desk.bottom - 100, 200, 100, FALSE);
     pos.Apply(owner, dialog);

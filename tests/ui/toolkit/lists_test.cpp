@@ -3,7 +3,7 @@
 #include "ui/udlgcelsbar.h"
 #include "ui/udlgcol.h"
 #include "ui/udlglightsph.h"
-#include "ui/udlglistview.h"
+#include "ui/udlglist.h"
 #include "ui/udlgscroll.h"
 #include "ui/udlgslider.h"
 #include "ui/udlgspin.h"
@@ -27,9 +27,10 @@ template <class W, class... More> bool Inert(HWND dialog, void (*use)(W&), More.
 } // namespace
 
 TEST_F(ListTest, ListsInsertInOrderKeepItemDataAndSelectByIt) {
+    const char* texts[] = {"none", "one", "two", 0};
     UDLGLIST list;
     ASSERT_TRUE(list.Attach(dlg, IDC_LIST));
-    list.AddStringData("a", 0);
+    list.SetStrings(texts, 1);
     list.AddStringData("b", 22);
     list.AddStringData("c", 33);
     list.SetString(1, "x");      // keeps the item's data and selects it
@@ -41,9 +42,9 @@ TEST_F(ListTest, ListsInsertInOrderKeepItemDataAndSelectByIt) {
     EXPECT_EQ(2, list.GetSelect());
     EXPECT_EQ(0u, list.GetItemData(3)); // not the control's error value
 
-    UDLGCBOX combo;
+    UDLGCBOX combo, made;
     ASSERT_TRUE(combo.Attach(dlg, IDC_COMBO));
-    const char* texts[] = {"none", "one", "two", 0};
+    ASSERT_EQ(1, made.Create(dlg, 2001, URECT{5, 5, 100, 120}));
     combo.SetStringList(texts);
     combo.SetSelect(2);
     EXPECT_TRUE(combo.SetSelectData(0)); // a combo matches data 0: the first item
@@ -99,7 +100,6 @@ TEST_F(ListTest, WrappersOfAMissingItemStayInert) {
         {"toggle", Inert<UDLGCHECKICON>(
                        dlg, [](UDLGCHECKICON& w) { w.Draw(); }, icon, RGBCOLOR())},
         {"ramp", Inert<UDLGCELSBAR>(dlg, [](UDLGCELSBAR& w) { w.SetColors(nullptr, 0); })},
-        {"listview", Inert<UDLGLISTVIEW>(dlg, [](UDLGLISTVIEW& w) { w.AddString("a"); })},
         {"tree", Inert<UDLGTREE>(dlg, [](UDLGTREE& w) { w.Clear(); })},
         {"slider", Inert<UDLGSLIDER>(dlg, [](UDLGSLIDER& w) { w.SetPos(3); })},
     };

@@ -6,15 +6,6 @@ namespace {
 
 using PaintTest = UiTest;
 
-// Sets the colour dialog's red, green and blue fields, adds them to the custom colours, presses OK.
-void ChooseRgb(HWND dlg, int r, int g, int b) {
-    SetDlgItemInt(dlg, 706, r, FALSE);
-    SetDlgItemInt(dlg, 707, g, FALSE);
-    SetDlgItemInt(dlg, 708, b, FALSE);
-    SendMessageA(dlg, WM_COMMAND, MAKEWPARAM(712, BN_CLICKED), (LPARAM)GetDlgItem(dlg, 712));
-    PressButton(dlg, IDOK);
-}
-
 // A sphere on a notifying static of the given client size; the cursor really moves before each message.
 struct Sphere {
     UDLGLIGHTSPH sphere;
@@ -45,7 +36,7 @@ struct Sphere {
 
 } // namespace
 
-TEST_F(PaintTest, SwatchShowsItsColourFramedAndAPickTellsTheOwner) {
+TEST_F(PaintTest, SwatchShowsItsColourInAFrameThatShowsTheState) {
     UDLGCOL swatch;
     ASSERT_EQ(1, swatch.AttachWhite(shown, IDC_SWATCH));
     HWND item = Shown(IDC_SWATCH);
@@ -56,24 +47,14 @@ TEST_F(PaintTest, SwatchShowsItsColourFramedAndAPickTellsTheOwner) {
     swatch.Draw();
     EXPECT_EQ(RGB(128, 128, 128), Pixel(item, 1, 1)); // a grey frame
     swatch.Enable(TRUE);
-    {
-        ModalDriver driver([](HWND d) { ChooseRgb(d, 1, 2, 3); });
-        SendMessageA(item, WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
-    }
-    EXPECT_EQ(RGBCOLOR(1, 2, 3, 255), swatch.GetColor());
-    EXPECT_EQ(1, swatch.IsChanged());
-    SendMessageA(item, WM_NULL, 0, 0);
-    EXPECT_EQ(0, swatch.IsChanged()); // no longer after the swatch's next message
-    COLORREF custom[16];
-    GetCustColors(custom);
-    EXPECT_EQ(RGB(1, 2, 3), custom[0]); // kept for every swatch
-    EXPECT_EQ(1, Commands(IDC_SWATCH));
 }
 
 TEST_F(PaintTest, SphereShadesAndPicksTheDirectionUnderTheCursor) {
-    Sphere big(dlg, 77, 100), narrow(dlg, 78, 20);
+    Sphere big(dlg, 77, 100);
+    UDLGLIGHTSPH narrow; // a window of its own
+    ASSERT_EQ(1, narrow.Create(dlg, 78, URECT{120, 10, 20, 40}));
     EXPECT_EQ(48.0f, big.sphere.GetRadius());
-    EXPECT_EQ(16.0f, narrow.sphere.GetRadius());
+    EXPECT_EQ(16.0f, narrow.GetRadius());
     big.sphere.SetColor(FVEC3(1, 0, 0.5f));
     big.sphere.SetAmbient(FVEC3(0.2f, 0.2f, 0.2f));
     big.sphere.SetDirection(FVEC3(1, 0, 0)); // a light from the left brightens the left half only
@@ -81,6 +62,7 @@ TEST_F(PaintTest, SphereShadesAndPicksTheDirectionUnderTheCursor) {
     EXPECT_EQ(RGB(51, 51, 51), big.Pixel(95, 51)); // the ambient only
     EXPECT_EQ(RGB(0, 0, 0), big.Pixel(1, 1));      // stripes outside the sphere
     EXPECT_EQ(RGB(128, 128, 128), big.Pixel(17, 1));
+    SendMessageA(big.item, WM_PAINT, 0, 0);
 
     big.Send(WM_RBUTTONDOWN, 30, 30); // another button changes nothing
     big.Send(WM_LBUTTONDOWN, 50, 50);
@@ -93,6 +75,7 @@ TEST_F(PaintTest, SphereShadesAndPicksTheDirectionUnderTheCursor) {
     big.Send(WM_LBUTTONDOWN, 50, 50);
     big.ExpectDirection(0, 0, -1);
     EXPECT_EQ(4, Commands(77)); // the press, and the moves with the button down
+    SendMessageA(big.item, WM_CLOSE, 0, 0);
 
     Sphere two(dlg, 79, 2), none(dlg, 80, 0); // too small to hold an inside: nothing written out of bounds
     two.sphere.SetDirection(FVEC3(0, 0, 1));

@@ -59,6 +59,8 @@ TEST_F(TabTest, TheSelectedTabShowsOnlyItsPageAndTheListRoutesItsChanges) {
     EXPECT_EQ(2, table.TabToPage(1));
     EXPECT_TRUE(Visible(pages[1])); // the new first tab's page shows
     EXPECT_EQ(1, VisibleCount(pages));
+    table.SetPageShownByHwnd(pages[0], true); // back in its place
+    EXPECT_EQ(3, table.TabToPage(3));
 }
 
 TEST_F(TabTest, TemplatePagesBoundedLabelsAndPagesGoWithTheTable) {
@@ -70,6 +72,7 @@ TEST_F(TabTest, TemplatePagesBoundedLabelsAndPagesGoWithTheTable) {
         table.AddPages(descs);
         ASSERT_EQ(2, table.GetPageCount());
         EXPECT_EQ(table.GetHost(), GetParent(table.GetPageHwnd(1))); // pages live in the host
+        table.ShowOnlyById(IDD_PAGE);
         std::string label = "a";
         for (int i = 0; i < 700; ++i)
             label += "あ"; // 1401 bytes
@@ -99,6 +102,7 @@ TEST_F(TabTest, ATallPageScrollsInItsHost) {
     table.Layout();
     HWND bar = table.GetScrollBar().GetHwnd();
     EXPECT_EQ(0, SendMessageA(tab, WM_VSCROLL, SB_BOTTOM, reinterpret_cast<LPARAM>(bar)));
+    EXPECT_EQ(0, SendMessageA(tab, WM_MOUSEWHEEL, MAKEWPARAM(0, 240), 0)); // no whole notch: no move
     RECT rc;
     GetWindowRect(pages[0], &rc);
     MapWindowPoints(0, table.GetHost(), reinterpret_cast<POINT*>(&rc), 2);

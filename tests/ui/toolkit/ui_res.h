@@ -14,7 +14,6 @@
 #define IDC_FLOAT 1012
 #define IDC_SPININT 1013
 #define IDC_TREE 1020
-#define IDC_SLIDER 1021
 #define IDC_RADIO1 1022
 #define IDC_RADIO2 1023
 #define IDC_RADIO3 1024
