@@ -1,6 +1,7 @@
 // The render job: work paths, the renderer's command line, running it and showing its picture.
 #include "app/dlmain.h"
 
+#include <algorithm>
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
@@ -40,6 +41,15 @@ std::string FormatText(const char* format, ...) {
     if (n > 0) vsnprintf(&text[0], n + 1, format, again);
     va_end(again);
     return text;
+}
+
+// Whether every file the job makes has a path the ANSI file functions take (MAX_PATH with its zero;
+// the folder creation copies into a buffer of that size). The longest is the map file of the host's
+// last material in the scene folder.
+int FitsFileFunctions(const char* sceneDir, const HXDoc& doc) {
+    int lastMaterial = doc ? std::max(0, doc.GetMaterialCount() - 1) : 0;
+    std::string longest = FormatText("%s\\__pyldlgHX__mtl%d__alpha.bmp", sceneDir, lastMaterial);
+    return longest.size() < MAX_PATH;
 }
 
 int IsFolder(const char* path) {
@@ -136,7 +146,7 @@ int DLMAIN::Render() {
     char work[PATHSIZE], scenePath[PATHSIZE], sceneDir[PATHSIZE], outPath[PATHSIZE], backPath[PATHSIZE];
     if (!GetTmpPath(work, sizeof work) || !MakeScenePath(scenePath, sizeof scenePath, work) ||
         !MakeScenePathDir(sceneDir, sizeof sceneDir, work) || !MakeOutPath(outPath, sizeof outPath, work) ||
-        !MakeBackPath(backPath, sizeof backPath, work)) {
+        !MakeBackPath(backPath, sizeof backPath, work) || !FitsFileFunctions(sceneDir, m_hostDoc)) {
         Print("作業パスが長すぎます!!(%s)", m_tmpPath);
         return 0;
     }
