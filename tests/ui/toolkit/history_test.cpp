@@ -63,8 +63,9 @@ TEST_F(HistoryTest, MostRecentFirstEachPathOnceAndOnlyTypedAddsSetTheType) {
     for (int i = 0; i < 10; i++)
         h.Add(std::to_string(i).c_str());
     EXPECT_EQ((List{"9", "8", "7", "6", "5", "4", "3", "2", "1", "0"}), Entries(h));
-    char path[2];
+    char path[1];
     EXPECT_FALSE(h.GetPath(-1, path, sizeof path));
+    EXPECT_FALSE(h.GetPath(0, path, sizeof path));       // "9" needs 2 bytes
     EXPECT_FALSE(h.Add(std::string(1024, 'p').c_str())); // longer than an entry holds: refused, not cut
     FILEHISTORY typed;
     typed.SetTyped(1);
@@ -117,6 +118,10 @@ TEST_F(HistoryTest, SavedValuesComeBackAndDamagedOnesReadAsMissing) {
     ASSERT_TRUE(out.Save(&key));
     ASSERT_TRUE(in.Load(&key));
     EXPECT_EQ(Entries(saved), Entries(loaded));
+    UREGKEY readOnly; // a failed write is reported
+    ASSERT_EQ(1, readOnly.Open(kKey));
+    EXPECT_FALSE(out.Save(&readOnly));
+    EXPECT_FALSE(DLGWINPOS().Save(&readOnly, "w"));
 
     // Damaged values of every type under the names the readers read.
     const char* names[] = {"filehistory_00", "filehistory_01",     "filehistory_09", "filehistory_type_00",
@@ -129,7 +134,8 @@ TEST_F(HistoryTest, SavedValuesComeBackAndDamagedOnesReadAsMissing) {
     o.rounds = 400;
     int round = 0;
     mutate::EachMutation(seeds, o, [&](const std::string& bytes, const std::string& label) {
-        SetRaw(names[round % 10], types[(round / 10) % 4], bytes.data(), DWORD(bytes.size()));
+        RegSetValueExA(key.GetHandle(), names[round % 10], 0, types[(round / 10) % 4],
+                       reinterpret_cast<const BYTE*>(bytes.data()), DWORD(bytes.size()));
         ExpectSaneLoad(key, ++round % 2, label);
     });
 }
@@ -145,6 +151,8 @@ TEST_F(HistoryTest, NumberedFilesSortByTheirTrailingNumber) {
     EXPECT_EQ(Folder() + "\\shot07.bmp", list.Get(1));
     EXPECT_EQ(7, list.GetNumber(1));
     EXPECT_EQ(10, list.GetHighest());
+    EXPECT_FALSE(list.SetFolder(std::string(260, 'f').c_str())); // paths too long for the list are refused
+    EXPECT_FALSE(list.Find(("C:\\" + std::string(300, 'd') + "\\shot*.bmp").c_str()));
     const struct {
         const char* name;
         int number;
@@ -154,6 +162,7 @@ TEST_F(HistoryTest, NumberedFilesSortByTheirTrailingNumber) {
     char base[5];
     EXPECT_FALSE(SplitTrailingNumber(base, sizeof base, "longer1")); // does not fit: refused
     EXPECT_TRUE(SplitTrailingNumber(base, sizeof base, "ab12"));
+    EXPECT_FALSE(MakeFilePattern(pattern, 12, "C:\\a", "shot", "bmp"));
     ASSERT_TRUE(MakeFilePattern(pattern, sizeof pattern, "C:\\a.b", "shot.v2", ".png"));
     EXPECT_STREQ("C:\\a.b\\shot.v2*.png", pattern);
 }

@@ -44,6 +44,8 @@ TEST_F(MessageTest, TheOldestLinesGoAtTheLimitAndALongLineKeepsWholeCharacters) 
     mess.SetMaxLength(0);
     mess.Append("z");
     EXPECT_EQ("", TextOf(h));
+    mess.DeleteFont(); // the living edit no longer draws with it
+    EXPECT_EQ(nullptr, reinterpret_cast<HFONT>(SendMessageA(h, WM_GETFONT, 0, 0)));
 }
 
 TEST_F(MessageTest, TheEditGoesBeforeItsFont) {

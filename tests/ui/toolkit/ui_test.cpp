@@ -9,7 +9,6 @@ std::vector<std::pair<WPARAM, LPARAM>> UiTest::commands;
 namespace {
 
 const char* kPrivateUser = "Software\\hxtest\\ui";
-const char* kKey = "Software\\uitest";
 
 INT_PTR CALLBACK RecordingProc(HWND, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == WM_COMMAND) UiTest::commands.emplace_back(wParam, lParam);
@@ -79,11 +78,6 @@ UREGKEY& UiTest::Registry() {
         EXPECT_EQ(1, m_key.Create(kKey));
     }
     return m_key;
-}
-
-void UiTest::SetRaw(const char* name, DWORD type, const void* data, DWORD size) {
-    EXPECT_EQ(ERROR_SUCCESS,
-              RegSetValueExA(Registry().GetHandle(), name, 0, type, static_cast<const BYTE*>(data), size));
 }
 
 const std::string& UiTest::Folder() {

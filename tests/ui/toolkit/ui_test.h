@@ -26,9 +26,8 @@ class UiTest : public testing::Test {
     void TearDown() override;
 
     HWND Item(int id) const { return GetDlgItem(dlg, id); }
+    static constexpr const char* kKey = "Software\\uitest"; // Registry() opens it for writing
     UREGKEY& Registry();
-    // Writes a value as it is, of any type.
-    void SetRaw(const char* name, DWORD type, const void* data, DWORD size);
     const std::string& Folder();
 
     HWND dlg = 0;
