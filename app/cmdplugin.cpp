@@ -67,6 +67,7 @@ void CMDPLUGIN::OnNewDocument(HXDocHandle doc, const char* /*filename*/, HXDocPa
     celsdoc->ResetCur();
     ResetUndo();
     PushUndo(0, 1, celsdoc);
+    m_docEnded = 0;
     m_docOpen = 1;
     // The pages still show the previous document's records: they follow the new model now.
     m_main->UpdateAll();
@@ -75,6 +76,7 @@ void CMDPLUGIN::OnNewDocument(HXDocHandle doc, const char* /*filename*/, HXDocPa
 void CMDPLUGIN::OnEndDocument(HXDocHandle /*doc*/) {
     Trace("OnEndDocument(");
     m_docOpen = 0;
+    m_docEnded = 1;
     if (!m_main) return;
     m_main->ClearModel();
     // No page may keep a record of the model just deleted.
@@ -151,6 +153,11 @@ void CMDPLUGIN::PushUndo(int key, int window, CELSDOC* target) {
         return;
     }
     m_undo.PushKeyed(key, window, entry);
+}
+
+void CMDPLUGIN::DisableUndoLimits() {
+    m_undo.SetLimitByCount(0);
+    m_undo.SetLimitByMemory(0);
 }
 
 HXStationPlugin* GetCmdPlugin() {

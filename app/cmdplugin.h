@@ -32,6 +32,8 @@ class CMDPLUGIN : public HXCommandPlugin {
     void DeleteMainWindow();
     void ResetUndo() { m_undo.Clear(); }
     void PushUndo(int key, int window, CELSDOC* target);
+    // The history then keeps every snapshot, however many and however large.
+    void DisableUndoLimits();
 
     DLMAIN* GetMainWindow() const { return m_main; }
     UNDOBUFF2& GetUndo() { return m_undo; }
@@ -49,6 +51,8 @@ class CMDPLUGIN : public HXCommandPlugin {
     HXDocHandle m_doc = nullptr;
     int m_initialized = 0;
     int m_docOpen = 0;
+    // Set when the host closed the document, cleared when one opens; kept for the record only.
+    int m_docEnded = 0;
     int m_active = 0;
     DLMAIN* m_main = nullptr;
     UNDOBUFF2 m_undo;

@@ -23,6 +23,8 @@ void SetBar(HWND hwnd, int bar, int max, int page, int pos) {
 
 int DL_RENDER::Create(DLMAIN* owner, HWND parent, const URECT& rect) {
     m_owner = owner;
+    m_mess = &owner->GetMessageWindow();
+    m_reserved = 0;
     return UWIN::Create(owner->GetDialogClassName(), "", WS_CHILD | WS_HSCROLL | WS_VSCROLL, rect, parent, 0,
                         owner->GetInstance(), SW_SHOWNORMAL) != 0;
 }

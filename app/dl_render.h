@@ -7,6 +7,7 @@
 #include "ui/uwin.h"
 
 class DLMAIN;
+class EDITDLGMESS;
 
 class DL_RENDER : public UWIN {
   public:
@@ -33,6 +34,9 @@ class DL_RENDER : public UWIN {
 
     UMOUSE m_mouse;
     DLMAIN* m_owner = nullptr;
+    // The owner's message window and a word, both set by Create; the view uses neither.
+    EDITDLGMESS* m_mess = nullptr;
+    int m_reserved = 0;
     int m_offsetX = 0;
     int m_offsetY = 0;
     UBMPDAT m_image;

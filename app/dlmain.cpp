@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 #include <cstdarg>
+#include <cstdio>
 
 #include "app/dlp_rendpyrell.h"
 #include "base/filepath.h"
@@ -49,6 +50,14 @@ void DLMAIN::GetModuleFolder(char* out) {
         return;
     }
     if (!GetDirPart(out, PATHSIZE, path)) out[0] = 0;
+}
+
+int DLMAIN::MakeObjectPath(char* out, size_t size, const char* name) const {
+    int n = m_hostSysPath[0] ? std::snprintf(out, size, "%s\\Object\\%s", m_hostSysPath, name)
+                             : std::snprintf(out, size, "%s\\%s", m_moduleFolder, name);
+    if (n >= 0 && static_cast<size_t>(n) < size) return 1;
+    if (size) out[0] = 0;
+    return 0;
 }
 
 void DLMAIN::Print(const char* format, ...) {
@@ -112,6 +121,19 @@ void DLMAIN::UpdateAll() {
     if (m_pane && m_pane->IsCreated()) m_pane->UpdateAll();
 }
 
+void DLMAIN::UpdateAndInvalidate() {
+    UpdateAll();
+    InvalidateView();
+}
+
+void DLMAIN::PaneNop() {
+    if (m_pane) m_pane->Nop();
+}
+
+void DLMAIN::UpdateCamera() {
+    if (m_pane && m_pane->IsCreated()) m_pane->UpdateCamera();
+}
+
 void DLMAIN::InvalidateView() {
     if (m_view.GetHwnd()) InvalidateRect(m_view.GetHwnd(), nullptr, TRUE);
 }
@@ -134,14 +156,17 @@ int DLMAIN::LoadFileDialog(HWND owner, char* path) {
     FILEEXTFILTER filter;
     filter.AddType("全てのファイル", "*");
     filter.Build();
-    return OpenFileDialog(owner, path, "Load", filter.GetFilter(), 1, filter.GetExtList());
+    // The dialog starts on the filter of the path's own extension.
+    return OpenFileDialog(owner, path, "Load", filter.GetFilter(), filter.FindExtOfPath(path) + 1,
+                          filter.GetExtList());
 }
 
 int DLMAIN::SaveImageDialog(HWND owner, char* path) {
     FILEEXTFILTER filter;
     filter.AddType("Bmp", "bmp");
     filter.Build();
-    return SaveFileDialog(owner, path, "Save", filter.GetFilter(), 1, filter.GetExtList());
+    return SaveFileDialog(owner, path, "Save", filter.GetFilter(), filter.FindExtOfPath(path) + 1,
+                          filter.GetExtList());
 }
 
 void DLMAIN::SetIcon() {
@@ -176,9 +201,12 @@ int DLMAIN::OnInitDialog(HWND dialog) {
     InitCommonControls();
     m_mess.Create(dialog, nullptr);
     Print("pyldlgHX開始--------------------------------");
+    ReportUnreadSettings();
     RestoreWindowRect();
     if (!GetClassNameA(dialog, m_className, sizeof m_className)) return 0;
     SetIcon();
+    OnInitDialogPre(dialog);
+    OnInitDialogPost(dialog);
     if (!CreatePropertyPane(dialog) || !CreateRenderView(dialog)) return 0;
     DoLayout();
     ApplyShowFlags();
@@ -218,6 +246,7 @@ int DLMAIN::OnCommand(WPARAM wParam) {
 }
 
 LRESULT DLMAIN::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    m_mouse.ClearWheel();
     switch (msg) {
     case WM_MOVE: {
         RECT r;
@@ -238,6 +267,12 @@ LRESULT DLMAIN::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         // Closing only minimises: the window lives until the plug-in exits.
         ShowWindow(hwnd, SW_SHOWMINIMIZED);
         return 1;
+    case WM_KEYDOWN:
+        OnKeyDown(wParam);
+        return 0;
+    case WM_KEYUP:
+        OnKeyUp(wParam);
+        return 0;
     case WM_INITDIALOG:
         OnInitDialog(hwnd);
         return 1;

@@ -3,16 +3,21 @@
 // keeps the user-interface settings in the registry.
 #pragma once
 
+#include <string>
+#include <vector>
+
 #include "app/dl_render.h"
 #include "base/cpuinfo.h"
 #include "base/linefmt.h"
 #include "host/hxwrap.h"
 #include "scene/celsdoc.h"
 #include "ui/editdlgmess.h"
+#include "ui/umouse.h"
 #include "ui/utabtbl.h"
 #include "ui/uwin.h"
 
 class DLP_RENDPYRELL;
+class UREGKEY;
 
 // SHIFT held at this moment skips the settings load (and the document's settings save).
 bool IsShiftHeld();
@@ -28,6 +33,9 @@ class DLMAIN : public UWIN {
     // Reads the registry (unless SHIFT is held) and creates the dialog; nothing without both handles.
     void Create(HINSTANCE hInstance, HWND hostWindow);
     void GetModuleFolder(char* out);
+    // A file of the host's Object folder, or beside the host without a system path; 0 (out emptied)
+    // when the path does not fit in size bytes.
+    int MakeObjectPath(char* out, size_t size, const char* name) const;
     void Print(const char* format, ...) HX_PRINTF_FORMAT(2, 3);
 
     // The model of the settings document for a host document.
@@ -44,6 +52,7 @@ class DLMAIN : public UWIN {
     HXDoc GetHostDoc() const { return m_hostDoc; }
 
     void UpdateAll();
+    void UpdateAndInvalidate();
     void InvalidateView();
     void ResizeView();
     void GetViewSize(int* width, int* height) const;
@@ -71,6 +80,16 @@ class DLMAIN : public UWIN {
     // Where the render job asks for the processor's features, so a test can play another processor.
     typedef int (*CPUINFOFUNC)(CPUINFO* info);
     void SetCpuInfoFunc(CPUINFOFUNC func) { m_cpuInfo = func; }
+
+    // The initialisation hook: nothing to prepare.
+    int OnInit() { return 1; }
+    // Pane forwarders: the pane's no-op and its re-read of the host view.
+    void PaneNop();
+    void UpdateCamera();
+
+    static DWORD GetTicks() { return GetTickCount(); }
+    // Whole seconds since start; the tick count may have wrapped meanwhile.
+    static DWORD GetElapsedSeconds(DWORD start) { return (GetTicks() - start) / 1000; }
 
     // Registry values and window placement.
     void LoadSettings();
@@ -113,13 +132,24 @@ class DLMAIN : public UWIN {
   private:
     int OnInitDialog(HWND dialog);
     int OnCommand(WPARAM wParam);
+    // Hooks that do nothing: keys, the initialisation, and two steps of the dialog's initialisation.
+    void OnKeyDown(WPARAM) {}
+    void OnKeyUp(WPARAM) {}
+    void OnInitDialogPre(HWND) {}
+    void OnInitDialogPost(HWND) {}
     void SetIcon();
+    // Registry texts: one stored but too long to read is noted, reported and not overwritten at exit
+    // while the field still holds what it held then.
+    void LoadText(const UREGKEY& key, const char* name, char* field, size_t size);
+    void SaveText(const UREGKEY& key, const char* name, const char* field) const;
+    void ReportUnreadSettings();
     int CreatePropertyPane(HWND dialog);
     int CreateRenderView(HWND dialog);
     void ToggleShowFlag(int* flag);
 
     URECT m_winRect;
     URECT m_savedRect;
+    UMOUSE m_mouse;
     // Set once a position was read from the window, so a failed read never overwrites the stored one.
     bool m_savedRectRead = false;
     char m_className[PATHSIZE] = "";
@@ -148,4 +178,9 @@ class DLMAIN : public UWIN {
     // The property pane, owned; null until the dialog initialises.
     DLP_RENDPYRELL* m_pane = nullptr;
     CPUINFOFUNC m_cpuInfo = GetCpuInfo;
+    struct UNREAD {
+        std::string name;
+        std::string held;
+    };
+    std::vector<UNREAD> m_unread;
 };

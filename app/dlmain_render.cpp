@@ -1,16 +1,19 @@
 // The render job: work paths, the renderer's command line, running it and showing its picture.
 #include "app/dlmain.h"
 
+#include <algorithm>
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
 #include <imagehlp.h>
+#include <new>
 #include <string>
 #include <vector>
 
 #include "base/filepath.h"
 #include "base/trace.h"
 #include "base/ubmpdat.h"
+#include "scene/quotedtext.h"
 
 namespace {
 
@@ -40,6 +43,15 @@ std::string FormatText(const char* format, ...) {
     if (n > 0) vsnprintf(&text[0], n + 1, format, again);
     va_end(again);
     return text;
+}
+
+// Whether every file the job makes has a path the ANSI file functions take (MAX_PATH with its zero;
+// the folder creation copies into a buffer of that size). The longest is the map file of the host's
+// last material in the scene folder.
+int FitsFileFunctions(const char* sceneDir, const HXDoc& doc) {
+    int lastMaterial = doc ? std::max(0, doc.GetMaterialCount() - 1) : 0;
+    std::string longest = FormatText("%s\\__pyldlgHX__mtl%d__alpha.bmp", sceneDir, lastMaterial);
+    return longest.size() < MAX_PATH;
 }
 
 int IsFolder(const char* path) {
@@ -80,11 +92,12 @@ struct FILESTATE {
     }
 };
 
-// Writes the solid background the renderer gets unless the settings name a file of their own.
-void SaveBackground(const char* path, const RGBCOLOR& color) {
+// Writes the solid background the renderer gets unless the settings name a file of their own; 1
+// when it was written whole.
+int SaveBackground(const char* path, const RGBCOLOR& color) {
     UBMPDAT back(32, 32, 24);
     back.Fill(color);
-    back.SaveBMP(path);
+    return back.SaveBMP(path);
 }
 
 // Loads the picture when the renderer wrote one this time; otherwise, or when it cannot be read, the
@@ -128,7 +141,9 @@ int DLMAIN::MakeBackPath(char* out, size_t size, const char* work) {
     return FormatPath(out, size, "%s\\tmp\\back.bmp", work);
 }
 
-int DLMAIN::Render() {
+// The job builds its texts in memory, which a large document may have used up: running out stops
+// it with a line instead of throwing into the host.
+int DLMAIN::Render() try {
     RENDPYL_MODEL* model = GetScene();
     if (!model || !model->GetRender() || !model->GetCamera()) return 0;
     const RENDPYL_RENDER& render = *model->GetRender();
@@ -136,12 +151,17 @@ int DLMAIN::Render() {
     char work[PATHSIZE], scenePath[PATHSIZE], sceneDir[PATHSIZE], outPath[PATHSIZE], backPath[PATHSIZE];
     if (!GetTmpPath(work, sizeof work) || !MakeScenePath(scenePath, sizeof scenePath, work) ||
         !MakeScenePathDir(sceneDir, sizeof sceneDir, work) || !MakeOutPath(outPath, sizeof outPath, work) ||
-        !MakeBackPath(backPath, sizeof backPath, work)) {
+        !MakeBackPath(backPath, sizeof backPath, work) || !FitsFileFunctions(sceneDir, m_hostDoc)) {
         Print("作業パスが長すぎます!!(%s)", m_tmpPath);
         return 0;
     }
     Print("pyl_filepath(%s)", sceneDir);
     if (!CreateSceneFolder(*this, sceneDir)) return 0;
+    // Nothing from the document or the registry may end a quoted path of the command line early.
+    const char* background = render.back_filename[0] ? render.back_filename : backPath;
+    const char* const commandPaths[] = {m_pyrellPath, background, outPath};
+    for (const char* path : commandPaths)
+        if (!CheckQuotablePath(m_mess, path)) return 0;
 
     Print("%s保存", scenePath);
     if (!ExportScene(scenePath, m_hostDoc, model)) {
@@ -149,7 +169,10 @@ int DLMAIN::Render() {
         return 0;
     }
     Print("背景保存:%s", backPath);
-    SaveBackground(backPath, render.backcol);
+    if (!SaveBackground(backPath, render.backcol)) {
+        Print("%s 保存失敗!!", backPath);
+        return 0;
+    }
 
     CPUINFO cpu = {};
     if (!(m_cpuInfo(&cpu) & CPU_FEATURE_SSE2)) {
@@ -157,7 +180,6 @@ int DLMAIN::Render() {
         return 0;
     }
 
-    const char* background = render.back_filename[0] ? render.back_filename : backPath;
     std::string options = FormatText("/run /width=%d /height=%d /bg=\"%s\" /out=\"%s\"", render.width,
                                      render.height, background, outPath);
     Trace("opt:(%s)", options.c_str());
@@ -178,6 +200,9 @@ int DLMAIN::Render() {
     SetWindowPos(m_hwnd, HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
     SetFocus(m_hwnd);
     return shown;
+} catch (const std::bad_alloc&) {
+    Print("レンダリング失敗!!(メモリ不足)");
+    return 0;
 }
 
 int DLMAIN::RunProcess(const char* commandLine, const char* workDir, DWORD* exitCode) {

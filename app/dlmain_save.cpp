@@ -3,6 +3,7 @@
 
 #include <cstring>
 #include <memory>
+#include <new>
 
 #include "base/filepath.h"
 #include "base/linefmt.h"
@@ -13,20 +14,31 @@
 
 int DLMAIN::ExportScene(const char* path, HXDoc doc, RENDPYL_MODEL* model) {
     if (!path || !doc || !model) return 0;
-    auto scene = std::make_unique<PYL_SCENE>();
-    if (!ConvertScene(scene.get(), doc, model, path)) return 0;
     PYLEXP exporter;
+    exporter.GetMess().CopyTarget(m_mess);
+    // Checked before the conversion, which already writes maps beside the scene.
+    if (!exporter.CheckScenePath(path)) return 0;
+    std::unique_ptr<PYL_SCENE> scene(new (std::nothrow) PYL_SCENE);
+    if (!scene) {
+        Print("シーン作成失敗!!");
+        return 0;
+    }
+    if (!ConvertScene(scene.get(), doc, model, path, m_mess)) return 0;
     return exporter.Export(path, scene.get());
 }
 
 int DLMAIN::SavePYL() {
-    RENDPYL_MODEL* model = GetScene();
-    if (!model) return 0;
+    if (!GetScene()) return 0;
     static const char filter[] = "*.pyl\0*.pyl\0*.*\0*.*\0";
     static const char* const exts[] = {"pyl", "*", nullptr};
     char path[PATHSIZE] = "";
     if (!SaveFileDialog(m_hwnd, path, "SavePYL", filter, 1, exts)) return 0;
-    return ExportScene(path, model->GetDoc(), model);
+    // The document may have been closed while the dialog was open.
+    RENDPYL_MODEL* model = GetScene();
+    if (!model) return 0;
+    if (ExportScene(path, model->GetDoc(), model)) return 1;
+    Print("%s 保存失敗!!", path);
+    return 0;
 }
 
 void DLMAIN::SaveImage() {

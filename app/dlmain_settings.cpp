@@ -2,22 +2,9 @@
 
 #include <algorithm>
 #include <cmath>
-#include <cstring>
+#include <cstdio>
 
 #include "base/uregkey.h"
-
-namespace {
-
-// A stored text replaces the field only when it was read whole; it always ends in a zero.
-void LoadString(UREGKEY& key, const char* name, char* field, size_t size) {
-    char text[DLMAIN::PATHSIZE] = "";
-    if (!key.GetString(name, text, sizeof text)) return;
-    text[sizeof text - 1] = 0;
-    std::strncpy(field, text, size - 1);
-    field[size - 1] = 0;
-}
-
-} // namespace
 
 void DLMAIN::SetViewScale(float scale) {
     // Non-finite scales are refused; finite ones are held within the view's zoom range.
@@ -39,9 +26,9 @@ void DLMAIN::LoadSettings() {
     key.GetInt("preview_flg", &preview_flg);
     float scale = render_view_scale;
     if (key.GetFloat("render_view_scale", &scale)) SetViewScale(scale);
-    LoadString(key, "renderimage_filename", renderimage_filename, sizeof renderimage_filename);
-    LoadString(key, "pylcomm_pyrell", m_pyrellPath, sizeof m_pyrellPath);
-    LoadString(key, "pylcomm_tmppath", m_tmpPath, sizeof m_tmpPath);
+    LoadText(key, "renderimage_filename", renderimage_filename, sizeof renderimage_filename);
+    LoadText(key, "pylcomm_pyrell", m_pyrellPath, sizeof m_pyrellPath);
+    LoadText(key, "pylcomm_tmppath", m_tmpPath, sizeof m_tmpPath);
 }
 
 void DLMAIN::SaveSettings() {
@@ -59,9 +46,32 @@ void DLMAIN::SaveSettings() {
     key.SetInt("render_view_fit", render_view_fit);
     key.SetInt("preview_flg", preview_flg);
     key.SetFloat("render_view_scale", render_view_scale);
-    key.SetString("renderimage_filename", renderimage_filename);
-    key.SetString("pylcomm_pyrell", m_pyrellPath);
-    key.SetString("pylcomm_tmppath", m_tmpPath);
+    SaveText(key, "renderimage_filename", renderimage_filename);
+    SaveText(key, "pylcomm_pyrell", m_pyrellPath);
+    SaveText(key, "pylcomm_tmppath", m_tmpPath);
+}
+
+void DLMAIN::LoadText(const UREGKEY& key, const char* name, char* field, size_t size) {
+    char text[PATHSIZE] = "";
+    if (key.GetString(name, text, sizeof text)) {
+        std::snprintf(field, size, "%s", text);
+        return;
+    }
+    // Stored but too long for the field: the field keeps its value, and the stored text is reported
+    // and kept unless the user sets another.
+    if (RegQueryValueExA(key.GetHandle(), name, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS)
+        m_unread.push_back(UNREAD{name, field});
+}
+
+void DLMAIN::SaveText(const UREGKEY& key, const char* name, const char* field) const {
+    for (const UNREAD& unread : m_unread)
+        if (unread.name == name && unread.held == field) return;
+    key.SetString(name, field);
+}
+
+void DLMAIN::ReportUnreadSettings() {
+    for (const UNREAD& unread : m_unread)
+        Print("レジストリの%sが長すぎるため読み込めません!!", unread.name.c_str());
 }
 
 void DLMAIN::SaveWindowPos() {

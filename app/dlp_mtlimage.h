@@ -20,6 +20,8 @@ class DLP_MTLIMAGE : public UWIN {
     void RenderPreview();
     void ClearBorder();
     void Draw();
+    // Takes a value and does nothing with it.
+    void NopValue(int) {}
 
     const UBMPDAT& GetImage() const { return m_image; }
     float GetRadius() const { return m_radius; }

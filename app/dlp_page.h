@@ -2,6 +2,8 @@
 // window, whose controls are bound when the dialog initialises and which reads its record afresh on
 // every use, so it never holds on to a model that may have been replaced.
 #pragma once
+#include <functional>
+#include "ui/udlgtext.h"
 #include "ui/uwin.h"
 
 class DLMAIN;
@@ -27,6 +29,29 @@ class DLP_PAGE : public UWIN {
     virtual void OnInitDialog(HWND) {}
     // A control reported something; id is the item's id.
     virtual void OnCommand(int) {}
+
+    // Binds a text field whose record holds size bytes: typing stops where the record is full, so
+    // nothing typed is ever cut or refused.
+    static void AttachText(UDLGTEXT& field, HWND dialog, int id, int size);
+
+    // Lets the user choose a file, starting at current (a record's text; null: no record, no dialog).
+    // The dialog is modal and the document may close or change meanwhile, so store looks its record
+    // up again and takes the choice only when there still is one. 1 when stored.
+    int BrowseFile(const char* current, const std::function<bool(const char*)>& store);
+    // Chooses the file of the record that record() gives afresh (null: none), whose name text reads and
+    // store writes; field shows what the record then holds. 1 when stored.
+    template <class Lookup, class R>
+    int BrowseRecordFile(Lookup record, const char* (R::*text)() const, void (R::*store)(const char*),
+                         UDLGTEXT& field) {
+        R* before = record();
+        return BrowseFile(before ? (before->*text)() : nullptr, [&](const char* path) {
+            R* now = record();
+            if (!now) return false;
+            (now->*store)(path);
+            field.Printf("%s", (now->*text)());
+            return true;
+        });
+    }
 
     // The model of the open document, or null when the owner, its document or the model is missing.
     RENDPYL_MODEL* GetModel() const;

@@ -18,7 +18,7 @@ void DLP_RENDPYLCAMERA::OnInitDialog(HWND dialog) {
     m_distortion.Attach(dialog, IDC_CAM_DISTORTION);
     m_useFocalRatio.Attach(dialog, IDC_CAM_USEFOCALRATIO);
     m_bokeh.Attach(dialog, IDC_CAM_BOKEH_X, IDC_CAM_BOKEH_Y, IDC_CAM_BOKEH_Z);
-    m_bokehFile.Attach(dialog, IDC_CAM_BOKEHFILE);
+    AttachText(m_bokehFile, dialog, IDC_CAM_BOKEHFILE, RENDPYL_TEXTSIZE);
     m_lensTilt.Attach(dialog, IDC_CAM_LENSTILT_X, IDC_CAM_LENSTILT_Y);
     m_filmTilt.Attach(dialog, IDC_CAM_FILMTILT_X, IDC_CAM_FILMTILT_Y);
     m_oblique.Attach(dialog, IDC_CAM_OBLIQUE_X, IDC_CAM_OBLIQUE_Y);
@@ -94,15 +94,8 @@ void DLP_RENDPYLCAMERA::OnCommand(int id) {
 }
 
 void DLP_RENDPYLCAMERA::ChooseBokehFile() {
-    RENDPYL_CAMERA* camera = GetCamera();
-    char path[DLMAIN::PATHSIZE];
-    std::snprintf(path, sizeof path, "%s", camera->GetBokehFilename());
-    if (!m_owner->LoadFileDialog(m_hwnd, path)) return;
-    // The dialog is modal: the document may have closed meanwhile.
-    camera = GetCamera();
-    if (!camera) return;
-    camera->SetBokehFilename(path);
-    m_bokehFile.Printf("%s", camera->GetBokehFilename());
+    BrowseRecordFile([this] { return GetCamera(); }, &RENDPYL_CAMERA::GetBokehFilename,
+                     &RENDPYL_CAMERA::SetBokehFilename, m_bokehFile);
 }
 
 void DLP_RENDPYLCAMERA::SetDlgItemFloat(HWND dialog, int id, float value) {

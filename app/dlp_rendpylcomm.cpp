@@ -15,8 +15,8 @@ void CopyPath(char* to, const char* from) {
 DLP_RENDPYLCOMM::DLP_RENDPYLCOMM() : DLP_PAGE(IDD_PAGE_COMM) {}
 
 void DLP_RENDPYLCOMM::OnInitDialog(HWND dialog) {
-    m_pyrell.Attach(dialog, IDC_COMM_PYRELL);
-    m_tmpPath.Attach(dialog, IDC_COMM_TMPPATH);
+    AttachText(m_pyrell, dialog, IDC_COMM_PYRELL, DLMAIN::PATHSIZE);
+    AttachText(m_tmpPath, dialog, IDC_COMM_TMPPATH, DLMAIN::PATHSIZE);
     m_scale.Attach(dialog, IDC_COMM_SCALE);
     m_scale.SetRange(0.1f, 10.0f);
     m_scale.SetStep(0.1f);

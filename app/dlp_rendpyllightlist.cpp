@@ -69,8 +69,8 @@ template <class L> DLP_RENDPYLLIGHTLIST<L>::DLP_RENDPYLLIGHTLIST() : DLP_PAGE(Ki
 
 template <class L> void DLP_RENDPYLLIGHTLIST<L>::OnInitDialog(HWND dialog) {
     m_list.Attach(dialog, Kind::kList);
-    m_name.Attach(dialog, Kind::kName);
-    m_image.Attach(dialog, Kind::kImage);
+    AttachText(m_name, dialog, Kind::kName, RENDPYL_TEXTSIZE);
+    AttachText(m_image, dialog, Kind::kImage, RENDPYL_TEXTSIZE);
     m_scale.Attach(dialog, Kind::kScale);
     m_scale.SetStep(0.01f);
     m_col.AttachWhite(dialog, Kind::kCol);
@@ -122,8 +122,6 @@ template <class L> void DLP_RENDPYLLIGHTLIST<L>::SetDlgData() {
 
 template <class L> void DLP_RENDPYLLIGHTLIST<L>::ClearDlgData() {
     m_name.Printf("%s", "");
-    // The image field stays enabled; it must not keep showing a light that is gone.
-    m_image.Printf("%s", "");
     m_scale.SetValue(0.0f);
     m_col.SetColor(RGBCOLOR(255, 255, 255, 255));
     m_vector.SetValue(Kind::Cleared());
@@ -190,7 +188,7 @@ template <class L> void DLP_RENDPYLLIGHTLIST<L>::OnCommand(int id) {
         if (m_image.GetChanged()) GetDlgData();
         break;
     case Kind::kBrowse:
-        if (L* light = GetCurLight()) BrowseLightImage(m_owner, m_hwnd, light->filename, m_image);
+        BrowseRecordFile([this] { return GetCurLight(); }, &L::GetFilename, &L::SetFilename, m_image);
         break;
     case Kind::kX:
     case Kind::kY:

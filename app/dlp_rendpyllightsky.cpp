@@ -10,7 +10,7 @@ void DLP_RENDPYLLIGHTSKY::OnInitDialog(HWND dialog) {
     m_col.AttachWhite(dialog, IDC_LIGHTSKY_COL);
     m_scale.Attach(dialog, IDC_LIGHTSKY_SCALE);
     m_scale.SetStep(0.01f);
-    m_image.Attach(dialog, IDC_LIGHTSKY_IMAGE);
+    AttachText(m_image, dialog, IDC_LIGHTSKY_IMAGE, RENDPYL_TEXTSIZE);
 }
 
 RENDPYL_LIGHTSKY* DLP_RENDPYLLIGHTSKY::GetSky() const {
@@ -49,7 +49,8 @@ void DLP_RENDPYLLIGHTSKY::OnCommand(int id) {
         if (m_image.GetChanged()) GetDlgData();
         break;
     case IDC_LIGHTSKY_BROWSE:
-        if (RENDPYL_LIGHTSKY* sky = GetSky()) BrowseLightImage(m_owner, m_hwnd, sky->filename, m_image);
+        BrowseRecordFile([this] { return GetSky(); }, &RENDPYL_LIGHTSKY::GetFilename,
+                         &RENDPYL_LIGHTSKY::SetFilename, m_image);
         break;
     }
 }

@@ -65,8 +65,6 @@ void DLP_RENDPYLMTL::Reset() {
     ShowItems();
     RENDPYL_MODEL* model = GetModel();
     SetMtlList(&m_list, model);
-    // The highlight follows the record the page shows, which need not be the first.
-    SelectMtlList(&m_list, GetCurMtl());
     if (model) Refresh();
 }
 

@@ -5,6 +5,17 @@
 #include "res/pageids.h"
 #include "scene/celsdoc.h"
 
+namespace {
+
+// The map takes the whole file name its field shows.
+void StoreFile(const UDLGTEXT& field, RENDPYL_MTLMAP* map) {
+    char name[RENDPYL_TEXTSIZE];
+    field.GetText(name, sizeof name);
+    map->SetFilename(name);
+}
+
+} // namespace
+
 DLP_RENDPYLMTLBASE1::DLP_RENDPYLMTLBASE1() : DLP_PAGE(IDD_PAGE_MTLBASE1) {}
 
 RENDPYL_MTL* DLP_RENDPYLMTLBASE1::GetCurMtl() const {
@@ -18,12 +29,12 @@ void DLP_RENDPYLMTLBASE1::OnInitDialog(HWND dialog) {
     m_diffuseCol.Enable(0); // the host owns the diffuse colour
     m_diffuseScale.Attach(dialog, IDC_MTLB1_DIFFUSE_SCALE);
     m_diffuseScale.SetStep(0.01f);
-    m_specularFile.Attach(dialog, IDC_MTLB1_SPECULAR_FILE);
+    AttachText(m_specularFile, dialog, IDC_MTLB1_SPECULAR_FILE, RENDPYL_TEXTSIZE);
     m_specularCol.AttachWhite(dialog, IDC_MTLB1_SPECULAR_COL);
-    m_emissionFile.Attach(dialog, IDC_MTLB1_EMISSION_FILE);
+    AttachText(m_emissionFile, dialog, IDC_MTLB1_EMISSION_FILE, RENDPYL_TEXTSIZE);
     m_emissionCol.AttachWhite(dialog, IDC_MTLB1_EMISSION_COL);
     m_reflectionUse.Attach(dialog, IDC_MTLB1_REFLECTION_USE);
-    m_reflectionFile.Attach(dialog, IDC_MTLB1_REFLECTION_FILE);
+    AttachText(m_reflectionFile, dialog, IDC_MTLB1_REFLECTION_FILE, RENDPYL_TEXTSIZE);
     m_reflectionCol.AttachWhite(dialog, IDC_MTLB1_REFLECTION_COL);
     m_reflectionScale.Attach(dialog, IDC_MTLB1_REFLECTION_SCALE);
     m_reflectionScale.SetStep(0.01f);
@@ -36,19 +47,8 @@ void DLP_RENDPYLMTLBASE1::OnInitDialog(HWND dialog) {
 void DLP_RENDPYLMTLBASE1::SetDlgData() {
     RENDPYL_MTL* mtl = GetCurMtl();
     if (!mtl) return;
-    HXMat host = mtl->GetHostMtl();
-    if (!host) return;
     FILLING filling(*this);
-    HXCOLOR c = host.GetColor();
-    m_diffuseCol.SetColor(RGBCOLOR(FVEC3(c.r, c.g, c.b))); // clamped: a host value above 1 must not wrap
-    char name[RENDPYL_TEXTSIZE];
-    host.GetTextureName(name, sizeof name);
-    m_diffuseTex.Printf("%s", name);
-    host.GetAlphaName(name, sizeof name);
-    m_transparencyTex.Printf("%s", name);
-    host.GetBumpName(name, sizeof name);
-    m_normalTex.Printf("%s", name);
-
+    ShowHostMtl(mtl->GetHostMtl());
     if (RENDPYL_MTLMAP* map = mtl->FindMap(RENDPYL_MAP_DIFFUSE)) m_diffuseScale.SetValue(map->scale);
     if (RENDPYL_MTLMAP* map = mtl->FindMap(RENDPYL_MAP_SPECULAR)) {
         m_specularCol.SetColor(map->col);
@@ -69,24 +69,36 @@ void DLP_RENDPYLMTLBASE1::SetDlgData() {
         m_heightMap.SetCheck(map->bmp_type ? BST_CHECKED : BST_UNCHECKED);
 }
 
+void DLP_RENDPYLMTLBASE1::ShowHostMtl(HXMat host) {
+    // A record whose host material is gone still shows its own maps; only the host's part stays empty.
+    char name[RENDPYL_TEXTSIZE] = "";
+    HXCOLOR c = host ? host.GetColor() : HXCOLOR{1, 1, 1};
+    m_diffuseCol.SetColor(RGBCOLOR(FVEC3(c.r, c.g, c.b))); // clamped: a host value above 1 must not wrap
+    if (host) host.GetTextureName(name, sizeof name);
+    m_diffuseTex.Printf("%s", name);
+    if (host) host.GetAlphaName(name, sizeof name);
+    m_transparencyTex.Printf("%s", name);
+    if (host) host.GetBumpName(name, sizeof name);
+    m_normalTex.Printf("%s", name);
+}
+
 void DLP_RENDPYLMTLBASE1::GetDlgData() {
     RENDPYL_MTL* mtl = GetCurMtl();
     if (!mtl) return;
-    char name[RENDPYL_TEXTSIZE];
     if (RENDPYL_MTLMAP* map = mtl->FindMap(RENDPYL_MAP_DIFFUSE)) map->scale = m_diffuseScale.ReadValue();
     if (RENDPYL_MTLMAP* map = mtl->FindMap(RENDPYL_MAP_SPECULAR)) {
         map->col = m_specularCol.GetColor();
-        if (ReadFileField(m_specularFile, map->GetFilename(), name)) map->SetFilename(name);
+        StoreFile(m_specularFile, map);
     }
     if (RENDPYL_MTLMAP* map = mtl->FindMap(RENDPYL_MAP_EMISSION)) {
         map->col = m_emissionCol.GetColor();
-        if (ReadFileField(m_emissionFile, map->GetFilename(), name)) map->SetFilename(name);
+        StoreFile(m_emissionFile, map);
     }
     if (RENDPYL_MTLMAP* map = mtl->FindMap(RENDPYL_MAP_REFLECTION)) {
         map->col = m_reflectionCol.GetColor();
         map->use = m_reflectionUse.GetCheck() == BST_CHECKED;
         map->scale = m_reflectionScale.ReadValue();
-        if (ReadFileField(m_reflectionFile, map->GetFilename(), name)) map->SetFilename(name);
+        StoreFile(m_reflectionFile, map);
     }
     if (RENDPYL_MTLMAP* map = mtl->FindMap(RENDPYL_MAP_TRANSPARENCY)) map->col = m_transparencyCol.GetColor();
     if (RENDPYL_MTLMAP* map = mtl->FindMap(RENDPYL_MAP_NORMAL))
@@ -108,13 +120,13 @@ void DLP_RENDPYLMTLBASE1::OnCommand(int id) {
         GetDlgData();
         break;
     case IDC_MTLB1_SPECULAR_FILE:
-        CommitFile(m_specularFile, GetSpecularFile(), &DLP_RENDPYLMTLBASE1::SetSpecularFile);
+        CommitFile(m_specularFile, &DLP_RENDPYLMTLBASE1::SetSpecularFile);
         break;
     case IDC_MTLB1_EMISSION_FILE:
-        CommitFile(m_emissionFile, GetEmissionFile(), &DLP_RENDPYLMTLBASE1::SetEmissionFile);
+        CommitFile(m_emissionFile, &DLP_RENDPYLMTLBASE1::SetEmissionFile);
         break;
     case IDC_MTLB1_REFLECTION_FILE:
-        CommitFile(m_reflectionFile, GetReflectionFile(), &DLP_RENDPYLMTLBASE1::SetReflectionFile);
+        CommitFile(m_reflectionFile, &DLP_RENDPYLMTLBASE1::SetReflectionFile);
         break;
     case IDC_MTLB1_SPECULAR_BROWSE:
         BrowseMapFile(GetSpecularFile(), &DLP_RENDPYLMTLBASE1::SetSpecularFile);
@@ -169,29 +181,22 @@ const char* DLP_RENDPYLMTLBASE1::GetReflectionFile() const {
 }
 
 void DLP_RENDPYLMTLBASE1::SetFile(UDLGTEXT& field, int type, const char* name) {
-    field.Printf("%s", name);
     SetMapFile(type, name);
+    // Shown only once stored: without a record or map the field keeps what the page showed.
+    if (const char* stored = GetMapFile(type)) field.Printf("%s", stored);
 }
 
-bool DLP_RENDPYLMTLBASE1::ReadFileField(UDLGTEXT& field, const char* stored, char* name) {
-    if (GetWindowTextLengthA(field.GetHwnd()) < RENDPYL_TEXTSIZE) {
-        field.GetText(name, RENDPYL_TEXTSIZE);
-        return true;
-    }
-    field.Printf("%s", stored ? stored : "");
-    if (m_owner) m_owner->Print("ファイル名が長すぎます!!");
-    return false;
-}
-
-void DLP_RENDPYLMTLBASE1::CommitFile(UDLGTEXT& field, const char* stored, FileSetter set) {
+void DLP_RENDPYLMTLBASE1::CommitFile(UDLGTEXT& field, FileSetter set) {
     if (!field.GetChanged()) return;
     char name[RENDPYL_TEXTSIZE];
-    if (ReadFileField(field, stored, name)) (this->*set)(name);
+    field.GetText(name, sizeof name);
+    (this->*set)(name);
 }
 
 void DLP_RENDPYLMTLBASE1::BrowseMapFile(const char* current, FileSetter set) {
     if (!current) return;
     char path[RENDPYL_TEXTSIZE];
     std::snprintf(path, sizeof path, "%s", current);
+    // The setter finds the current record's map again after the modal dialog.
     if (BrowseFile(path)) (this->*set)(path);
 }

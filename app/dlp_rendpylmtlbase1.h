@@ -2,6 +2,7 @@
 // current material record's specular, emission, reflection, transparency and normal maps.
 #pragma once
 #include "app/dlp_page.h"
+#include "host/hxwrap.h"
 #include "ui/udlgcheck.h"
 #include "ui/udlgcol.h"
 #include "ui/udlgspin.h"
@@ -39,11 +40,10 @@ class DLP_RENDPYLMTLBASE1 : public DLP_PAGE {
     using FileSetter = void (DLP_RENDPYLMTLBASE1::*)(const char*);
     // Shows name in the map's file field and stores it in that map only.
     void SetFile(UDLGTEXT& field, int type, const char* name);
-    // The field's whole text into name (RENDPYL_TEXTSIZE); a name longer than a map holds is refused
-    // rather than cut, and the field shows the stored one again.
-    bool ReadFileField(UDLGTEXT& field, const char* stored, char* name);
     // A typed file name stores only its own map, not the rest of the page.
-    void CommitFile(UDLGTEXT& field, const char* stored, FileSetter set);
+    void CommitFile(UDLGTEXT& field, FileSetter set);
+    // The host material's colour and map names; empty (white) when it is gone.
+    void ShowHostMtl(HXMat host);
     // Lets the user choose a file for a map that exists, starting at its current one.
     void BrowseMapFile(const char* current, FileSetter set);
 

@@ -1,5 +1,4 @@
 #include "app/dlp_rendpylrend.h"
-#include <cstdio>
 #include "app/dlmain.h"
 #include "res/page_rendids.h"
 #include "res/pageids.h"
@@ -23,7 +22,7 @@ void DLP_RENDPYLREND::OnInitDialog(HWND dialog) {
     m_height.Attach(dialog, IDC_REND_HEIGHT);
     m_height.SetRange(kMinSize, kMaxSize);
     m_backcol.AttachWhite(dialog, IDC_REND_BACKCOL);
-    m_backFile.Attach(dialog, IDC_REND_BACKFILE);
+    AttachText(m_backFile, dialog, IDC_REND_BACKFILE, RENDPYL_TEXTSIZE);
     m_useBack.Attach(dialog, IDC_REND_USEBACK);
     m_anisotropy.Attach(dialog, IDC_REND_ANISOTROPY);
     m_hExtinction.Attach(dialog, IDC_REND_HEXTINCTION_X, IDC_REND_HEXTINCTION_Y, IDC_REND_HEXTINCTION_Z);
@@ -104,11 +103,6 @@ void DLP_RENDPYLREND::ApplyWindowSize() {
 }
 
 void DLP_RENDPYLREND::BrowseBackFile() {
-    RENDPYL_RENDER* render = GetRenderer();
-    if (!render) return;
-    char path[DLMAIN::PATHSIZE];
-    std::snprintf(path, sizeof path, "%s", render->GetBackFilename());
-    if (!m_owner->LoadFileDialog(m_hwnd, path)) return;
-    render->SetBackFilename(path);
-    m_backFile.Printf("%s", path);
+    BrowseRecordFile([this] { return GetRenderer(); }, &RENDPYL_RENDER::GetBackFilename,
+                     &RENDPYL_RENDER::SetBackFilename, m_backFile);
 }

@@ -32,6 +32,7 @@ class DLP_RENDPYRELL {
     // Re-reads the host view into the Camera page.
     void UpdateCamera();
     void Nop() {}
+    int NopOk() { return 1; }
 
     UTABTBL& GetTabTable() { return m_tabs; }
     DLP_RENDPYLCOMM& GetCommPage() { return m_comm; }

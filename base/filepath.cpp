@@ -81,7 +81,9 @@ int GetExtension(char* out, size_t size, const char* path) {
 }
 
 int HasNoExtension(char* out, size_t size, const char* path) {
-    return !GetExtension(out, size, path);
+    // The answer is the path's, even when its extension does not fit in out.
+    GetExtension(out, size, path);
+    return FindExtension(path) == nullptr;
 }
 
 int ExtensionDiffers(const char* path, const char* ext) {

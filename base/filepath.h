@@ -22,10 +22,10 @@ const char* FindLastChar(const char* text, char c);
 
 // The extension without its '.', or null when the file name has none.
 const char* FindExtension(const char* path);
-int GetExtension(char* out, size_t size, const char* path); // 1 with an extension that fits
-int HasNoExtension(char* out, size_t size, const char* path);
-int ExtensionDiffers(const char* path, const char* ext);    // 0 when equal ignoring case
-int ExtensionsDiffer(const char* path1, const char* path2); // 0 when both have equal ones
+int GetExtension(char* out, size_t size, const char* path);   // 1 with an extension that fits
+int HasNoExtension(char* out, size_t size, const char* path); // out as GetExtension fills it
+int ExtensionDiffers(const char* path, const char* ext);      // 0 when equal ignoring case
+int ExtensionsDiffer(const char* path1, const char* path2);   // 0 when both have equal ones
 // 0 on success; 1 when the result does not fit (dst is emptied). dst may be src.
 int ChangeExtension(char* dst, size_t size, const char* src, const char* ext);
 int ChangeExtensionFrom(char* dst, size_t size, const char* src, const char* other);

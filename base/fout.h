@@ -189,7 +189,7 @@ class FOUTNAMED {
 };
 
 // File back end. Modes: 0 a caller's stream, 1 read, 2 write, 3 whole file read into memory,
-// 4 writes collected in memory (up to the size given) and written to the file at close.
+// 4 writes collected in memory (up to the size given) and written at close, up to the cursor.
 class FOUTFILE : public FOUTNAMED {
   public:
     FOUTFILE() = default;
@@ -239,6 +239,7 @@ class FOUTMEM : public FOUTNAMED {
     int Create(FOUT& out, size_t size); // 0 when the block cannot be allocated
     void Attach(FOUT& out, void* buffer, size_t size);
     unsigned char* GetBuffer() const { return block.data; }
+    unsigned char* GetData() const { return block.data; } // the same block, by its second name
     unsigned char* GetCursor() const { return block.data + block.pos; }
     // An owned block shrinks to the bytes before the cursor; at 0 bytes it is freed.
     int Fit() { return block.owned ? block.Fit() : 1; }

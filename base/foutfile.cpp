@@ -149,7 +149,8 @@ int FOUTFILE::IsEOF() {
 int FOUTFILE::Close() {
     if (!open) return 0;
     bool ok = true;
-    if (mode == 4) ok = fwrite(block.data, 1, block.written, file) == block.written && !block.failed;
+    // The file keeps what lies before the cursor, so a seek back before closing shortens it.
+    if (mode == 4) ok = fwrite(block.data, 1, block.pos, file) == block.pos && !block.failed;
     if (file) {
         // The runtime's fclose does not report a failed final flush (a full disk), so flush first.
         ok = fflush(file) == 0 && ok;

@@ -58,7 +58,7 @@ class PFMDATA {
 // 1 when a whole file was read; 0 with the image unchanged otherwise. A positive scale marks
 // big-endian data, which is turned into the machine's order.
 int ReadPfm(FOUT& stream, PFMDATA* image);
-// Gray flag, size and scale only; the image's data is freed, since it no longer fits the size.
+// Gray flag, size and scale only; the image's data stays (its pixels are reached only inside it).
 int ReadPfmHeader(FOUT& stream, PFMDATA* image);
 int LoadPfm(const char* path, PFMDATA* image);
 int LoadPfmHeader(const char* path, PFMDATA* image);

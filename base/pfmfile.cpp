@@ -35,19 +35,19 @@ const char* SkipBlanks(const char* s) {
     return s;
 }
 
-// A dimension: a positive decimal int after optional blanks.
+// A dimension as "%d" reads it (blanks, a sign, digits), which must be positive and fit an int.
 bool ParseDimension(const char*& s, int& value) {
     const char* p = SkipBlanks(s);
-    const char* end = p + strlen(p);
-    auto [next, ec] = std::from_chars(p, end, value);
+    if (*p == '+' && p[1] >= '0' && p[1] <= '9') ++p;
+    auto [next, ec] = std::from_chars(p, p + strlen(p), value);
     if (ec != std::errc() || value <= 0) return false;
     s = next;
     return true;
 }
 
-// "%d %d": width and height, with nothing but blanks after them.
+// "%d %d": width and height; whatever follows the height is not read.
 bool ParseSize(const char* line, int& width, int& height) {
-    return ParseDimension(line, width) && ParseDimension(line, height) && *SkipBlanks(line) == 0;
+    return ParseDimension(line, width) && ParseDimension(line, height);
 }
 
 // The scale, whose sign gives the byte order; 0, NaN or no number at all count as -1.
@@ -62,7 +62,7 @@ float ParseScale(const char* line) {
     return scale == 0.0f ? (value < 0 ? -FLT_MIN : FLT_MIN) : scale;
 }
 
-// Reads the header into header (data not allocated); false when any line is bad.
+// Reads the gray flag, size and scale into header (its data untouched); false when any line is bad.
 bool ReadHeader(FOUT& stream, PFMDATA& header) {
     char line[kLine];
     if (!ReadLine(stream, line)) return false;
@@ -95,7 +95,11 @@ void ReverseFloats(float* data, size_t count) {
 int ReadPfmHeader(FOUT& stream, PFMDATA* image) {
     PFMDATA header;
     if (!image || !ReadHeader(stream, header)) return 0;
-    image->Swap(header);
+    int width, height;
+    header.GetSize(&width, &height);
+    image->SetGray(header.IsGray());
+    image->SetSize(width, height);
+    image->SetScale(header.GetScale());
     return 1;
 }
 

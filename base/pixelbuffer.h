@@ -48,6 +48,7 @@ class PIXELBUFFER {
     float GetDepth(int x, int y) const { return Fetch(depth, x, y, 0.0f); }
     FVEC3 GetNormal(int x, int y) const { return Fetch(normal, x, y, FVEC3(0, 0, 0)); }
     uint32_t GetId(int x, int y) const { return Fetch(id, x, y, 0xFFFFFFFFu); }
+    void Nop(int, int) {} // part of the buffer's interface; does nothing
 
   private:
     static PIXELFLAGS AllPlanes() {

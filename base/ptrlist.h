@@ -17,7 +17,8 @@ template <class T> class PTRLIST {
     T* Get(int i) const { return IsValidIndex(i) ? slots[i] : nullptr; }
     T* operator[](int i) const { return slots[i]; }
 
-    // A failed allocation still appends its null slot.
+    // A failed allocation still appends its null slot. Null, and nothing added, when the slot
+    // itself cannot be made.
     T* Add() { return Append(Make()); }
     // For element types without a constructor: the new element is left uninitialised.
     T* New() { return Append(new (std::nothrow) T); }
@@ -67,7 +68,12 @@ template <class T> class PTRLIST {
   private:
     static T* Make() { return new (std::nothrow) T(); }
     T* Append(T* p) {
-        slots.push_back(p);
+        try {
+            slots.push_back(p);
+        } catch (const std::bad_alloc&) {
+            delete p;
+            return nullptr;
+        }
         return p;
     }
 

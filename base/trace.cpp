@@ -6,11 +6,12 @@ namespace {
 
 TRACEFUNC traceSink = TraceToDebugger;
 void* traceContext = nullptr;
+int traceNewLine = 1; // whether the line forms end their text with "\n"
 
-void FormatTrace(bool newline, const char* format, va_list args) {
+void FormatTrace(bool line, const char* format, va_list args) {
     if (!traceSink) return;
     char buffer[1024];
-    FormatLine(buffer, sizeof buffer, newline, format, args);
+    FormatLine(buffer, sizeof buffer, line && traceNewLine, format, args);
     EmitTrace(buffer);
 }
 
@@ -32,6 +33,10 @@ void SetTrace(void* context, TRACEFUNC sink) {
 void GetTrace(void*& context, TRACEFUNC& sink) {
     context = traceContext;
     sink = traceSink;
+}
+
+void SetTraceNewLine(int flag) {
+    traceNewLine = flag;
 }
 
 int IsTraceOn() {

@@ -15,10 +15,12 @@ void ResetTrace();
 // A null sink turns the trace off.
 void SetTrace(void* context, TRACEFUNC sink);
 void GetTrace(void*& context, TRACEFUNC& sink);
+// Whether Trace and TraceVLn end their text with "\n" (on at start).
+void SetTraceNewLine(int flag);
 int IsTraceOn();
 void EmitTrace(const char* text);
 
-// Texts longer than 1023 bytes (1022 and "\n" in the line forms) are cut.
+// Texts longer than 1023 bytes (1022 and the line ending in the line forms) are cut.
 void Trace(const char* format, ...) HX_PRINTF_FORMAT(1, 2);
 void TraceNoNewline(const char* format, ...) HX_PRINTF_FORMAT(1, 2);
 void TraceV(const char* format, va_list args);

@@ -2,6 +2,7 @@
 #include "base/ubmpdat.h"
 
 #include <climits>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <utility>
@@ -60,9 +61,11 @@ int UBMPDAT::Create(int w, int h, int bpp) {
 
 int UBMPDAT::CreateFromInfo(const BITMAPINFO* source, const void* sourceBits) {
     if (!source || !sourceBits) return 0;
+    const unsigned char* raw = reinterpret_cast<const unsigned char*>(source);
+    size_t headersEnd = InfoHeadersEnd(raw, SIZE_MAX);
     const BITMAPINFOHEADER& hd = source->bmiHeader;
     int bpp = hd.biBitCount;
-    if (!IsSupportedBitCount(bpp) || hd.biCompression != BI_RGB || hd.biHeight == INT_MIN) return 0;
+    if (!headersEnd || !IsSupportedBitCount(bpp) || hd.biHeight == INT_MIN) return 0;
     int h = abs(hd.biHeight);
     size_t bytes = ImageBytes(hd.biWidth, h, bpp);
     unsigned char* pixels = bytes ? static_cast<unsigned char*>(malloc(bytes)) : nullptr;
@@ -70,11 +73,19 @@ int UBMPDAT::CreateFromInfo(const BITMAPINFO* source, const void* sourceBits) {
     // Both blocks have the same row order, so the rows copy as one piece.
     memcpy(pixels, sourceBits, bytes);
     Adopt(pixels, hd.biWidth, h, bpp, hd.biHeight < 0);
+    // The caller's header, cut to the 40 bytes kept here; the masks of a longer one then follow
+    // it where GDI looks for them.
+    info.header = hd;
+    info.header.biSize = sizeof(BITMAPINFOHEADER);
+    memset(info.palette, 0, sizeof info.palette);
+    if (hd.biCompression == BI_BITFIELDS) {
+        memcpy(info.palette, raw + sizeof(BITMAPINFOHEADER), 3 * sizeof(RGBQUAD));
+        return 1;
+    }
     // Only the entries the bitmap says it has: a shorter palette must not be read past its end.
     int entries = PaletteCountOf(bpp);
     if (hd.biClrUsed && hd.biClrUsed < DWORD(entries)) entries = hd.biClrUsed;
-    memset(info.palette, 0, sizeof info.palette);
-    memcpy(info.palette, source->bmiColors, entries * sizeof(RGBQUAD));
+    memcpy(info.palette, raw + headersEnd, entries * sizeof(RGBQUAD));
     return 1;
 }
 

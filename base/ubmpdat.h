@@ -19,12 +19,15 @@ class UBMPDAT {
     static int IsSupportedBitCount(int bpp);
     // Bytes per row, padded to 4; 0 when the row would not fit in 31 bits.
     static int StrideOf(int width, int bpp);
+    // The bytes an info header and its colour masks take (available bounds what may be read); 0
+    // unless they describe plain rows: no compression, or masks of the layout the depth has anyway.
+    static size_t InfoHeadersEnd(const unsigned char* header, size_t available);
 
     // A new top-down image with zeroed pixels; 0 (and an empty image) for an unsupported depth or
     // a size of 0 or too large.
     int Create(int w, int h, int bpp);
-    // A copy of a caller's bitmap in its own row order; 0 (image unchanged) when it is not an
-    // uncompressed bitmap of a supported depth.
+    // A copy of a caller's bitmap and its header in its own row order; 0 (image unchanged) unless
+    // its rows are plain rows of a supported depth, as LoadBMP reads them.
     int CreateFromInfo(const BITMAPINFO* info, const void* bits);
     void Free(); // the pixels; the image is empty afterwards
     void SetBlob(const void* data, size_t size);
@@ -72,8 +75,10 @@ class UBMPDAT {
     void Fill(const RGBCOLOR& c) { FillValue(ColorToValue(c)); }
     void FillValue(uint32_t value); // at 1 and 4 bits every pixel gets the index
 
-    // Raw rows in a depth of their own.
-    int BlitRaw(int x, int y, const void* source, int count, int sourceBpp); // same depth only
+    // Raw rows in a depth of their own. The palette and alpha flag describe the source's pixels;
+    // BlitRaw copies only within one depth, which needs neither.
+    int BlitRaw(int x, int y, const void* source, int count, int sourceBpp, const RGBQUAD* palette,
+                int alpha);
     static RGBCOLOR DecodeRawPixel(const void* source, int bpp, int x, const RGBQUAD* palette, int alpha);
     void SetPaletteFromRows32(int start, const RGBCOLOR* buffer, int count);
 
@@ -102,6 +107,7 @@ class UBMPDAT {
     int height = 0;
     int bitCount = 0;
     int stride = 0;
+    int rowOrder = 0; // the row-order word of the layout; always 0
     int alpha = 0;
     unsigned char* bits = nullptr;
     unsigned char* blob = nullptr;

@@ -47,26 +47,14 @@ bool MasksMatch(const unsigned char* masks, int bpp) {
 // head holds the first headLen bytes of a file of fileSize bytes (headLen = min(fileSize, kHeadBytes)).
 bool ParseHeaders(const unsigned char* head, size_t headLen, uint64_t fileSize, BMPLAYOUT& out) {
     if (headLen < kFileHeader + 40 || head[0] != 'B' || head[1] != 'M') return false;
-    uint32_t infoSize = U32(head + 14);
-    if (infoSize != 40 && infoSize != 52 && infoSize != 56 && infoSize != 108 && infoSize != 124)
-        return false;
-    if (kFileHeader + infoSize > fileSize) return false;
+    // The head holds every header that fits in the file, so the file ends before any it lacks.
+    size_t headersEnd = UBMPDAT::InfoHeadersEnd(head + kFileHeader, headLen - kFileHeader);
+    if (!headersEnd) return false;
+    headersEnd += kFileHeader;
     int32_t w = int32_t(U32(head + 18)), h = int32_t(U32(head + 22));
     int bpp = U16(head + 28);
     if (U16(head + 26) != 1 || !UBMPDAT::IsSupportedBitCount(bpp) || w <= 0 || h == 0 || h == INT_MIN)
         return false;
-    size_t headersEnd = kFileHeader + infoSize;
-    switch (U32(head + 30)) {
-    case BI_RGB:
-        break;
-    case BI_BITFIELDS:
-        // The three masks follow a 40-byte header and lie inside the larger ones, at the same place.
-        if (infoSize == 40) headersEnd += 12;
-        if (headersEnd > headLen || !MasksMatch(head + kFileHeader + 40, bpp)) return false;
-        break;
-    default:
-        return false; // run-length and embedded image data are not read
-    }
     int stride = UBMPDAT::StrideOf(w, bpp);
     uint64_t pixelBytes = uint64_t(stride) * uint32_t(h < 0 ? -h : h);
     uint32_t pixelOffset = U32(head + 10);
@@ -105,6 +93,25 @@ unsigned char* ReadRows(FILE* f, const BMPLAYOUT& l) {
 }
 
 } // namespace
+
+size_t UBMPDAT::InfoHeadersEnd(const unsigned char* header, size_t available) {
+    if (available < 40) return 0;
+    uint32_t size = U32(header);
+    if (size != 40 && size != 52 && size != 56 && size != 108 && size != 124) return 0;
+    size_t end = size;
+    switch (U32(header + 16)) {
+    case BI_RGB:
+        break;
+    case BI_BITFIELDS:
+        // The three masks follow a 40-byte header and lie inside the larger ones, at the same place.
+        if (size == 40) end += 12;
+        if (end > available || !MasksMatch(header + 40, U16(header + 14))) return 0;
+        break;
+    default:
+        return 0; // run-length and embedded image data are not read
+    }
+    return end <= available ? end : 0;
+}
 
 int UBMPDAT::LoadBMP(const char* path) {
     if (!path) return 0;

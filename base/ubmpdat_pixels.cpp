@@ -189,7 +189,7 @@ void UBMPDAT::FillValue(uint32_t value) {
     }
 }
 
-int UBMPDAT::BlitRaw(int x, int y, const void* source, int count, int sourceBpp) {
+int UBMPDAT::BlitRaw(int x, int y, const void* source, int count, int sourceBpp, const RGBQUAD*, int) {
     unsigned char* row = GetRowAddress(y);
     if (!row || !source || sourceBpp != bitCount || x < 0 || x >= width) return 0;
     // Sub-byte depths copy whole bytes, so they start on a byte.

@@ -5,16 +5,20 @@
 int UREGKEY::Open(const char* path) {
     if (!path) return 0;
     Close();
-    return RegOpenKeyExA(HKEY_CURRENT_USER, path, 0, KEY_QUERY_VALUE, &key) == ERROR_SUCCESS;
+    return Opened(RegOpenKeyExA(HKEY_CURRENT_USER, path, 0, KEY_QUERY_VALUE, &key));
 }
 
 int UREGKEY::Create(const char* path) {
     if (!path) return 0;
     Close();
-    LONG r = RegCreateKeyExA(HKEY_CURRENT_USER, path, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS,
-                             nullptr, &key, nullptr);
-    if (r != ERROR_SUCCESS) key = nullptr;
-    return r == ERROR_SUCCESS;
+    return Opened(RegCreateKeyExA(HKEY_CURRENT_USER, path, 0, nullptr, REG_OPTION_NON_VOLATILE,
+                                  KEY_ALL_ACCESS, nullptr, &key, nullptr));
+}
+
+int UREGKEY::Opened(LONG result) {
+    // The calls need not clear the handle when they fail; a key that did not open is no key.
+    if (result != ERROR_SUCCESS) key = nullptr;
+    return result == ERROR_SUCCESS;
 }
 
 void UREGKEY::Close() {

@@ -28,6 +28,7 @@ class UREGKEY {
     int SetString(const char* name, const char* text) const;
 
   private:
+    int Opened(LONG result); // 1 on success; otherwise the handle is cleared
     int GetDword(const char* name, DWORD* out) const;
     int SetDword(const char* name, DWORD value) const;
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <new>
 
 namespace {
 
@@ -56,7 +57,7 @@ RENDPYL_MODEL* CELSDOC::NewScene() {
     m_curDirLight = nullptr;
     m_curPointLight = nullptr;
     m_curMtl = nullptr;
-    return new RENDPYL_MODEL;
+    return new (std::nothrow) RENDPYL_MODEL;
 }
 
 void CELSDOC::DeleteScene() {
@@ -108,7 +109,8 @@ RENDPYL_LIGHTDIR* CELSDOC::GetCurDirLight() const {
 }
 
 void CELSDOC::SetCurDirLight(RENDPYL_LIGHTDIR* light) {
-    if (m_model) m_curDirLight = light;
+    // As for materials: only a light of this model may become current.
+    if (m_model && light && m_model->GetDirLightIndex(light) >= 0) m_curDirLight = light;
 }
 
 int CELSDOC::IsCurDirLight(const RENDPYL_LIGHTDIR* light) const {
@@ -151,7 +153,7 @@ RENDPYL_LIGHTPOINT* CELSDOC::GetCurPointLight() const {
 }
 
 void CELSDOC::SetCurPointLight(RENDPYL_LIGHTPOINT* light) {
-    if (m_model) m_curPointLight = light;
+    if (m_model && light && m_model->GetPointLightIndex(light) >= 0) m_curPointLight = light;
 }
 
 int CELSDOC::IsCurPointLight(const RENDPYL_LIGHTPOINT* light) const {

@@ -20,7 +20,8 @@ class CELSDOC : public UNDOTARGET {
     // The main window and its message window; neither is owned.
     void Init(DLMAIN* mainWindow, EDITDLGMESS* messageWindow);
 
-    // A fresh model, not yet installed: the caller deletes the old one and installs this one.
+    // A fresh model, not yet installed: the caller deletes the old one and installs this one. Null
+    // when memory runs out.
     RENDPYL_MODEL* NewScene();
     void SetScene(RENDPYL_MODEL* model) { m_model = model; }
     RENDPYL_MODEL* GetScene() const { return m_model; }

@@ -58,10 +58,16 @@ MAP_SETTINGS ReadMapSettings(const RENDPYL_MTL* rec) {
 }
 
 PYL_MTLCH* AddChannel(PYL_MTL* mtl, int type, const FVEC3& col) {
-    PYL_MTLCH* ch = mtl->AddChannel();
+    PYL_MTLCH* ch = Need(mtl->AddChannel(), "材質チャンネル", mtl->GetName());
     ch->SetType(type);
     ch->SetColor(col);
     return ch;
+}
+
+// A map that has no source is left out; one that cannot be written stops the conversion.
+bool MapMade(int result, const char* out, const char* dir) {
+    if (result == MAP_UNWRITTEN) FailToSave(out[0] ? out : dir);
+    return result == MAP_WRITTEN;
 }
 
 float Clamp01(float v) {
@@ -70,15 +76,15 @@ float Clamp01(float v) {
 
 void ConvertMaterial(PYL_SCENE* scene, const HXDoc& doc, const HXMat& mat, const RENDPYL_MTL* rec, int index,
                      const char* dir) {
-    PYL_MTL* mtl = scene->AddMaterial();
     char name[PYL_OBJNAME_LEN];
     name[0] = 0;
     mat.GetName(name, PYL_OBJNAME_LEN);
+    PYL_MTL* mtl = Need(scene->AddMaterial(), "材質", name);
     mtl->SetName(name);
-    mtl->ior = rec->ior.value;
-    mtl->reflection_ior = rec->reflection_ior.value;
-    mtl->specular_reflectance = rec->specularre_flectance.value;
-    mtl->axis = rec->axis.value;
+    mtl->ior = rec->GetIor().value;
+    mtl->reflection_ior = rec->GetReflectionIor().value;
+    mtl->specular_reflectance = rec->GetSpecularReflectance().value;
+    mtl->axis = rec->GetAxis().value;
     mtl->jump[0] = rec->jump[0];
     mtl->jump[1] = rec->jump[1];
 
@@ -96,7 +102,7 @@ void ConvertMaterial(PYL_SCENE* scene, const HXDoc& doc, const HXMat& mat, const
             normal->SetTexture(maps.bump);
         } else {
             char out[PYL_PATH_LEN];
-            if (ConvertBumpToNormal(dir, maps.bump, out, index)) normal->SetTexture(out);
+            if (MapMade(ConvertBumpToNormal(dir, maps.bump, out, index), out, dir)) normal->SetTexture(out);
         }
     }
 
@@ -109,7 +115,7 @@ void ConvertMaterial(PYL_SCENE* scene, const HXDoc& doc, const HXMat& mat, const
         float t = Clamp01(1.0f - alpha);
         PYL_MTLCH* transparency = AddChannel(mtl, PYL_MTLCH::TRANSPARENCY, FVEC3(t, t, t));
         char out[PYL_PATH_LEN];
-        if (MakeTransparencyMap(dir, maps.alpha, out, index, &difAlpha)) {
+        if (MapMade(MakeTransparencyMap(dir, maps.alpha, out, index, &difAlpha), out, dir)) {
             transparency->SetTexture(out);
             transparency->SetColor(FVEC3(1, 1, 1));
         }

@@ -16,9 +16,18 @@ bool NeedsFrozenCopy(const HXObj& obj) {
     return obj.GetLatheType() != 0 || obj.GetPatchType() != 0 || obj.GetMirrorType() != 0;
 }
 
+// The copy goes back to the host however its conversion ends.
+struct FROZENCOPY {
+    HXObj obj;
+    ~FROZENCOPY() {
+        if (obj) obj.Delete();
+    }
+};
+
 void ConvertFaces(PYL_OBJ* out, const HXObj& cur, int objIndex) {
     int faces = cur.GetFaceCount();
     for (int j = 0; j < faces; j++) {
+        int material = cur.GetFaceMaterial(j);
         int count = cur.GetFacePointCount(j);
         // The host fills one entry per corner; a face the scene cannot hold is never read.
         if (count < 1 || count > kMaxCorners) {
@@ -29,8 +38,8 @@ void ConvertFaces(PYL_OBJ* out, const HXObj& cur, int objIndex) {
         float uv[kMaxCorners * 2] = {0, 0, 0, 0, 0, 0, 0, 0};
         cur.GetFacePointArray(j, index);
         cur.GetFaceCoordinateArray(j, uv);
-        PYL_FACE* face = out->AddFace();
-        face->SetMaterial(cur.GetFaceMaterial(j));
+        PYL_FACE* face = Need(out->AddFace(), "面", out->GetName());
+        face->SetMaterial(material);
         face->SetCount(count);
         for (int k = 0; k < count; k++) {
             face->SetVertex(k, index[k]);
@@ -40,10 +49,11 @@ void ConvertFaces(PYL_OBJ* out, const HXObj& cur, int objIndex) {
 }
 
 void ConvertGeometry(PYL_SCENE* scene, const HXObj& cur, const char* name, int objIndex) {
-    PYL_OBJ* out = scene->AddObject();
+    PYL_OBJ* out = Need(scene->AddObject(), "オブジェクト", name);
     out->SetName(name);
     out->SetFacet(cur.GetSmoothAngle() * 0.017453292f);
     int vertices = cur.GetVertexCount();
+    if (!out->ReserveVertices(vertices)) FailToMake("頂点", name);
     for (int v = 0; v < vertices; v++) {
         HXPOINT p = cur.GetVertex(v);
         out->AddVertex(FVEC3(p.x, p.y, p.z));
@@ -71,7 +81,7 @@ void ConvertPointCommand(PYL_SCENE* scene, const HXDoc& doc, const HXObj& cur, c
     b = b * 0.5f;
     float k = b * b * 10.0f;
     Trace("col_scale(%.f)", k);
-    PYL_LIGHT* light = scene->AddLight();
+    PYL_LIGHT* light = Need(scene->AddLight(), "光源");
     light->SetType(PYL_LIGHT::POINT);
     light->col = col * k;
     light->position = position;
@@ -108,10 +118,9 @@ void ConvertObjects(PYL_SCENE* scene, const HXDoc& doc, BBOX* sceneBox) {
             ConvertObject(scene, doc, obj, i, sceneBox);
             continue;
         }
-        HXObj copy = obj.Clone();
-        if (!copy) continue;
-        copy.Freeze(kFreezeAll);
-        ConvertObject(scene, doc, copy, i, sceneBox);
-        copy.Delete();
+        FROZENCOPY copy{obj.Clone()};
+        if (!copy.obj) continue;
+        copy.obj.Freeze(kFreezeAll);
+        ConvertObject(scene, doc, copy.obj, i, sceneBox);
     }
 }

@@ -3,6 +3,7 @@
 
 #include "base/fmatrix.h"
 #include "base/fvec.h"
+#include "base/umess.h"
 #include "host/hxwrap.h"
 
 class PYL_SCENE;
@@ -23,8 +24,11 @@ struct BBOX {
 };
 
 // Fills an empty scene; 0 (nothing added) when an argument is null or the document has no scene 0.
-// Normal and transparency maps are written into the folder of scenePath.
-int ConvertScene(PYL_SCENE* scene, HXDoc doc, RENDPYL_MODEL* model, const char* scenePath);
+// Normal and transparency maps are written into the folder of scenePath. When a part of the scene
+// cannot be made or a map cannot be written, 0 after a line to mess that names it; the scene is then
+// incomplete.
+int ConvertScene(PYL_SCENE* scene, HXDoc doc, RENDPYL_MODEL* model, const char* scenePath,
+                 const UMESS& mess = UMESS());
 
 void SetEyeFromView(PYL_EYE* eye, const FMATRIX& view, const FMATRIX& proj);
 

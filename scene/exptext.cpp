@@ -4,6 +4,7 @@
 #include <new>
 
 #include "base/fout.h"
+#include "scene/quotedtext.h"
 
 namespace {
 // Large enough that a million-face model needs few writes, small beside the model itself.
@@ -29,6 +30,14 @@ void EXPTEXT::Tabs(int depth) {
     if (depth <= 0) return;
     std::memset(Reserve(depth), '\t', depth);
     used += depth;
+}
+
+void EXPTEXT::PutName(const char* text) {
+    size_t n = std::strlen(text);
+    char* p = Reserve(n);
+    std::memcpy(p, text, n);
+    MakeQuotable(p, n);
+    used += n;
 }
 
 void EXPTEXT::PutMap(const char* text) {

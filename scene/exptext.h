@@ -10,6 +10,12 @@
 
 class FOUT;
 
+// A name from the document as a Format argument: it comes out made quotable (scene/quotedtext.h), the
+// same way in every file, so what refers to the name still matches it.
+struct NAMETEXT {
+    const char* text;
+};
+
 class EXPTEXT {
   public:
     explicit EXPTEXT(FOUT& out) : out(out) {}
@@ -22,6 +28,7 @@ class EXPTEXT {
     void Put(const char* text, size_t n) { std::memcpy(Reserve(n), text, n), used += n; }
     void PutFloat(float v, int decimals = 6) { used += FormatFloat(Reserve(NUMFMT_MAX), v, decimals); }
     void PutInt(int v) { used += FormatInt(Reserve(NUMFMT_MAX), v); }
+    void PutName(const char* text);
     // A blank and the text in double quotes, only when the text is not empty.
     void PutMap(const char* text);
     // CR LF; the text goes to the stream once enough has gathered.
@@ -60,6 +67,7 @@ class EXPTEXT {
     void PutValue(float v) { PutFloat(v); }
     void PutValue(int v) { PutInt(v); }
     void PutValue(const char* v) { Put(v); }
+    void PutValue(NAMETEXT v) { PutName(v.text); }
 
     FOUT& out;
     char* data = nullptr;

@@ -4,6 +4,7 @@
 
 #include <windows.h> // GetObject is a Win32 macro: every user must see the same name
 
+#include <cstdint>
 #include <vector>
 
 #include "base/fmatrix.h"
@@ -240,6 +241,8 @@ class HXO_OBJ {
     int GetFlag2(int bit) const { return (flags2 >> bit) & 1; }
     void SetOwner(HXO_MODEL* m) { owner = m; }
     HXO_MODEL* GetOwner() const { return owner; }
+    HXO_OBJ* SetInt4(int v) { return Set(int4, v); }
+    int GetInt4() const { return int4; }
 
     int GetVertexCount() const { return int(vertices.size()); }
     void ReserveVertices(int n) { vertices.reserve(n); }
@@ -312,6 +315,7 @@ class HXO_OBJ {
     unsigned flags;
     HXO_MODEL* owner = nullptr;
     unsigned flags2;
+    int int4;
 };
 
 class HXO_MODEL {
@@ -322,6 +326,9 @@ class HXO_MODEL {
     virtual ~HXO_MODEL();
     HXO_MODEL(const HXO_MODEL&) = delete;
     HXO_MODEL& operator=(const HXO_MODEL&) = delete;
+
+    void SetFlags(unsigned v) { flags = v; }
+    unsigned GetFlags() const { return flags; }
 
     int GetObjectCount() const { return objects.GetCount(); }
     HXO_OBJ* GetObject(int i) const { return objects.Get(i); }
@@ -367,7 +374,12 @@ class HXO_MODEL {
     HXO_ANCHOR* GetAnchor(int i) const { return anchors.Get(i); }
     HXO_ANCHOR* AddAnchor() { return anchors.Add(); }
 
+    void AddWord(uint32_t v) { words.push_back(v); }
+    int GetWordCount() const { return int(words.size()); }
+    uint32_t GetWord(int i) const { return words[i]; }
+
   private:
+    unsigned flags = 0;
     PTRLIST<HXO_OBJ> objects;
     PTRLIST<HXO_MATERIAL> materials;
     HXO_SCENE scene;
@@ -381,4 +393,5 @@ class HXO_MODEL {
     PTRLIST<HXO_BONE> bones;
     PTRLIST<HXO_ANCHOR> anchors;
     int value = 0;
+    std::vector<uint32_t> words;
 };

@@ -25,6 +25,7 @@ void HXO_OBJ::Init() {
     triangles = 0;
     flags = 0x3C;
     flags2 = 0;
+    int4 = 0;
 }
 
 void HXO_OBJ::SetName(const char* text) {

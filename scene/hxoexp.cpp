@@ -5,6 +5,7 @@
 #include <new>
 
 #include "scene/exptext.h"
+#include "scene/quotedtext.h"
 
 namespace {
 
@@ -80,9 +81,19 @@ void WriteVertex(EXPTEXT& text, const FVEC3& v) {
 
 } // namespace
 
+int HXOEXP::CheckPaths(const HXO_MODEL& model) {
+    for (int i = 0; i < model.GetMaterialCount(); ++i) {
+        const HXO_MATERIAL* m = model.GetMaterial(i);
+        if (!m) continue;
+        for (const char* path : {m->GetTextureName(), m->GetAlphaPlaneName(), m->GetBumpName()})
+            if (!CheckQuotablePath(mess, path)) return 0;
+    }
+    return 1;
+}
+
 int HXOEXP::Save(const char* path, const HXO_MODEL* model, int writeTransform) {
     FOUTFILE file;
-    if (!model || !file.OpenWrite(writer, path)) return 0;
+    if (!model || !CheckPaths(*model) || !file.OpenWrite(writer, path)) return 0;
     int ok = 0;
     try {
         ok = WriteModel(model, writeTransform);
@@ -136,7 +147,7 @@ void HXOEXP::WriteMaterials(EXPTEXT& text, const HXO_MODEL& model) {
         const HXO_MATERIAL& m = *model.GetMaterial(i);
         text.Tabs(1);
         if (m.HasName()) {
-            text.Format("\"%s\"", m.GetName());
+            text.Format("\"%s\"", NAMETEXT{m.GetName()});
         } else {
             char number[16];
             std::snprintf(number, sizeof number, "%03d", i);
@@ -156,7 +167,7 @@ void HXOEXP::WriteMaterials(EXPTEXT& text, const HXO_MODEL& model) {
 }
 
 int HXOEXP::WriteObject(EXPTEXT& text, const HXO_OBJ& obj, int writeTransform) {
-    text.Line(0, "Object \"%s\" {", obj.GetName());
+    text.Line(0, "Object \"%s\" {", NAMETEXT{obj.GetName()});
     if (obj.GetPatch()) {
         text.Line(1, "patch %d", obj.GetPatch());
         text.Line(1, "segment %d", obj.GetSegment());

@@ -21,8 +21,12 @@ class HXOEXP {
         return this;
     }
 
+    // Failure lines go here.
+    UMESS& GetMess() { return mess; }
+
     // 1 when the whole file was written and closed; 0 when it could not be created or any
-    // write or the close failed.
+    // write or the close failed, and 0 with nothing written (after a failure line) when a path of
+    // the model cannot stand between quotes.
     int Save(const char* path, const HXO_MODEL* model, int writeTransform);
     // Writes the file through the bound writer; 0 when a write failed.
     int WriteModel(const HXO_MODEL* model, int writeTransform);
@@ -30,6 +34,7 @@ class HXOEXP {
     static int SaveEmpty(TABFOUT& out, const char* path);
 
   private:
+    int CheckPaths(const HXO_MODEL& model);
     void WriteScene(EXPTEXT& text, const HXO_SCENE& scene);
     void WriteMaterials(EXPTEXT& text, const HXO_MODEL& model);
     int WriteObject(EXPTEXT& text, const HXO_OBJ& obj, int writeTransform);

@@ -2,6 +2,9 @@
 
 #include <math.h>
 
+#include <new>
+#include <stdexcept>
+
 #include "scene/textfield.h"
 
 void PYL_SPACE::SetBackFilename(const char* name) {
@@ -47,6 +50,17 @@ PYL_MTLCH* PYL_MTL::FindChannel(int type) const {
 
 void PYL_OBJ::SetName(const char* text) {
     SetTextField(name, text);
+}
+
+int PYL_OBJ::ReserveVertices(int n) {
+    try {
+        vertices.reserve(n > 0 ? size_t(n) : 0);
+    } catch (const std::bad_alloc&) {
+        return 0;
+    } catch (const std::length_error&) {
+        return 0;
+    }
+    return 1;
 }
 
 PYL_SCENE::~PYL_SCENE() {

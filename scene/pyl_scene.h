@@ -174,6 +174,8 @@ class PYL_OBJ {
     void SetFacet(float radians) { facet = radians; }
     float GetFacet() const { return facet; }
     int GetVertexCount() const { return (int)vertices.size(); }
+    // Room for n vertices in all; 0 when memory runs out. Adding within that room cannot fail.
+    int ReserveVertices(int n);
     void AddVertex(const FVEC3& v) { vertices.push_back(v); }
     const FVEC3& GetVertex(int i) const { return vertices[i]; }
     void SetVertex(int i, const FVEC3& v) { vertices[i] = v; }

@@ -59,8 +59,13 @@ class MONO_BMPDAT {
 int LoadGrayOfImage(const char* path, MONO_BMPDAT* plane);
 int LoadAlphaOfImage(const char* path, MONO_BMPDAT* plane);
 
-// Both write a 24-bit BMP into dir under a name made from the host material index and put its
-// path into out (1024 characters). 1 when the file was written; else 0 with out empty.
+// Results of the map makers below.
+enum { MAP_UNWRITTEN = -1, MAP_NONE = 0, MAP_WRITTEN = 1 };
+
+// Both write a 24-bit BMP into dir under a name made from the host material index. MAP_WRITTEN with
+// its path in out (1024 characters); MAP_NONE, out empty, when there is no source image to make it
+// from; MAP_UNWRITTEN when the map could not be made or written, out then holding the file it was
+// meant for (empty when that name does not fit).
 int ConvertBumpToNormal(const char* dir, const char* bumpPath, char* out, int materialIndex);
 int MakeTransparencyMap(const char* dir, const char* alphaPath, char* out, int materialIndex,
                         const MONO_BMPDAT* diffuseAlpha);

@@ -4,6 +4,7 @@
 
 #include "base/filepath.h"
 #include "scene/hxoexp.h"
+#include "scene/quotedtext.h"
 
 namespace {
 
@@ -58,21 +59,56 @@ int MakeHxoPath(char* out, size_t size, const char* path) {
 
 int PYLEXP::SaveHxoModel(const char* path, const PYL_SCENE* scene) {
     char hxoPath[1024];
-    if (!path || !scene || !MakeHxoPath(hxoPath, sizeof hxoPath, path)) return 0;
-    try {
-        HXO_MODEL model;
-        AddMaterials(model, *scene);
-        for (int i = 0; i < scene->GetObjectCount(); ++i)
-            if (const PYL_OBJ* obj = scene->GetObject(i)) AddObject(model, *obj);
-        HXOEXP exporter;
-        return exporter.Save(hxoPath, &model, 1);
-    } catch (const std::bad_alloc&) {
+    if (!path || !scene) return 0;
+    int saved = 0;
+    if (MakeHxoPath(hxoPath, sizeof hxoPath, path)) {
+        try {
+            HXO_MODEL model;
+            AddMaterials(model, *scene);
+            for (int i = 0; i < scene->GetObjectCount(); ++i)
+                if (const PYL_OBJ* obj = scene->GetObject(i)) AddObject(model, *obj);
+            HXOEXP exporter;
+            exporter.GetMess().CopyTarget(mess);
+            saved = exporter.Save(hxoPath, &model, 1);
+        } catch (const std::bad_alloc&) {
+            saved = 0;
+        }
+    }
+    if (!saved) mess.PrintfLn("%s 保存失敗!!", hxoPath[0] ? hxoPath : path);
+    return saved;
+}
+
+int PYLEXP::CheckScenePath(const char* path) {
+    if (!path || !CheckQuotablePath(mess, path)) return 0;
+    if (ExtensionDiffers(path, "hxo") == 0) {
+        mess.PrintfLn("モデルファイルと同じ名前には保存できません!!(%s)", path);
         return 0;
     }
+    return 1;
+}
+
+int PYLEXP::CheckScenePaths(const PYL_SCENE* scene) {
+    if (!scene) return 0;
+    const PYL_SPACE& space = *scene->GetSpace();
+    for (const char* map : {space.GetExtinctionMap(), space.GetAlbedoMap(), space.GetSkyLightMap()})
+        if (!CheckQuotablePath(mess, map)) return 0;
+    for (int i = 0; i < scene->GetLightCount(); ++i) {
+        const PYL_LIGHT* light = scene->GetLight(i);
+        if (light && !CheckQuotablePath(mess, light->GetTexture())) return 0;
+    }
+    for (int i = 0; i < scene->GetMaterialCount(); ++i) {
+        const PYL_MTL* mtl = scene->GetMaterial(i);
+        for (int k = 0; mtl && k < mtl->GetChannelCount(); ++k) {
+            const PYL_MTLCH* ch = mtl->GetChannel(k);
+            if (ch && !CheckQuotablePath(mess, ch->GetTexture())) return 0;
+        }
+    }
+    return 1;
 }
 
 // A failed model does not stop the scene file, but the export reports it.
 int PYLEXP::Export(const char* path, const PYL_SCENE* scene) {
+    if (!CheckScenePath(path) || !CheckScenePaths(scene)) return 0;
     int modelSaved = SaveHxoModel(path, scene);
     FOUTFILE file;
     if (!file.OpenWrite(writer, path)) return 0;

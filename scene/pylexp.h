@@ -5,6 +5,7 @@
 #include <cstddef>
 
 #include "base/tabfout.h"
+#include "base/umess.h"
 #include "scene/pyl_scene.h"
 
 class EXPTEXT;
@@ -14,7 +15,16 @@ class PYLEXP {
     PYLEXP() = default;
     virtual ~PYLEXP() = default;
 
-    // Writes the HXO file, then the PYL file at path; 1 only when both were written whole.
+    // Failure lines go here; the HXO writer is given the same target.
+    UMESS& GetMess() { return mess; }
+
+    // 1 when a scene can be written at path: it can stand between quotes, and its model file is
+    // another file (a scene named .hxo would overwrite its own model). Else 0 after a failure line.
+    int CheckScenePath(const char* path);
+    // 1 when every path the scene writes can stand between quotes; else 0 after a failure line.
+    int CheckScenePaths(const PYL_SCENE* scene);
+    // Writes the HXO file, then the PYL file at path; 1 only when both were written whole. Nothing
+    // is written when a check above fails.
     int Export(const char* path, const PYL_SCENE* scene);
     // Builds the HXO model from the scene and saves it at the HXO path of path; 1 when saved.
     int SaveHxoModel(const char* path, const PYL_SCENE* scene);
@@ -29,6 +39,7 @@ class PYLEXP {
     void WriteMaterial(EXPTEXT& text, const PYL_MTL& mtl);
 
     TABFOUT writer;
+    UMESS mess;
 };
 
 // out = path with the extension of its file name replaced by "hxo" (added when there is none);

@@ -111,7 +111,7 @@ void PYLEXP::WriteLight(EXPTEXT& text, const PYL_LIGHT& light, int index) {
 }
 
 void PYLEXP::WriteMaterial(EXPTEXT& text, const PYL_MTL& mtl) {
-    text.Line(1, "new Material \"%s\"", mtl.GetName());
+    text.Line(1, "new Material \"%s\"", NAMETEXT{mtl.GetName()});
     if (const PYL_MTLCH* ch = mtl.FindChannel(PYL_MTLCH::DIFFUSE))
         MapLine(text, 2, "Diffuse             %f %f %f", ch->GetColor(), ch->GetTexture());
     if (const PYL_MTLCH* ch = mtl.FindChannel(PYL_MTLCH::SPECULAR)) {

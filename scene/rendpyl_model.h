@@ -29,6 +29,15 @@ template <> inline bool PARAMVAL<float>::IsDefault() const {
     return !(value < def) && !(value > def);
 }
 
+// The accessors of a pair field: the setter writes its value, the getter returns the pair.
+#define RENDPYL_PAIR_ACCESSORS(T, Name, field)                                                               \
+    void Set##Name(const T& v) {                                                                             \
+        field.value = v;                                                                                     \
+    }                                                                                                        \
+    const PARAMVAL<T>& Get##Name() const {                                                                   \
+        return field;                                                                                        \
+    }
+
 class RENDPYL_MODEL;
 class RENDPYL_MTL;
 
@@ -50,6 +59,14 @@ class RENDPYL_RENDER {
 
     void SetBackFilename(const char* text);
     const char* GetBackFilename() const { return back_filename; }
+    RENDPYL_PAIR_ACCESSORS(int, UseBackFlg, use_back_flg)
+    RENDPYL_PAIR_ACCESSORS(float, Anisotropy, anisotropy)
+    RENDPYL_PAIR_ACCESSORS(FVEC3, HomogeneousExtinction, homogeneousextinction)
+    RENDPYL_PAIR_ACCESSORS(FVEC3, HomogeneousAlbedo, homogeneousalbedo)
+    RENDPYL_PAIR_ACCESSORS(FVEC3, Extinction, extinction)
+    RENDPYL_PAIR_ACCESSORS(FVEC3, Albedo, albedo)
+    RENDPYL_PAIR_ACCESSORS(FVEC3, Origin, origin)
+    RENDPYL_PAIR_ACCESSORS(FVEC3, Size, size)
 };
 
 class RENDPYL_CAMERA {
@@ -84,6 +101,14 @@ class RENDPYL_CAMERA {
     float GetFov() const { return fov; }
     void SetShift(const FVEC2& v) { shift = v; }
     const FVEC2& GetShift() const { return shift; }
+    RENDPYL_PAIR_ACCESSORS(float, FilmSize, film_size)
+    RENDPYL_PAIR_ACCESSORS(int, UseFocalRatio, use_focalratio)
+    RENDPYL_PAIR_ACCESSORS(float, FocalRatio, focalratio)
+    RENDPYL_PAIR_ACCESSORS(FVEC3, Bokeh, bokeh)
+    RENDPYL_PAIR_ACCESSORS(float, Distortion, distortion)
+    RENDPYL_PAIR_ACCESSORS(FVEC2, LensTilt, lenstilt)
+    RENDPYL_PAIR_ACCESSORS(FVEC2, FilmTilt, filmtilt)
+    RENDPYL_PAIR_ACCESSORS(FVEC2, Oblique, oblique)
 
     // Refreshes the view fields from the host's current view; unchanged without a document or scene.
     void SetFromHostView();
@@ -99,6 +124,8 @@ class RENDPYL_LIGHTSKY {
 
     void SetFilename(const char* text);
     const char* GetFilename() const { return filename; }
+    RENDPYL_PAIR_ACCESSORS(FVEC3, Col, col)
+    RENDPYL_PAIR_ACCESSORS(float, Scale, scale)
     void SetDefault();
 };
 
@@ -124,6 +151,8 @@ class RENDPYL_LIGHTDIR {
     const FVEC3& GetSrcDir() const { return srcdir; }
     void SetCamTrace(int on) { camtrace = on; }
     int GetCamTrace() const { return camtrace; }
+    RENDPYL_PAIR_ACCESSORS(FVEC3, Col, col)
+    RENDPYL_PAIR_ACCESSORS(float, Scale, scale)
     void SetDefault();
 };
 
@@ -142,6 +171,8 @@ class RENDPYL_LIGHTPOINT {
     const char* GetFilename() const { return filename; }
     void SetPos(const FVEC3& v) { pos = v; }
     const FVEC3& GetPos() const { return pos; }
+    RENDPYL_PAIR_ACCESSORS(FVEC3, Col, col)
+    RENDPYL_PAIR_ACCESSORS(float, Scale, scale)
     void SetDefault();
 };
 
@@ -189,6 +220,11 @@ class RENDPYL_MTL {
     // Six maps: diffuse, specular, emission, reflection, transparency, normal.
     RENDPYL_MTL();
 
+    RENDPYL_PAIR_ACCESSORS(FVEC2, Ior, ior)
+    RENDPYL_PAIR_ACCESSORS(FVEC3, ReflectionIor, reflection_ior)
+    RENDPYL_PAIR_ACCESSORS(FVEC3, SpecularReflectance, specularre_flectance)
+    RENDPYL_PAIR_ACCESSORS(FVEC3, Axis, axis)
+
     int GetMapNum() const { return maps.GetCount(); }
     RENDPYL_MTLMAP* GetMap(int i) const { return maps.Get(i); }
     RENDPYL_MTLMAP* FindMap(int type) const;
@@ -200,6 +236,8 @@ class RENDPYL_MTL {
     // The host material's name (at most 255 characters) into a buffer of 256; empty when it is gone.
     void GetName(char* buffer) const;
 };
+
+#undef RENDPYL_PAIR_ACCESSORS
 
 class RENDPYL_MODEL {
   public:

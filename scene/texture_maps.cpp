@@ -3,6 +3,7 @@
 #include <math.h>
 #include <stdio.h>
 
+#include <new>
 #include <vector>
 
 #include "base/trace.h"
@@ -21,15 +22,23 @@ int MakeMapName(char* out, const char* dir, int materialIndex, const char* suffi
     return 1;
 }
 
-// Names and saves a finished map; out stays empty unless the whole file was written.
-int SaveMap(UBMPDAT& map, const char* dir, int materialIndex, const char* suffix, char* out) {
-    if (!MakeMapName(out, dir, materialIndex, suffix)) return 0;
+// Names the map, makes it row by row (row(y, pixels) fills one row) and saves it.
+template <class ROW>
+int WriteMap(int w, int h, const char* dir, int materialIndex, const char* suffix, char* out, ROW row) {
+    if (!MakeMapName(out, dir, materialIndex, suffix)) return MAP_UNWRITTEN;
     Trace("%s", out);
-    if (!map.SaveBMP(out)) {
-        out[0] = 0;
-        return 0;
+    try {
+        UBMPDAT map;
+        std::vector<RGBCOLOR> pixels((size_t)w);
+        if (!map.Create(w, h, 24)) return MAP_UNWRITTEN;
+        for (int y = 0; y < h; y++) {
+            row(y, pixels.data());
+            map.PutRow32(y, pixels.data());
+        }
+        return map.SaveBMP(out) ? MAP_WRITTEN : MAP_UNWRITTEN;
+    } catch (const std::bad_alloc&) {
+        return MAP_UNWRITTEN;
     }
-    return 1;
 }
 
 unsigned char NormalByte(float v) {
@@ -55,12 +64,9 @@ int LoadAlphaOfImage(const char* path, MONO_BMPDAT* plane) {
 int ConvertBumpToNormal(const char* dir, const char* bumpPath, char* out, int materialIndex) {
     out[0] = 0;
     MONO_BMPDAT g;
-    if (!LoadGrayOfImage(bumpPath, &g)) return 0;
+    if (!LoadGrayOfImage(bumpPath, &g)) return MAP_NONE;
     const int w = g.GetWidth(), h = g.GetHeight();
-    UBMPDAT map;
-    if (!map.Create(w, h, 24)) return 0;
-    std::vector<RGBCOLOR> row((size_t)w);
-    for (int y = 0; y < h; y++) {
+    return WriteMap(w, h, dir, materialIndex, "norm.bmp", out, [&](int y, RGBCOLOR* row) {
         const unsigned char* line = g.GetLine(y);
         const unsigned char* below = g.GetLine(y + 1 == h ? 0 : y + 1); // the last row wraps
         for (int x = 0; x < w; x++) {
@@ -70,11 +76,9 @@ int ConvertBumpToNormal(const char* dir, const char* bumpPath, char* out, int ma
             float dx = (r - c) / 255.0f;
             float dy = (d - c) / 255.0f;
             float dz = 1.0f - sqrtf(dx * dx + dy * dy);
-            row[(size_t)x] = RGBCOLOR(NormalByte(dx), NormalByte(dy), NormalByte(dz), (unsigned char)255);
+            row[x] = RGBCOLOR(NormalByte(dx), NormalByte(dy), NormalByte(dz), (unsigned char)255);
         }
-        map.PutRow32(y, row.data());
-    }
-    return SaveMap(map, dir, materialIndex, "norm.bmp", out);
+    });
 }
 
 int MakeTransparencyMap(const char* dir, const char* alphaPath, char* out, int materialIndex,
@@ -83,25 +87,20 @@ int MakeTransparencyMap(const char* dir, const char* alphaPath, char* out, int m
     const MONO_BMPDAT* a1 = diffuseAlpha && diffuseAlpha->IsValid() ? diffuseAlpha : nullptr;
     MONO_BMPDAT a2;
     bool haveA2 = LoadGrayOfImage(alphaPath, &a2) != 0;
-    if (!a1 && !haveA2) return 0;
+    if (!a1 && !haveA2) return MAP_NONE;
     MONO_BMPDAT product;
     const MONO_BMPDAT* source = a1 ? a1 : &a2;
     if (a1 && haveA2) {
         product.Multiply(*a1, a2);
         source = &product;
     }
-    if (!source->IsValid()) return 0;
-    const int w = source->GetWidth(), h = source->GetHeight();
-    UBMPDAT map;
-    if (!map.Create(w, h, 24)) return 0;
-    std::vector<RGBCOLOR> row((size_t)w);
-    for (int y = 0; y < h; y++) {
-        const unsigned char* line = source->GetLine(y);
-        for (int x = 0; x < w; x++) {
-            unsigned char v = (unsigned char)(255 - line[x]); // white is fully transparent
-            row[(size_t)x] = RGBCOLOR(v, v, v, (unsigned char)255);
-        }
-        map.PutRow32(y, row.data());
-    }
-    return SaveMap(map, dir, materialIndex, "alpha.bmp", out);
+    if (!source->IsValid()) return MAP_UNWRITTEN;
+    return WriteMap(source->GetWidth(), source->GetHeight(), dir, materialIndex, "alpha.bmp", out,
+                    [&](int y, RGBCOLOR* row) {
+                        const unsigned char* line = source->GetLine(y);
+                        for (int x = 0; x < source->GetWidth(); x++) {
+                            unsigned char v = (unsigned char)(255 - line[x]); // white is fully transparent
+                            row[x] = RGBCOLOR(v, v, v, (unsigned char)255);
+                        }
+                    });
 }

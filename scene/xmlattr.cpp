@@ -1,9 +1,11 @@
 #include "scene/xmlattr.h"
 
 #include <algorithm>
-#include <cfloat>
 #include <charconv>
+#include <cmath>
 #include <cstring>
+
+#include "base/numfmt.h"
 
 namespace {
 
@@ -32,7 +34,7 @@ bool ParseInteger(const char*& s, long long lo, long long hi, long long& value) 
     return true;
 }
 
-// The leading decimal float of s; too large a number saturates, too small a one becomes 0.
+// The leading decimal float of s; too small a number becomes 0.
 bool ParseFloat(const char*& s, float& value) {
     const char* p = SkipBlanks(s);
     bool negative = *p == '-';
@@ -40,10 +42,13 @@ bool ParseFloat(const char*& s, float& value) {
     if (*digits == '+' || *digits == '-') return false;
     float v = 0.0f;
     auto [end, ec] = std::from_chars(digits, digits + std::strlen(digits), v);
-    if (ec == std::errc::invalid_argument) return false;
+    // "nan", "inf" and numbers too large for a float read as no finite value, which no setting can
+    // use: they count as unreadable.
+    if (ec == std::errc::invalid_argument || (ec == std::errc() && !std::isfinite(v))) return false;
     if (ec == std::errc::result_out_of_range) {
         const char* e = std::find_if(digits, end, [](char c) { return c == 'e' || c == 'E'; });
-        v = (e != end && e[1] == '-') ? 0.0f : FLT_MAX;
+        if (e == end || e[1] != '-') return false;
+        v = 0.0f;
     }
     value = negative ? -v : v;
     s = end;
@@ -78,17 +83,14 @@ template <class T, class Parse> void ParseSplit(const char* s, T* values, int n,
     }
 }
 
-void AppendInt(std::string& out, long long v) {
-    char buf[24];
-    auto r = std::to_chars(buf, buf + sizeof buf, v);
-    out.append(buf, r.ptr);
+void AppendInt(std::string& out, int v) {
+    char buf[NUMFMT_MAX];
+    out.append(buf, FormatInt(buf, v));
 }
 
-// Exactly the bytes of "%f" with the float promoted to double.
 void AppendFloat(std::string& out, float v) {
-    char buf[DBL_MAX_10_EXP + 16];
-    auto r = std::to_chars(buf, buf + sizeof buf, static_cast<double>(v), std::chars_format::fixed, 6);
-    out.append(buf, r.ptr);
+    char buf[NUMFMT_MAX];
+    out.append(buf, FormatFloat(buf, v));
 }
 
 template <class T> void SetJoined(HXXmlElement elem, const char* name, const T* values, int count) {

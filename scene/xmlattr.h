@@ -1,5 +1,6 @@
 // Typed attributes and child elements over the host's XML elements. Numbers are written as "%d" and
-// "%f" in the C locale; reading takes the leading number of the text, saturating instead of overflowing.
+// "%f" in the C locale; reading takes the leading number of the text: integers saturate, floats beyond a
+// float's range count as unreadable.
 #pragma once
 
 #include "base/fquat.h"

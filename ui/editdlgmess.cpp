@@ -20,10 +20,7 @@ EDITDLGMESS::~EDITDLGMESS() {
 }
 
 LRESULT EDITDLGMESS::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    LRESULT result = CallPrevProc(hwnd, msg, wParam, lParam);
-    // A dialog selects all of an edit's text when the edit takes the focus; the log should stay as it is.
-    if (msg == WM_GETDLGCODE) result &= ~DLGC_HASSETSEL;
-    return result;
+    return CallPrevProc(hwnd, msg, wParam, lParam);
 }
 
 HWND EDITDLGMESS::CreateEdit(DWORD exStyle, DWORD style, HWND instanceSource, const URECT* rect,

@@ -7,8 +7,9 @@ static bool Fits(const char* path) {
     return path && strlen(path) < sizeof FILEHISTORY_ENTRY::path;
 }
 
-static void Store(FILEHISTORY_ENTRY& entry, int type, const char* path) {
-    entry.type = type;
+// An untyped store (type null) leaves the entry's type as it was.
+static void Store(FILEHISTORY_ENTRY& entry, const int* type, const char* path) {
+    if (type) entry.type = *type;
     memcpy(entry.path, path, strlen(path) + 1);
 }
 
@@ -55,17 +56,17 @@ bool FILEHISTORY::Search(const int* type, const char* path, int* index) const {
 }
 
 bool FILEHISTORY::Add(const char* path) {
-    return Put(0, nullptr, path);
+    return Put(nullptr, path);
 }
 
 bool FILEHISTORY::AddTyped(int type, const char* path) {
-    return Put(type, &type, path);
+    return Put(&type, path);
 }
 
-bool FILEHISTORY::Put(int type, const int* match, const char* path) {
+bool FILEHISTORY::Put(const int* type, const char* path) {
     if (!Fits(path)) return false;
     int i = 0;
-    if (Search(match, path, &i)) {
+    if (Search(type, path, &i)) {
         MoveToFront(i);
         return true;
     }
@@ -79,15 +80,15 @@ bool FILEHISTORY::Put(int type, const int* match, const char* path) {
 }
 
 bool FILEHISTORY::Append(const char* path) {
-    return PutLast(0, nullptr, path);
+    return PutLast(nullptr, path);
 }
 
 bool FILEHISTORY::AppendTyped(int type, const char* path) {
-    return PutLast(type, &type, path);
+    return PutLast(&type, path);
 }
 
-bool FILEHISTORY::PutLast(int type, const int* match, const char* path) {
-    if (!Fits(path) || Search(match, path, nullptr)) return false;
+bool FILEHISTORY::PutLast(const int* type, const char* path) {
+    if (!Fits(path) || Search(type, path, nullptr)) return false;
     entries.emplace_back();
     Store(entries.back(), type, path);
     return true;

@@ -35,10 +35,10 @@ class FILEHISTORY {
     void MoveToFront(int i);
 
   private:
-    // match: the type that must be equal too, or null when only the path counts.
-    bool Search(const int* match, const char* path, int* index) const;
-    bool Put(int type, const int* match, const char* path);
-    bool PutLast(int type, const int* match, const char* path);
+    // type: the type that must be equal too and is stored, or null when only the path counts.
+    bool Search(const int* type, const char* path, int* index) const;
+    bool Put(const int* type, const char* path);
+    bool PutLast(const int* type, const char* path);
 
     std::vector<FILEHISTORY_ENTRY> entries;
     int maximum = 10;

@@ -24,17 +24,12 @@ FILEHISTORY_MENU::~FILEHISTORY_MENU() {
 }
 
 bool FILEHISTORY_MENU::Attach(HMENU menu, UINT commandId) {
-    if (popup) return false;
-    HMENU created = CreatePopupMenu();
-    if (!created) return false;
+    popup = CreatePopupMenu();
+    if (!popup) return false;
     const char* caption = english ? "History" : "最近のファイル";
-    if (!ModifyMenuA(menu, commandId, MF_BYCOMMAND | MF_POPUP, (UINT_PTR)created, caption)) {
-        DestroyMenu(created);
-        return false;
-    }
-    popup = created;
+    bool placed = ModifyMenuA(menu, commandId, MF_BYCOMMAND | MF_POPUP, (UINT_PTR)popup, caption) != 0;
     Rebuild();
-    return true;
+    return placed;
 }
 
 void FILEHISTORY_MENU::Rebuild() {

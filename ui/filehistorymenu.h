@@ -18,8 +18,8 @@ class FILEHISTORY_MENU {
     void SetEnglish(int flag) { english = flag; }
     HMENU GetMenu() const { return popup; }
 
-    // Turns the item commandId of menu into the history's popup. False when the item does not
-    // exist or a popup is already attached.
+    // Turns the item commandId of menu into a new popup of the history; false when the item does not
+    // exist.
     bool Attach(HMENU menu, UINT commandId);
     // Entry i becomes the item with id base + i.
     void Rebuild();

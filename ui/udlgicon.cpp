@@ -17,8 +17,3 @@ bool UDLGICON::Load(HINSTANCE instance, const char* name) {
     m_shared = 1;
     return true;
 }
-
-void UDLGICON::SetIcon(HICON icon) {
-    if (icon != m_icon) Release();
-    m_icon = icon;
-}

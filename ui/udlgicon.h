@@ -10,8 +10,7 @@ struct UDLGICON {
 
     // A shared icon of the module; false, keeping the icon held before, when there is no such icon.
     bool Load(HINSTANCE instance, const char* name);
-    // Takes icon as it is; an icon the holder owned before is destroyed.
-    void SetIcon(HICON icon);
+    void SetIcon(HICON icon) { m_icon = icon; }
     HICON GetIcon() const { return m_icon; }
     void SetShared(int flag) { m_shared = flag; }
     int GetShared() const { return m_shared; }

@@ -20,9 +20,8 @@ bool IsFinite(float v) {
 
 template <class Field> int UDLGSPIN<Field>::Attach(HWND dialog, int id) {
     m_attached = 1;
-    m_field.Attach(dialog, id);
-    CreateSpin(dialog);
-    return 1;
+    if (!m_field.Attach(dialog, id)) return 0;
+    return CreateSpin(dialog);
 }
 
 template <class Field> int UDLGSPIN<Field>::AttachRange(HWND dialog, int id, Value min, Value max) {

@@ -87,8 +87,14 @@ void UGDILine::End() {
 }
 
 int UGDILine::AddPoints(const POINT* list, int n) {
+    if (!list || n <= 0) return 0;
     points.insert(points.end(), list, list + n);
     return n;
+}
+
+POINT UGDILine::GetPoint(int i) const {
+    if (i < 0 || i >= GetCount()) return POINT{0, 0};
+    return points[size_t(i)];
 }
 
 void UGDILine::Draw(bool closed) {

@@ -27,8 +27,10 @@ class UGDILine {
     void End();
 
     void AddPoint(POINT point) { points.push_back(point); }
+    // Adds nothing, and returns 0, for a null list or a count below 1.
     int AddPoints(const POINT* list, int n);
-    POINT GetPoint(int i) const { return points[size_t(i)]; }
+    // (0, 0) outside the list.
+    POINT GetPoint(int i) const;
     int GetCount() const { return int(points.size()); }
     void Clear() { points.clear(); }
 

@@ -1,10 +1,28 @@
 #include "ui/uwin.h"
+
+#include <exception>
+
+#include "base/trace.h"
 #include "ui/winutil.h"
 
 namespace {
 
 UWIN* BoundObject(HWND hwnd) {
     return reinterpret_cast<UWIN*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+}
+
+// Runs the object's handler; false, with a trace line, when it threw, because no C++ exception may
+// unwind through the system into the host.
+bool Handle(UWIN* obj, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result) {
+    try {
+        *result = obj->WndProc(hwnd, msg, wParam, lParam);
+        return true;
+    } catch (const std::exception& e) {
+        Trace("UWIN:msg(0x%04X) exception(%s)", msg, e.what());
+    } catch (...) {
+        Trace("UWIN:msg(0x%04X) exception", msg);
+    }
+    return false;
 }
 
 bool IsSharedProc(WNDPROC proc) {
@@ -118,8 +136,12 @@ void UWIN::Unsubclass() {
         // A procedure installed after ours stays in place, and so does our binding under it.
         WNDPROC cur = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(m_hwnd, GWLP_WNDPROC));
         if (!IsSharedProc(cur)) return;
-        SetWindowLongPtrA(m_hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_prevProc));
-        if (BoundObject(m_hwnd) == this) SetWindowLongPtrA(m_hwnd, GWLP_USERDATA, 0);
+        // An object that took the window over after this one keeps it.
+        UWIN* bound = BoundObject(m_hwnd);
+        if (!bound || bound == this) {
+            SetWindowLongPtrA(m_hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(m_prevProc));
+            SetWindowLongPtrA(m_hwnd, GWLP_USERDATA, 0);
+        }
     }
     m_prevProc = 0;
 }
@@ -142,7 +164,12 @@ LRESULT CALLBACK UWIN::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPa
     }
     UWIN* obj = BoundObject(hwnd);
     if (!obj) return DefWindowProcA(hwnd, msg, wParam, lParam);
-    LRESULT result = obj->WndProc(hwnd, msg, wParam, lParam);
+    LRESULT result;
+    if (!Handle(obj, hwnd, msg, wParam, lParam, &result)) {
+        // Answered as a message the handler did not take, unless the object is gone meanwhile.
+        result = BoundObject(hwnd) == obj ? obj->CallPrevProc(hwnd, msg, wParam, lParam)
+                                          : DefWindowProcA(hwnd, msg, wParam, lParam);
+    }
     if (msg == WM_NCDESTROY && BoundObject(hwnd) == obj) obj->Unbind();
     return result;
 }
@@ -157,7 +184,8 @@ INT_PTR CALLBACK UWIN::DialogProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPa
     }
     UWIN* obj = BoundObject(hwnd);
     if (!obj) return FALSE;
-    INT_PTR result = obj->WndProc(hwnd, msg, wParam, lParam) ? TRUE : FALSE;
+    LRESULT handled = 0;
+    INT_PTR result = Handle(obj, hwnd, msg, wParam, lParam, &handled) && handled ? TRUE : FALSE;
     if (msg == WM_NCDESTROY && BoundObject(hwnd) == obj) obj->Unbind();
     return result;
 }
@@ -247,14 +275,14 @@ void UWIN::UpdateRect() {
     RECT rc;
     GetWindowRect(m_hwnd, &rc);
     HWND parent = (GetWindowLongA(m_hwnd, GWL_STYLE) & WS_CHILD) ? GetParent(m_hwnd) : 0;
-    int x = rc.left, y = rc.top;
-    if (parent) {
-        RECT prc;
-        GetWindowRect(parent, &prc);
-        x -= prc.left;
-        y -= prc.top;
+    if (!parent) {
+        // A top-level window keeps its screen edges: right and bottom in the size fields.
+        m_rect = URECT{rc.left, rc.top, rc.right, rc.bottom};
+        return;
     }
-    m_rect = URECT{x, y, rc.right - rc.left, rc.bottom - rc.top};
+    RECT prc;
+    GetWindowRect(parent, &prc);
+    m_rect = URECT{rc.left - prc.left, rc.top - prc.top, rc.right - rc.left, rc.bottom - rc.top};
 }
 
 void UWIN::GetScreenPos(int* x, int* y) const {

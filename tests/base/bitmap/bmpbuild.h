@@ -1,9 +1,12 @@
 #pragma once
 // Builds BMP files byte by byte, independently of the image class, for the loader's tests.
 #include <cstdint>
+#include <cstdlib>
 #include <functional>
 #include <string>
 #include <vector>
+
+#include "base/filepath.h"
 
 struct BmpSpec {
     int width = 4, height = 3, bpp = 24;
@@ -21,14 +24,10 @@ inline void PutLE(std::vector<unsigned char>& b, size_t at, uint32_t v, int n) {
         b[at + i] = (unsigned char)(v >> (8 * i));
 }
 
-inline int SpecStride(int w, int bpp) {
-    return (w * bpp + 31) / 32 * 4;
-}
-
 inline std::vector<unsigned char> BuildBmp(const BmpSpec& s) {
     size_t paletteAt = 14 + s.infoSize + (s.infoSize == 40 ? 4 * s.masks.size() : 0);
     size_t pixelAt = paletteAt + 4 * s.palette.size();
-    int stride = SpecStride(s.width, s.bpp);
+    int stride = (s.width * s.bpp + 31) / 32 * 4;
     std::vector<unsigned char> b(pixelAt + size_t(stride) * s.height, 0);
     b[0] = 'B', b[1] = 'M';
     PutLE(b, 2, uint32_t(b.size()), 4);
@@ -64,22 +63,14 @@ inline std::vector<unsigned char> BuildBmp(const BmpSpec& s) {
 }
 
 inline std::string SaveBytes(const std::string& path, const std::vector<unsigned char>& b) {
-    FILE* f = fopen(path.c_str(), "wb");
-    if (f) {
-        fwrite(b.data(), 1, b.size(), f);
-        fclose(f);
-    }
+    WriteFileFromBuffer(path.c_str(), b.data(), long(b.size()));
     return path;
 }
 
 inline std::vector<unsigned char> LoadBytes(const std::string& path) {
-    std::vector<unsigned char> b;
-    FILE* f = fopen(path.c_str(), "rb");
-    if (!f) return b;
-    unsigned char chunk[4096];
-    size_t n;
-    while ((n = fread(chunk, 1, sizeof chunk, f)) > 0)
-        b.insert(b.end(), chunk, chunk + n);
-    fclose(f);
+    void* data = nullptr;
+    long n = ReadFileAlloc(path.c_str(), &data);
+    std::vector<unsigned char> b(static_cast<unsigned char*>(data), static_cast<unsigned char*>(data) + n);
+    free(data);
     return b;
 }

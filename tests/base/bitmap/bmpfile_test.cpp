@@ -1,19 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cstring>
 
 #include "base/ubmpdat.h"
 #include "bmpbuild.h"
+#include "tests/common/mutate.h"
 
 namespace {
-
-// Top row red, green, blue; bottom row white, black, (16, 32, 64).
-void FillSixPixels(UBMPDAT& img) {
-    const RGBCOLOR top[3] = {RGBCOLOR(255, 0, 0), RGBCOLOR(0, 255, 0), RGBCOLOR(0, 0, 255)};
-    const RGBCOLOR bottom[3] = {RGBCOLOR(255, 255, 255), RGBCOLOR(0, 0, 0), RGBCOLOR(16, 32, 64)};
-    img.PutRow32(0, top);
-    img.PutRow32(1, bottom);
-}
 
 const std::vector<unsigned char> kSixPixelFile = {
     0x42, 0x4d, 0x4e, 0, 0,    0, 0,    0,    0,    0, 0x36, 0, 0, 0, 0x28, 0, 0, 0,
@@ -22,138 +16,164 @@ const std::vector<unsigned char> kSixPixelFile = {
     0xff, 0xff, 0xff, 0, 0,    0, 0x40, 0x20, 0x10, 0, 0,    0, // bottom row first, zero padding
     0,    0,    0xff, 0, 0xff, 0, 0xff, 0,    0,    0, 0,    0};
 
-} // namespace
-
-TEST(BmpSave, SixPixelFileIsExact) {
-    UBMPDAT img(3, 2, 24);
-    EXPECT_EQ(12, img.GetLineBytes());
-    // Dirty padding in memory must not reach the file.
-    memset(img.GetBits(), 0xcc, size_t(img.GetLineBytes()) * 2);
-    FillSixPixels(img);
-    ASSERT_TRUE(img.SaveBMP("six.bmp"));
-    EXPECT_EQ(kSixPixelFile, LoadBytes("six.bmp"));
-}
-
-TEST(BmpSave, BottomUpImageIsSavedTheRightWayUp) {
-    // A caller's bottom-up bitmap: the first row in memory is the bottom row.
-    BITMAPINFO bi = {};
-    bi.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    bi.bmiHeader.biWidth = 3;
-    bi.bmiHeader.biHeight = 2;
-    bi.bmiHeader.biPlanes = 1;
-    bi.bmiHeader.biBitCount = 24;
-    const unsigned char rows[24] = {0xff, 0xff, 0xff, 0, 0,    0, 0x40, 0x20, 0x10, 0, 0, 0,
-                                    0,    0,    0xff, 0, 0xff, 0, 0xff, 0,    0,    0, 0, 0};
-    UBMPDAT img;
-    ASSERT_TRUE(img.CreateFromInfo(&bi, rows));
-    EXPECT_EQ(RGBCOLOR(255, 0, 0), img.GetPixel(0, 0));
-    ASSERT_TRUE(img.SaveBMP("bottomup.bmp"));
-    EXPECT_EQ(kSixPixelFile, LoadBytes("bottomup.bmp"));
-}
-
-TEST(BmpSave, PalettedImageRoundTrips) {
-    for (int bpp : {1, 4, 8}) {
-        UBMPDAT img(9, 5, bpp);
-        const RGBCOLOR entries[3] = {RGBCOLOR(1, 2, 3), RGBCOLOR(200, 100, 50), RGBCOLOR(7, 8, 9)};
-        img.SetPaletteFromRows32(0, entries, bpp == 1 ? 2 : 3);
-        for (int y = 0; y < 5; y++)
-            for (int x = 0; x < 9; x++)
-                img.SetPixelValue(x, y, (x + y) % (bpp == 1 ? 2 : 3));
-        ASSERT_TRUE(img.SaveBMP("paletted.bmp"));
-        std::vector<unsigned char> file = LoadBytes("paletted.bmp");
-        size_t offset = 54 + 4 * (size_t(1) << bpp);
-        EXPECT_EQ(offset, file[10] | size_t(file[11]) << 8);
-        EXPECT_EQ(offset + size_t(img.GetLineBytes()) * 5, file.size());
-        UBMPDAT back;
-        ASSERT_TRUE(back.LoadBMP("paletted.bmp"));
-        for (int y = 0; y < 5; y++)
-            for (int x = 0; x < 9; x++)
-                ASSERT_EQ(img.GetPixel(x, y), back.GetPixel(x, y)) << bpp << " " << x;
-    }
-}
-
-TEST(BmpSave, RefusesImagesWithoutPixelsAndBadPaths) {
-    UBMPDAT empty;
-    EXPECT_FALSE(empty.SaveBMP("empty.bmp"));
-    EXPECT_FALSE(empty.Create(4, 4, 2)); // a failed Create leaves no pixels behind
-    EXPECT_FALSE(empty.SaveBMP("empty.bmp"));
-    UBMPDAT img(2, 2, 24);
-    EXPECT_FALSE(img.SaveBMP(nullptr));
-    EXPECT_FALSE(img.SaveBMP("no_such_dir\\x.bmp"));
+BmpSpec Spec(int bpp, std::vector<uint32_t> palette = {}, std::vector<uint32_t> masks = {}) {
+    BmpSpec s;
+    s.bpp = bpp;
+    s.palette = palette;
+    s.compression = masks.empty() ? BI_RGB : BI_BITFIELDS;
+    s.masks = masks;
+    return s;
 }
 
 // Loads a file built byte by byte and compares every pixel value and palette entry.
-static void ExpectLoads(const BmpSpec& spec) {
+void ExpectLoads(const BmpSpec& spec) {
     UBMPDAT img;
     ASSERT_TRUE(img.LoadBMP(SaveBytes("load.bmp", BuildBmp(spec)).c_str()));
-    EXPECT_EQ(spec.width, img.GetWidth());
-    EXPECT_EQ(spec.height, img.GetHeight());
+    EXPECT_EQ(spec.width * 100 + spec.height, img.GetWidth() * 100 + img.GetHeight());
     EXPECT_EQ(spec.bpp, img.GetBitCount());
-    EXPECT_GT(0, img.GetInfo()->bmiHeader.biHeight); // top-down in memory
     uint32_t mask = spec.bpp == 32 ? 0xffffffffu : (1u << spec.bpp) - 1;
     for (int y = 0; y < spec.height; y++)
         for (int x = 0; x < spec.width; x++)
             ASSERT_EQ(spec.value(x, y) & mask, img.GetPixelValue(x, y)) << x << "," << y;
-    for (size_t i = 0; i < spec.palette.size() && i < size_t(img.GetPaletteCount()); i++) {
-        RGBQUAD e = img.GetPaletteEntry(int(i));
-        EXPECT_EQ(spec.palette[i] & 0xffffff, uint32_t(e.rgbRed << 16 | e.rgbGreen << 8 | e.rgbBlue));
-        EXPECT_EQ(0, e.rgbReserved);
+    for (int i = 0; i < img.GetPaletteCount(); i++) {
+        RGBQUAD e = img.GetPaletteEntry(i);
+        uint32_t want = size_t(i) < spec.palette.size() ? spec.palette[i] & 0xffffff : 0; // others zero
+        EXPECT_EQ(want, uint32_t(e.rgbRed << 16 | e.rgbGreen << 8 | e.rgbBlue | e.rgbReserved << 24)) << i;
     }
 }
 
-TEST(BmpLoad, EveryDepthBothRowOrders) {
+} // namespace
+
+TEST(BmpSave, FilesAreExactAndTheRightWayUp) {
+    UBMPDAT img(3, 2, 24);
+    memset(img.GetBits(), 0xcc, 24); // dirty padding in memory must not reach the file
+    const RGBCOLOR rows[6] = {RGBCOLOR(255, 0, 0),     RGBCOLOR(0, 255, 0), RGBCOLOR(0, 0, 255),
+                              RGBCOLOR(255, 255, 255), RGBCOLOR(0, 0, 0),   RGBCOLOR(16, 32, 64)};
+    img.PutRow32(0, rows);
+    img.PutRow32(1, rows + 3);
+    ASSERT_TRUE(img.SaveBMP("six.bmp"));
+    EXPECT_EQ(kSixPixelFile, LoadBytes("six.bmp"));
+    // A caller's bottom-up bitmap, whose first row in memory is the bottom row.
+    UBMPDAT bottomUp;
+    BITMAPINFO bi = *img.GetInfo();
+    bi.bmiHeader.biHeight = 2;
+    ASSERT_TRUE(bottomUp.CreateFromInfo(&bi, kSixPixelFile.data() + 54));
+    ASSERT_TRUE(bottomUp.SaveBMP("bottomup.bmp"));
+    EXPECT_EQ(kSixPixelFile, LoadBytes("bottomup.bmp"));
+
+    UBMPDAT empty;
+    EXPECT_FALSE(empty.SaveBMP("empty.bmp"));
+    EXPECT_FALSE(img.SaveBMP("no_such_dir\\x.bmp"));
+    for (int bpp : {1, 4, 8}) { // palettes go between the headers and the rows
+        UBMPDAT pal(9, 5, bpp);
+        const RGBCOLOR entries[3] = {RGBCOLOR(1, 2, 3), RGBCOLOR(200, 100, 50), RGBCOLOR(7, 8, 9)};
+        pal.SetPaletteFromRows32(0, entries, bpp == 1 ? 2 : 3);
+        for (int i = 0; i < 45; i++)
+            pal.SetPixelValue(i % 9, i / 9, i % (bpp == 1 ? 2 : 3));
+        ASSERT_TRUE(pal.SaveBMP("paletted.bmp"));
+        UBMPDAT back;
+        ASSERT_TRUE(back.LoadBMP("paletted.bmp"));
+        for (int i = 0; i < 45; i++)
+            ASSERT_EQ(pal.GetPixel(i % 9, i / 9), back.GetPixel(i % 9, i / 9)) << bpp << " " << i;
+    }
+}
+
+TEST(BmpLoad, EveryDepthRowOrderHeaderAndPalette) {
     for (int bpp : {1, 4, 8, 16, 24, 32})
         for (bool topDown : {false, true}) {
             SCOPED_TRACE(testing::Message() << bpp << (topDown ? " top-down" : " bottom-up"));
             BmpSpec spec;
             spec.width = 13;
-            spec.height = 5;
             spec.bpp = bpp;
             spec.topDown = topDown;
-            if (bpp <= 8)
-                for (int i = 0; i < (1 << bpp); i++)
-                    spec.palette.push_back(uint32_t(i * 0x010203 + 0x0f0000));
+            for (int i = 0; i < (bpp <= 8 ? 1 << bpp : 0); i++)
+                spec.palette.push_back(uint32_t(i * 0x010203 + 0x0f0000));
             ExpectLoads(spec);
         }
-}
-
-TEST(BmpLoad, ShortPalettesLargerHeadersAndMatchingMasks) {
-    BmpSpec shortPalette; // 8 bits with only 3 entries stored and counted
-    shortPalette.bpp = 8;
-    shortPalette.palette = {0x112233, 0x445566, 0x778899};
+    BmpSpec shortPalette = Spec(8, {0x112233, 0x445566, 0x778899}); // 3 entries stored and counted
     shortPalette.colorsUsed = 3;
     shortPalette.value = [](int x, int y) { return uint32_t((x + y) % 3); };
     ExpectLoads(shortPalette);
-    UBMPDAT img;
-    ASSERT_TRUE(img.LoadBMP("load.bmp"));
-    EXPECT_EQ(0, img.GetPaletteEntry(3).rgbRed); // entries not in the file are zero
-
-    BmpSpec v5;
+    BmpSpec v5 = Spec(32, {}, {0xff0000, 0xff00, 0xff}); // masks that say what the layout says anyway
     v5.infoSize = 124;
-    v5.bpp = 32;
-    v5.compression = BI_BITFIELDS;
-    v5.masks = {0xff0000, 0xff00, 0xff};
-    v5.value = [](int x, int y) { return uint32_t(0x80000000u | x << 16 | y); };
+    v5.value = [](int x, int y) { return uint32_t(0x40000000u | x << 16 | y); };
     ExpectLoads(v5);
-    BmpSpec fields16;
-    fields16.bpp = 16;
-    fields16.compression = BI_BITFIELDS;
-    fields16.masks = {0x7c00, 0x3e0, 0x1f};
-    ExpectLoads(fields16);
-    BmpSpec v4;
-    v4.infoSize = 108;
-    v4.bpp = 4;
-    v4.palette = std::vector<uint32_t>(16, 0xabcdef);
-    ExpectLoads(v4);
+    ExpectLoads(Spec(16, {}, {0x7c00, 0x3e0, 0x1f}));
+    UBMPDAT img;
+    ASSERT_TRUE(img.LoadBMP(SaveBytes("alpha.bmp", BuildBmp(v5)).c_str()));
+    EXPECT_EQ(RGBCOLOR(0, 0, 1, 255), img.GetPixel(0, 1)); // alpha only with the flag
+    img.SetAlphaFlag(1);
+    EXPECT_EQ(RGBCOLOR(0, 0, 1, 0x40), img.GetPixel(0, 1));
 }
 
-TEST(BmpLoad, AlphaIsReadOnlyWithTheFlag) {
-    BmpSpec spec;
-    spec.bpp = 32;
-    spec.value = [](int, int) { return 0x40102030u; };
-    UBMPDAT img;
-    ASSERT_TRUE(img.LoadBMP(SaveBytes("alpha.bmp", BuildBmp(spec)).c_str()));
-    EXPECT_EQ(RGBCOLOR(0x10, 0x20, 0x30, 255), img.GetPixel(1, 1));
-    img.SetAlphaFlag(1);
-    EXPECT_EQ(RGBCOLOR(0x10, 0x20, 0x30, 0x40), img.GetPixel(1, 1));
+// Every prefix of valid files, headers that do not fit the file and tens of thousands of seeded
+// mutations: each file is refused with the image as it was, or loaded whole from the file's bytes.
+TEST(BmpLoad, HostileFilesNeverCrashOrCorrupt) {
+    UBMPDAT img(5, 4, 24);
+    img.Fill(RGBCOLOR(9, 99, 199));
+    int loaded = 0, refused = 0;
+    auto load = [&](const std::vector<unsigned char>& file, const std::string& what) {
+        if (HasFatalFailure()) return;
+        SaveBytes("bad.bmp", file);
+        int w = img.GetWidth(), h = img.GetHeight(), bpp = img.GetBitCount();
+        std::vector<unsigned char> pixels(img.GetBits(), img.GetBits() + img.GetLineBytes() * h);
+        if (img.LoadBMP("bad.bmp")) {
+            loaded++;
+            ASSERT_LE(size_t(img.GetLineBytes()) * img.GetHeight(), file.size()) << what;
+            ASSERT_GT(img.GetWidth(), 0) << what;
+            return;
+        }
+        refused++;
+        ASSERT_EQ(w * 1000 + h * 10 + bpp / 8,
+                  img.GetWidth() * 1000 + img.GetHeight() * 10 + img.GetBitCount() / 8)
+            << what;
+        ASSERT_EQ(0, memcmp(pixels.data(), img.GetBits(), pixels.size())) << what;
+    };
+    const std::vector<unsigned char> valid = BuildBmp(BmpSpec());
+    // Offset, value and width of a header field: signature, widths, heights, pixel offsets,
+    // bit counts, run-length and mask compression, a core header and one past the end.
+    const uint32_t changes[][3] = {{0, 'B' | 'X' << 8, 2},
+                                   {18, 0x7fffffff, 4},
+                                   {18, 0x10000000, 4},
+                                   {22, 0, 4},
+                                   {22, uint32_t(INT_MIN), 4},
+                                   {10, 60, 4},
+                                   {10, 0xfffffff0, 4},
+                                   {10, 20, 4},
+                                   {28, 15, 2},
+                                   {30, 1, 4},
+                                   {30, 3, 4},
+                                   {14, 12, 4},
+                                   {14, 0x7ffffff0, 4}};
+    for (const auto& c : changes) {
+        std::vector<unsigned char> bad = valid;
+        PutLE(bad, c[0], c[1], int(c[2]));
+        load(bad, "field at " + std::to_string(c[0]));
+    }
+    BmpSpec palette = Spec(8, std::vector<uint32_t>(16)); // 16 of 256 entries stored
+    load(BuildBmp(palette), "16 of 256 entries");
+    load(BuildBmp(Spec(16, {}, {0xf800, 0x7e0, 0x1f})), "5-6-5 masks, not the 5-5-5 the image holds");
+
+    std::vector<BmpSpec> specs = {BmpSpec(),
+                                  Spec(8, std::vector<uint32_t>(256, 0x204080)),
+                                  Spec(4, std::vector<uint32_t>(16, 0x102030)),
+                                  Spec(1, {0xffffff, 0}),
+                                  Spec(16, {}, {0x7c00, 0x3e0, 0x1f}),
+                                  Spec(32, {}, {0xff0000, 0xff00, 0xff})};
+    specs[2].topDown = specs[5].topDown = true;
+    specs[5].infoSize = 124;
+    specs[2].colorsUsed = 16;
+    specs[3].width = 17;
+    std::vector<std::vector<unsigned char>> seeds;
+    for (const BmpSpec& spec : specs) {
+        seeds.push_back(BuildBmp(spec));
+        mutate::EachPrefix(seeds.back(), load);
+    }
+    ASSERT_EQ(0, loaded); // none of the above, nor a prefix of a good file
+    const std::vector<size_t> fields = {2, 10, 14, 18, 22, 26, 28, 30, 34, 46, 50, 54, 58, 62};
+    mutate::EachMutation(seeds, mutate::Options{20240611, 20000, fields, "", 138}, load);
+    EXPECT_GT(loaded, 1000); // both outcomes really happen
+    EXPECT_GT(refused, 5000);
+    EXPECT_FALSE(img.LoadBMP(nullptr));
+    EXPECT_FALSE(img.LoadBMP("no_such_file.bmp"));
 }

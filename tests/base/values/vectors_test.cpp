@@ -1,4 +1,5 @@
 #include "base/fvec.h"
+#include "base/rgbcolor.h"
 
 #include <gtest/gtest.h>
 
@@ -6,40 +7,57 @@
 
 namespace {
 
-TEST(Vectors, NormalizeFallsBackToTheLastAxis) {
-    EXPECT_EQ(FVEC3(0, 0, 0).Normalize(), FVEC3(0, 0, 1));
-    EXPECT_EQ(FVEC3(0, 0.00009f, 0).Normalize(), FVEC3(0, 0, 1));
-    EXPECT_EQ(FVEC3(0, 0.0002f, 0).Normalize(), FVEC3(0, 1, 0));
-    EXPECT_EQ(FVEC2(0, 0).Normalize(), FVEC2(0, 1));
-    EXPECT_EQ(FVEC4(0, 0, 0, 0).Normalize(), FVEC4(0, 0, 0, 1));
-    EXPECT_EQ(FVEC3(NAN, 1, 0).Normalize(), FVEC3(0, 0, 1));
+TEST(Vectors, NormalizeFaceNormalAndDivision) {
+    const FVEC3 rows[][2] = {
+        {FVEC3(0, 0, 0), FVEC3(0, 0, 1)}, // too short: the last axis
+        {FVEC3(0, 0.00009f, 0), FVEC3(0, 0, 1)},
+        {FVEC3(0, 0.0002f, 0), FVEC3(0, 1, 0)},
+        {FVEC3(NAN, 1, 0), FVEC3(0, 0, 1)},
+    };
+    for (const auto& r : rows)
+        EXPECT_EQ(FVEC3(r[0]).Normalize(), r[1]) << r[0].x << "," << r[0].y;
 
-    FVEC3 source(0, 0, 2), n;
-    n.Normalize(source);
-    EXPECT_EQ(n, FVEC3(0, 0, 1));
-    EXPECT_EQ(source, FVEC3(0, 0, 2));
-}
+    // (p1 - p0) x (p2 - p1): the winding decides the sign.
+    EXPECT_EQ(FVEC3().SetFaceNormal(FVEC3(0, 0, 0), FVEC3(1, 0, 0), FVEC3(1, 1, 0)), FVEC3(0, 0, 1));
+    EXPECT_EQ(FVEC3().SetFaceNormal(FVEC3(0, 0, 0), FVEC3(0, 1, 0), FVEC3(1, 1, 0)), FVEC3(0, 0, -1));
 
-TEST(Vectors, FaceNormal) {
-    FVEC3 n;
-    EXPECT_EQ(n.SetFaceNormal(FVEC3(0, 0, 0), FVEC3(1, 0, 0), FVEC3(1, 1, 0)), FVEC3(0, 0, 1));
-    EXPECT_EQ(n.SetFaceNormal(FVEC3(0, 0, 0), FVEC3(1, 1, 1), FVEC3(2, 2, 2)), FVEC3(0, 0, 1));
-    EXPECT_EQ(n.SetFaceNormal(FVEC3(0, 0, 0), FVEC3(0, 1, 0), FVEC3(1, 1, 0)), FVEC3(0, 0, -1));
-}
-
-TEST(Vectors, DivisionIsTruePerComponent) {
-    FVEC3 v(1, 2, 7);
     // 7 / 3 and 7 * (1 / 3) differ in the last bit in single precision.
     ASSERT_NE(7.0f / 3.0f, 7.0f * (1.0f / 3.0f));
-    EXPECT_EQ((v / 3.0f).z, 7.0f / 3.0f);
-    EXPECT_EQ(v.Divide(3.0f), v / 3.0f);
+    EXPECT_EQ((FVEC3(1, 2, 7) / 3.0f).z, 7.0f / 3.0f);
+    EXPECT_FLOAT_EQ(FVEC2(1, 0).Angle(FVEC2(0, 1)), -1.5707964f);
 }
 
-TEST(Vectors, ClampWithCrossedBoundsGivesHiAndAngleIsSigned) {
-    EXPECT_EQ(FVEC2(5, -5).Clamp(FVEC2(1, 1), FVEC2(0, 0)), FVEC2(0, 0));
-    const float halfPi = 1.5707964f;
-    EXPECT_FLOAT_EQ(FVEC2(1, 0).Angle(FVEC2(0, 1)), -halfPi);
-    EXPECT_FLOAT_EQ(FVEC2(1, 0).Angle(FVEC2(0, -1)), halfPi);
+TEST(Color, FloatsBecomeBytesTruncatedAndClamped) {
+    const struct {
+        FVEC4 in;
+        RGBCOLOR out;
+    } rows[] = {
+        {FVEC4(0.5f, std::nextafter(1.0f, 0.0f), std::nextafter(1.0f, 2.0f), -0.2f),
+         RGBCOLOR(127, 254, 255, 0)},
+        {FVEC4(1e10f, -1e10f, NAN, 2), RGBCOLOR(255, 0, 0, 255)},
+        {FVEC4(INFINITY, -INFINITY, -NAN, 1), RGBCOLOR(255, 0, 0, 255)},
+    };
+    for (const auto& r : rows)
+        EXPECT_EQ(RGBCOLOR(r.in), r.out) << r.in.x;
+    EXPECT_EQ(RGBCOLOR(300, -5, 128, 0), RGBCOLOR(255, 0, 128, 0));
+    for (int v = 0; v < 256; v++) {
+        RGBCOLOR c(v, 255 - v, v, v);
+        EXPECT_EQ(RGBCOLOR(c.GetFVec4()), c) << v; // lossless both ways
+    }
+}
+
+TEST(Color, ArithmeticSaturates) {
+    const RGBCOLOR white(255, 255, 255, 255), grey(100, 100, 100, 100);
+    EXPECT_EQ(RGBCOLOR(10, 20, 30, 40) - RGBCOLOR(20, 10, 30, 50), RGBCOLOR(0, 10, 0, 0));
+    EXPECT_EQ(RGBCOLOR(200, 0, 0, 255) + RGBCOLOR(100, 0, 0, 255), RGBCOLOR(255, 0, 0, 255));
+    EXPECT_EQ(white * white, white);
+    EXPECT_EQ(RGBCOLOR(200, 200, 200, 200) * RGBCOLOR(64, 64, 64, 64), grey); // 128 stands for 1
+    EXPECT_EQ(grey * 2.6f, white);
+    EXPECT_EQ(grey * 1e30f, white);
+    EXPECT_EQ(grey * NAN, RGBCOLOR(0, 0, 0, 0));
+    EXPECT_EQ(RGBCOLOR().Lerp(RGBCOLOR(10, 10, 10, 10), RGBCOLOR(20, 20, 20, 20), -1e30f),
+              RGBCOLOR(0, 0, 0, 0));
+    EXPECT_EQ(RGBCOLOR(255, 0, 1, 254).GetHalf(), RGBCOLOR(128, 0, 1, 127));
 }
 
 } // namespace

@@ -1,200 +1,108 @@
-#include <gtest/gtest.h>
+#include "tests/scene/scenehost.h"
 
-#include <string>
-#include <vector>
-
-#include "host_fixture.h"
 #include "scene/convert_scene.h"
 #include "scene/pyl_scene.h"
-#include "scene/rendpyl_model.h"
+
+#include <cstdio>
 
 namespace {
 
-void ExpectColor(const PYL_MTLCH* ch, float r, float g, float b) {
-    ASSERT_NE(ch, nullptr);
-    EXPECT_FLOAT_EQ(ch->GetColor().x, r);
-    EXPECT_FLOAT_EQ(ch->GetColor().y, g);
-    EXPECT_FLOAT_EQ(ch->GetColor().z, b);
-}
-
-std::vector<int> ChannelTypes(const PYL_MTL* mtl) {
-    std::vector<int> types;
-    for (int i = 0; i < mtl->GetChannelCount(); i++)
-        types.push_back(mtl->GetChannel(i)->GetType());
-    return types;
-}
-
-// One material per test case; the document maps "tex32", "tex24", "mask", "height" and "missing" to
-// files of the folder (the last one does not exist).
+// The document maps "tex32", "tex24", "mask", "height" and "missing" to files of the folder (the last
+// one does not exist).
 struct MaterialCase {
     std::string dir;
     RENDPYL_MODEL model;
     PYL_SCENE scene;
 
-    explicit MaterialCase(const char* name) : dir(FreshFolder(name)) {
-        WriteBmp(dir + "tex32.bmp", 2, 1, 32, {0xFF000000u, 0x00000000u});
-        WriteBmp(dir + "tex24.bmp", 2, 1, 24, {0xFF0000u, 0x00FF00u});
-        WriteBmp(dir + "mask.bmp", 2, 1, 24, {0xFFFFFFu, 0x000000u});
-        WriteBmp(dir + "height.bmp", 2, 2, 24, {0, 0, 0, 0});
+    explicit MaterialCase(const char* name) : dir(OutputDir(name)) {
+        SaveBytes(dir + "tex32.bmp", BmpBytes(2, 1, {0xFF000000u, 0}, 32));
+        SaveBytes(dir + "tex24.bmp", BmpBytes(2, 1, {0xFF0000u, 0x00FF00u}));
+        SaveBytes(dir + "mask.bmp", BmpBytes(2, 1, {0xFFFFFFu, 0}));
+        SaveBytes(dir + "height.bmp", BmpBytes(2, 2, {0, 0, 0, 0}));
     }
-
-    // Converts a document holding the given materials (JSON objects) with the records made so far.
+    RENDPYL_MTL* Record(int id) {
+        RENDPYL_MTL* rec = model.AddMtl();
+        rec->ID = id;
+        return rec;
+    }
+    // Converts a document holding the materials (JSON objects) with the records made so far.
     int Convert(const std::string& materials, const std::string& sceneFile = "tmp.pyl") {
-        std::string mapping = "{";
-        for (const char* f : {"tex32", "tex24", "mask", "height", "missing"}) {
-            if (mapping.size() > 1) mapping += ",";
-            mapping += JsonText(std::string(f) + ".bmp") + ":" + JsonText(dir + f + ".bmp");
-        }
-        mapping += "}";
-        HXDoc doc = OpenDoc("{\"materials\": [" + materials + "], \"mapping\": " + mapping + "}");
+        std::string mapping;
+        for (const char* f : {"tex32", "tex24", "mask", "height", "missing"})
+            mapping +=
+                std::string(mapping.empty() ? "" : ",") + "\"" + f + ".bmp\": " + JsonPath(dir + f + ".bmp");
+        HXDoc doc = OpenDoc("{\"materials\": [" + materials + "], \"mapping\": {" + mapping + "}}");
         return ConvertScene(&scene, doc, &model, (dir + sceneFile).c_str());
     }
-    RENDPYL_MTL* Record(int i) { return model.GetMtl(i); }
-    PYL_MTL* Mtl(int i) { return scene.GetMaterial(i); }
+    // The channels in their order: type, colour, texture (without the folder), and the exponent after
+    // a specular colour.
+    std::string Channels(int i) {
+        const PYL_MTL* mtl = scene.GetMaterial(i);
+        std::string out;
+        for (int k = 0; k < mtl->GetChannelCount(); k++) {
+            const PYL_MTLCH* ch = mtl->GetChannel(k);
+            const FVEC3& c = ch->GetColor();
+            char text[64];
+            std::snprintf(text, sizeof text, "%s%c %g %g %g", k ? " | " : "", "DRS--E---NT"[ch->GetType()],
+                          c.x, c.y, c.z);
+            std::string texture = ch->GetTexture();
+            out += text + std::string(texture.empty() ? "" : " ") +
+                   texture.substr(texture.rfind(dir, 0) ? 0 : dir.size());
+            if (ch->GetType() == PYL_MTLCH::SPECULAR) out += " ^" + std::to_string(int(mtl->exponent.x));
+        }
+        return out;
+    }
 };
 
-TEST(ConvertMaterial, EveryChannelInItsOrderWithItsValues) {
-    MaterialCase c("full");
-    c.model.AddMtl()->ID = 11;
-    RENDPYL_MTL* rec = c.Record(0);
-    rec->ior.value = FVEC2(1.5f, 1.2f);
-    rec->axis.value = FVEC3(1, 0, 0);
-    rec->jump[1] = 3;
-    rec->FindMap(RENDPYL_MAP_DIFFUSE)->scale = 2.0f;
-    rec->FindMap(RENDPYL_MAP_NORMAL)->bmp_type = 1;
-    rec->FindMap(RENDPYL_MAP_SPECULAR)->col = RGBCOLOR(255, 0, 51, 255);
-    rec->FindMap(RENDPYL_MAP_EMISSION)->col = RGBCOLOR(255, 255, 255, 255);
-    RENDPYL_MTLMAP* refl = rec->FindMap(RENDPYL_MAP_REFLECTION);
+TEST(ConvertMaterial, ChannelsFollowTheHostMaterialAndItsRecord) {
+    MaterialCase c("materials");
+    RENDPYL_MTL* aligned = c.Record(30); // records are matched by ID, whatever their order
+    aligned->FindMap(RENDPYL_MAP_DIFFUSE)->scale = 0.5f;
+    RENDPYL_MTL* full = c.Record(1);
+    full->FindMap(RENDPYL_MAP_DIFFUSE)->scale = 2.0f;
+    full->FindMap(RENDPYL_MAP_NORMAL)->bmp_type = 1;
+    full->FindMap(RENDPYL_MAP_SPECULAR)->col = RGBCOLOR(255, 0, 51, 255);
+    full->FindMap(RENDPYL_MAP_EMISSION)->col = RGBCOLOR(255, 255, 255, 255);
+    RENDPYL_MTLMAP* refl = full->FindMap(RENDPYL_MAP_REFLECTION);
     refl->use = 1;
     refl->scale = 0.5f;
     refl->SetFilename("env.bmp");
+    c.Record(11)->FindMap(RENDPYL_MAP_SPECULAR)->col = RGBCOLOR(255, 128, 0, 255);
+    c.Record(12)->FindMap(RENDPYL_MAP_REFLECTION)->use = 1;
+    c.Record(14)->FindMap(RENDPYL_MAP_NORMAL)->bmp_type = 1;
+    c.Record(15)->FindMap(RENDPYL_MAP_NORMAL)->bmp_type = 1;
+    // One row per host material: the material and the channels it becomes.
+    const std::pair<const char*, const char*> rows[] = {
+        {R"("uid": 1, "color": [0.5, 0.25, 1], "alpha": 0.25, "specular": 0.5, "power": 20, "emission": 0.5,
+            "texture": "tex32.bmp", "bump": "height.bmp")",
+         "D 1 0.5 2 tex32.bmp | N 1 1 1 __pyldlgHX__mtl0__norm.bmp | T 1 1 1 __pyldlgHX__mtl0__alpha.bmp"
+         " | S 0.5 0 0.1 ^20 | E 0.5 0.5 0.5 | R 0.5 0.5 0.5 env.bmp"},
+        {R"("uid": 2, "alpha": 1.0, "texture": "tex24.bmp")", "D 1 1 1 tex24.bmp | E 0 0 0"},
+        {R"("uid": 3, "alpha": 0.25)", "D 1 1 1 | T 0.75 0.75 0.75 | E 0 0 0"},
+        {R"("uid": 4, "alpha": -0.5)", "D 1 1 1 | T 1 1 1 | E 0 0 0"},
+        {R"("uid": 5, "alpha": 2.0)", "D 1 1 1 | E 0 0 0"},
+        {R"("uid": 6, "alpha": 2.0, "alpha_map": "missing.bmp")", "D 1 1 1 | T 0 0 0 | E 0 0 0"},
+        {R"("uid": 7, "alpha": 0.0, "alpha_map": "mask.bmp")",
+         "D 1 1 1 | T 1 1 1 __pyldlgHX__mtl6__alpha.bmp | E 0 0 0"},
+        {R"("uid": 8, "alpha": 1.0, "alpha_map": "nowhere.bmp")", "D 1 1 1 | E 0 0 0"},
+        {R"("uid": 11, "specular": 1.5, "power": 30)", "D 1 1 1 | S 1 0.501961 0 ^30 | E 0 0 0"},
+        {R"("uid": 12)", "D 1 1 1 | E 0 0 0 | R 1 1 1"},
+        {R"("uid": 13, "bump": "height.bmp")", "D 1 1 1 | N 1 1 1 height.bmp | E 0 0 0"},
+        {R"("uid": 14, "bump": "height.bmp")", "D 1 1 1 | N 1 1 1 __pyldlgHX__mtl11__norm.bmp | E 0 0 0"},
+        {R"("uid": 15, "bump": "missing.bmp")", "D 1 1 1 | N 1 1 1 | E 0 0 0"},
+        {R"("uid": 20)", "D 1 1 1 | E 0 0 0"},
+        {R"("uid": 30)", "D 0.5 0.5 0.5 | E 0 0 0"},
+    };
+    std::string materials;
+    for (const auto& row : rows)
+        materials += std::string(materials.empty() ? "{" : ", {") + row.first + "}";
     TraceLog trace;
-    ASSERT_EQ(c.Convert(R"({"name": "full", "uid": 11, "color": [0.5, 0.25, 1], "alpha": 0.25,
-                           "specular": 0.5, "power": 20, "emission": 0.5,
-                           "texture": "tex32.bmp", "bump": "height.bmp"})"),
-              1);
-    ASSERT_EQ(c.scene.GetMaterialCount(), 1);
-    PYL_MTL* m = c.Mtl(0);
-    EXPECT_STREQ(m->GetName(), "full");
-    EXPECT_EQ(ChannelTypes(m),
-              (std::vector<int>{PYL_MTLCH::DIFFUSE, PYL_MTLCH::NORMAL, PYL_MTLCH::TRANSPARENCY,
-                                PYL_MTLCH::SPECULAR, PYL_MTLCH::EMISSION, PYL_MTLCH::REFLECTION}));
-    ExpectColor(m->GetChannel(0), 1.0f, 0.5f, 2.0f);
-    EXPECT_EQ(std::string(m->GetChannel(0)->GetTexture()), c.dir + "tex32.bmp");
-    EXPECT_EQ(std::string(m->GetChannel(1)->GetTexture()), c.dir + "__pyldlgHX__mtl0__norm.bmp");
-    EXPECT_TRUE(FileExists(c.dir + "__pyldlgHX__mtl0__norm.bmp"));
-    ExpectColor(m->GetChannel(2), 1, 1, 1); // the map carries the transparency
-    EXPECT_EQ(std::string(m->GetChannel(2)->GetTexture()), c.dir + "__pyldlgHX__mtl0__alpha.bmp");
-    ExpectColor(m->GetChannel(3), 0.5f, 0.0f, 0.1f);
-    EXPECT_EQ(m->exponent, FVEC3(20, 20, 20));
-    ExpectColor(m->GetChannel(4), 0.5f, 0.5f, 0.5f);
-    ExpectColor(m->GetChannel(5), 0.5f, 0.5f, 0.5f);
-    EXPECT_STREQ(m->GetChannel(5)->GetTexture(), "env.bmp");
-    EXPECT_EQ(m->ior, FVEC2(1.5f, 1.2f));
-    EXPECT_EQ(m->axis, FVEC3(1, 0, 0));
-    EXPECT_EQ(m->jump[1], 3);
-    EXPECT_TRUE(trace.Has("dif_alpha(1):full"));
-    EXPECT_TRUE(trace.Has(c.dir + "__pyldlgHX__mtl0__norm.bmp"));
-}
-
-TEST(ConvertMaterial, TransparencyFollowsAlphaAndItsImages) {
-    MaterialCase c("alpha");
-    TraceLog trace;
-    ASSERT_EQ(c.Convert(R"({"name": "opaque", "uid": 1, "alpha": 1.0, "texture": "tex24.bmp"},
-                           {"name": "quarter", "uid": 2, "alpha": 0.25},
-                           {"name": "negative", "uid": 3, "alpha": -0.5},
-                           {"name": "over", "uid": 4, "alpha": 2.0},
-                           {"name": "unreadable", "uid": 5, "alpha": 2.0, "alpha_map": "missing.bmp"},
-                           {"name": "masked", "uid": 6, "alpha": 0.0, "alpha_map": "mask.bmp"},
-                           {"name": "unmapped", "uid": 7, "alpha": 1.0, "alpha_map": "nowhere.bmp"})"),
-              1);
-    ASSERT_EQ(c.scene.GetMaterialCount(), 7);
-    EXPECT_EQ(c.Mtl(0)->FindChannel(PYL_MTLCH::TRANSPARENCY), nullptr);
-    EXPECT_TRUE(trace.Has("dif_alpha(0):opaque"));
-    ExpectColor(c.Mtl(1)->FindChannel(PYL_MTLCH::TRANSPARENCY), 0.75f, 0.75f, 0.75f);
-    ExpectColor(c.Mtl(2)->FindChannel(PYL_MTLCH::TRANSPARENCY), 1, 1, 1);
-    EXPECT_EQ(c.Mtl(3)->FindChannel(PYL_MTLCH::TRANSPARENCY), nullptr);
-    // Named but unreadable: the channel keeps its computed colour and has no texture.
-    const PYL_MTLCH* t = c.Mtl(4)->FindChannel(PYL_MTLCH::TRANSPARENCY);
-    ExpectColor(t, 0, 0, 0);
-    EXPECT_STREQ(t->GetTexture(), "");
-    EXPECT_FALSE(FileExists(c.dir + "__pyldlgHX__mtl4__alpha.bmp"));
-    t = c.Mtl(5)->FindChannel(PYL_MTLCH::TRANSPARENCY);
-    ExpectColor(t, 1, 1, 1);
-    EXPECT_EQ(std::string(t->GetTexture()), c.dir + "__pyldlgHX__mtl5__alpha.bmp");
-    // A name the host cannot map counts as no alpha image.
-    EXPECT_EQ(c.Mtl(6)->FindChannel(PYL_MTLCH::TRANSPARENCY), nullptr);
-}
-
-TEST(ConvertMaterial, SpecularEmissionAndReflectionConditions) {
-    MaterialCase c("specular");
-    c.model.AddMtl()->ID = 2;
-    c.Record(0)->FindMap(RENDPYL_MAP_SPECULAR)->col = RGBCOLOR(255, 128, 0, 255);
-    c.model.AddMtl()->ID = 3;
-    c.Record(1)->FindMap(RENDPYL_MAP_REFLECTION)->use = 1;
-    ASSERT_EQ(c.Convert(R"({"name": "matte", "uid": 1, "specular": 0, "power": 30, "emission": 1},
-                           {"name": "shiny", "uid": 2, "specular": 1.5, "power": 30},
-                           {"name": "mirror", "uid": 3})"),
-              1);
-    PYL_MTL* matte = c.Mtl(0);
-    EXPECT_EQ(ChannelTypes(matte), (std::vector<int>{PYL_MTLCH::DIFFUSE, PYL_MTLCH::EMISSION}));
-    EXPECT_EQ(matte->exponent, FVEC3(0, 0, 0));
-    ExpectColor(matte->FindChannel(PYL_MTLCH::EMISSION), 0, 0, 0); // default emission map is black
-    ExpectColor(c.Mtl(1)->FindChannel(PYL_MTLCH::SPECULAR), 1.0f, 128 / 255.0f, 0.0f);
-    EXPECT_EQ(c.Mtl(1)->exponent, FVEC3(30, 30, 30));
-    const PYL_MTLCH* r = c.Mtl(2)->FindChannel(PYL_MTLCH::REFLECTION);
-    ExpectColor(r, 1, 1, 1);
-    EXPECT_STREQ(r->GetTexture(), "");
-}
-
-TEST(ConvertMaterial, NormalChannelUsesTheBumpImageOrItsConversion) {
-    MaterialCase c("normal");
-    c.model.AddMtl()->ID = 2;
-    c.Record(0)->FindMap(RENDPYL_MAP_NORMAL)->bmp_type = 1;
-    c.model.AddMtl()->ID = 3;
-    c.Record(1)->FindMap(RENDPYL_MAP_NORMAL)->bmp_type = 1;
-    ASSERT_EQ(c.Convert(R"({"name": "as is", "uid": 1, "bump": "height.bmp"},
-                           {"name": "height", "uid": 2, "bump": "height.bmp"},
-                           {"name": "broken", "uid": 3, "bump": "missing.bmp"},
-                           {"name": "none", "uid": 4})"),
-              1);
-    EXPECT_EQ(std::string(c.Mtl(0)->FindChannel(PYL_MTLCH::NORMAL)->GetTexture()), c.dir + "height.bmp");
-    EXPECT_EQ(std::string(c.Mtl(1)->FindChannel(PYL_MTLCH::NORMAL)->GetTexture()),
-              c.dir + "__pyldlgHX__mtl1__norm.bmp");
-    EXPECT_STREQ(c.Mtl(2)->FindChannel(PYL_MTLCH::NORMAL)->GetTexture(), "");
-    EXPECT_EQ(c.Mtl(3)->FindChannel(PYL_MTLCH::NORMAL), nullptr);
-}
-
-// A map that cannot be written leaves its channel without a texture; transparency keeps its colour.
-TEST(ConvertMaterial, MapsThatCannotBeWrittenLeaveChannelsWithoutTexture) {
-    MaterialCase c("nofolder");
-    c.model.AddMtl()->ID = 1;
-    c.Record(0)->FindMap(RENDPYL_MAP_NORMAL)->bmp_type = 1;
-    ASSERT_EQ(
-        c.Convert(R"({"name": "m", "uid": 1, "alpha": 0.25, "texture": "tex32.bmp", "bump": "height.bmp"})",
-                  "no such folder\\tmp.pyl"),
-        1);
-    EXPECT_STREQ(c.Mtl(0)->FindChannel(PYL_MTLCH::NORMAL)->GetTexture(), "");
-    const PYL_MTLCH* t = c.Mtl(0)->FindChannel(PYL_MTLCH::TRANSPARENCY);
-    ExpectColor(t, 0.75f, 0.75f, 0.75f);
-    EXPECT_STREQ(t->GetTexture(), "");
-}
-
-// Faces carry host material indices, so every host material needs its scene material, with or
-// without a settings record.
-TEST(ConvertMaterial, MaterialsWithoutRecordsKeepIndicesAligned) {
-    MaterialCase c("aligned");
-    c.model.AddMtl()->ID = 30;
-    c.Record(0)->FindMap(RENDPYL_MAP_DIFFUSE)->scale = 0.5f;
-    c.model.AddMtl()->ID = 10;
-    ASSERT_EQ(c.Convert(R"({"name": "a", "uid": 10}, {"name": "new", "uid": 20}, {"name": "c", "uid": 30})"),
-              1);
-    ASSERT_EQ(c.scene.GetMaterialCount(), 3);
-    EXPECT_STREQ(c.Mtl(0)->GetName(), "a");
-    EXPECT_STREQ(c.Mtl(1)->GetName(), "new");
-    EXPECT_EQ(ChannelTypes(c.Mtl(1)), (std::vector<int>{PYL_MTLCH::DIFFUSE, PYL_MTLCH::EMISSION}));
-    EXPECT_STREQ(c.Mtl(2)->GetName(), "c");
-    ExpectColor(c.Mtl(2)->GetChannel(0), 0.5f, 0.5f, 0.5f);
+    ASSERT_EQ(c.Convert(materials), 1);
+    ASSERT_EQ(c.scene.GetMaterialCount(), int(std::size(rows)));
+    for (size_t i = 0; i < std::size(rows); i++)
+        EXPECT_EQ(c.Channels(int(i)), rows[i].second) << rows[i].first;
+    EXPECT_TRUE(LoadBytes(c.dir + "__pyldlgHX__mtl5__alpha.bmp").empty());
+    EXPECT_TRUE(trace.Has("dif_alpha(1):"));
 }
 
 TEST(ConvertMaterial, NothingIsAddedWithoutSceneDocumentOrModel) {
@@ -204,11 +112,8 @@ TEST(ConvertMaterial, NothingIsAddedWithoutSceneDocumentOrModel) {
     EXPECT_EQ(ConvertScene(&c.scene, HXDoc(), &c.model, "x.pyl"), 0);
     EXPECT_EQ(ConvertScene(&c.scene, doc, nullptr, "x.pyl"), 0);
     // A document the host does not know has no scene 0.
-    HXDoc stranger(reinterpret_cast<HXDocHandle>(&c));
-    EXPECT_EQ(ConvertScene(&c.scene, stranger, &c.model, "x.pyl"), 0);
-    EXPECT_EQ(c.scene.GetEyeCount(), 0);
-    EXPECT_EQ(c.scene.GetMaterialCount(), 0);
-    EXPECT_EQ(c.scene.GetLightCount(), 0);
+    EXPECT_EQ(ConvertScene(&c.scene, HXDoc(reinterpret_cast<HXDocHandle>(&c)), &c.model, "x.pyl"), 0);
+    EXPECT_EQ(c.scene.GetEyeCount() + c.scene.GetMaterialCount() + c.scene.GetLightCount(), 0);
 }
 
 } // namespace

@@ -1,20 +1,12 @@
-#include <gtest/gtest.h>
+#include "tests/scene/scenehost.h"
 
 #include "scene/hxoexp.h"
 
-#include "golden.h"
-
-#include <cstring>
-
 namespace {
 
-const char kHeader[] = "Hexagrel Document\r\nFormat Text Ver 1.0\r\n\r\n";
-
-std::string Save(const HXO_MODEL& model, int writeTransform = 1, HXOEXP* exporter = nullptr) {
+std::string Save(const HXO_MODEL& model, HXOEXP&& exporter = HXOEXP()) {
     std::string path = OutputDir("hxoexp") + "model.hxo";
-    HXOEXP own;
-    HXOEXP& e = exporter ? *exporter : own;
-    EXPECT_EQ(1, e.Save(path.c_str(), &model, writeTransform));
+    EXPECT_EQ(1, exporter.Save(path.c_str(), &model, 1));
     return ReadWholeFile(path);
 }
 
@@ -26,94 +18,22 @@ HXO_FACE* AddFace(HXO_OBJ* obj, int count) {
     return face;
 }
 
-// The text between "face N {" and the face block's closing line.
-std::string FaceLines(const std::string& file) {
-    size_t start = file.find("\tface ");
-    start = file.find('\n', start) + 1;
-    return file.substr(start, file.find("\t}\r\n", start) - start);
-}
-
-} // namespace
-
-TEST(HxoExp, EmptyModelIsHeaderAndEof) {
-    HXO_MODEL model;
-    EXPECT_EQ(std::string(kHeader) + "eof\r\n", Save(model));
-}
-
-TEST(HxoExp, NoMaterialChunkWithoutMaterials) {
+// Faces without corners are counted but not written; colours are clamped, never wrapped. The other
+// pieces of face lines are pinned by the golden files.
+TEST(HxoExp, FaceLines) {
     HXO_MODEL model;
     HXO_OBJ* obj = model.AddObject();
-    obj->SetName("quad");
-    obj->SetVisible(15);
-    obj->SetFacet(1.0471976f);
-    std::string file = Save(model, 0);
-    EXPECT_EQ(std::string(kHeader) + "Object \"quad\" {\r\n"
-                                     "\tvisible 15\r\n"
-                                     "\tshading 1\r\n"
-                                     "\tfacet 60.0\r\n"
-                                     "\tvertex 0 {\r\n"
-                                     "\t}\r\n"
-                                     "\tface 0 {\r\n"
-                                     "\t}\r\n"
-                                     "}\r\n"
-                                     "eof\r\n",
-              file);
-    obj->SetFacet(0.0f);
-    obj->SetVisible(0);
-    file = Save(model, 1);
-    EXPECT_NE(std::string::npos, file.find("\tvisible 0\r\n\tshading 1\r\n\tfacet 0.0\r\n\tdepth 0\r\n"
-                                           "\tfolding 0\r\n\tscale 1.000000 1.000000 1.000000\r\n"
-                                           "\trotation 0.000000 0.000000 0.000000\r\n"
-                                           "\ttranslation 0.000000 0.000000 0.000000\r\n\tvertex 0 {"));
+    AddFace(obj, 0);
+    HXO_FACE* coloured = AddFace(obj, 2);
+    coloured->SetUseColor(1);
+    coloured->SetColor(0, FVEC4(1.0f, 0.5f, 0.0f, 1.0f));
+    coloured->SetColor(1, FVEC4(1.2f, -0.3f, 0.999f, 0.0f));
+    EXPECT_NE(std::string::npos,
+              Save(model).find("\tface 2 {\r\n\t\t2 V(0 1) COL(4278222847 16646399)\r\n\t}\r\n"));
 }
 
-TEST(HxoExp, FaceLinePieces) {
-    HXO_MODEL model;
-    HXO_OBJ* obj = model.AddObject();
-    HXO_FACE* tri = AddFace(obj, 3);
-    tri->SetMaterial(3);
-    tri->SetUseMaterial(1);
-    tri->SetUseUV(1);
-    tri->SetUV(0, FVEC2(0, 0));
-    tri->SetUV(1, FVEC2(1, 0));
-    tri->SetUV(2, FVEC2(1, 1));
-    AddFace(obj, 0); // counted, not written
-    HXO_FACE* colored = AddFace(obj, 2);
-    colored->SetUseColor(1);
-    colored->SetColor(0, FVEC4(1.0f, 0.5f, 0.0f, 1.0f));
-    colored->SetColor(1, FVEC4(1.2f, -0.3f, 0.999f, 0.0f));
-    AddFace(obj, 1)->SetMaterial(-1);
-    std::string file = Save(model);
-    EXPECT_NE(std::string::npos, file.find("\tface 4 {\r\n"));
-    EXPECT_EQ("\t\t3 V(0 1 2) M(3) UV(0.000000 0.000000 1.000000 0.000000 1.000000 1.000000)\r\n"
-              "\t\t2 V(0 1) COL(4278222847 16646399)\r\n"
-              "\t\t1 V(0)\r\n",
-              FaceLines(file));
-}
-
-TEST(HxoExp, MaterialLines) {
-    HXO_MODEL model;
-    for (int i = 0; i < 8; ++i)
-        model.AddMaterial()->SetName("m");
-    HXO_MATERIAL* unnamed = model.AddMaterial();
-    unnamed->SetVertexColor(1);
-    unnamed->SetTextureName("C:\\tex\\50%.bmp");
-    unnamed->SetBumpName("b.bmp");
-    unnamed->SetAlphaPlaneName("a.bmp");
-    model.GetMaterial(7)->Init(); // loses its name
-    model.GetMaterial(0)->SetName("赤い\"金属\" 100%");
-    std::string file = Save(model);
-    EXPECT_NE(std::string::npos, file.find("Material 9 {\r\n\t\"赤い\"金属\" 100%\" col(1.000000 1.000000 "
-                                           "1.000000 1.000000) dif(1.000000) amb(0.250000) emi(0.000000) "
-                                           "spc(0.000000) power(5.000000)\r\n"));
-    EXPECT_NE(std::string::npos, file.find("\t\"mat007\" col("));
-    EXPECT_NE(std::string::npos, file.find("\t\"mat008\" vcol(1) col(1.000000 1.000000 1.000000 1.000000) "
-                                           "dif(1.000000) amb(0.250000) emi(0.000000) spc(0.000000) "
-                                           "power(5.000000) tex(\"C:\\tex\\50%.bmp\") aplane(\"a.bmp\") "
-                                           "bump(\"b.bmp\")\r\n}\r\neof\r\n"));
-}
-
-TEST(HxoExp, LongPathsAppearWhole) {
+// Paths and names of any length appear whole.
+TEST(HxoExp, LongPathsAndNamesAppearWhole) {
     HXO_MODEL model;
     std::string path = "C:\\" + std::string(1000, 'p') + ".bmp";
     model.AddMaterial()->SetTextureName(path.c_str());
@@ -121,22 +41,6 @@ TEST(HxoExp, LongPathsAppearWhole) {
     std::string file = Save(model);
     EXPECT_NE(std::string::npos, file.find(" tex(\"" + path + "\")\r\n"));
     EXPECT_NE(std::string::npos, file.find("Object \"" + std::string(255, 'n') + "\" {\r\n"));
-}
-
-TEST(HxoExp, BinaryVertexBlock) {
-    HXO_MODEL model;
-    HXO_OBJ* obj = model.AddObject();
-    obj->AddVertex(1.0f, -2.0f, 0.5f);
-    obj->AddVertex(0.0f, 3.0f, -0.0f);
-    HXOEXP exporter;
-    exporter.SetTextVertex(0);
-    std::string file = Save(model, 0, &exporter);
-    const float values[6] = {1.0f, -2.0f, 0.5f, 0.0f, 3.0f, -0.0f};
-    std::string expected = "\tBVertex 2 {\r\n\t\tVector 2 [24]\r\n" +
-                           std::string(reinterpret_cast<const char*>(values), 24) +
-                           "\r\n\r\n\t}\r\n\tface 0 {";
-    EXPECT_NE(std::string::npos, file.find(expected));
-    EXPECT_EQ('\x3F', file[file.find("[24]\r\n") + 6 + 3]); // little-endian: 1.0f is 00 00 80 3F
 }
 
 // Every optional part at once: the scene chunk, patch lines, colours and all material pieces.
@@ -177,11 +81,10 @@ TEST(HxoExp, GoldenEveryFeature) {
         face->SetColor(k, FVEC4(k / 3.0f, 1 - k / 3.0f, 0.5f, 1));
     }
     model.AddObject()->SetName("empty");
-    HXOEXP exporter;
-    exporter.SetWriteScene(1);
-    ExpectGolden("every_feature.hxo", Save(model, 1, &exporter));
+    ExpectGolden("every_feature.hxo", Save(model, std::move(*HXOEXP().SetWriteScene(1))));
 }
 
+// A full disk fails every write and the close.
 TEST(HxoExp, FailuresAreReported) {
     HXO_MODEL model;
     model.AddObject()->SetName("x");
@@ -189,7 +92,6 @@ TEST(HxoExp, FailuresAreReported) {
     EXPECT_EQ(0, exporter.Save("Z:\\no\\such\\folder\\model.hxo", &model, 1));
     EXPECT_EQ(0, exporter.Save(nullptr, &model, 1));
     EXPECT_EQ(0, exporter.Save((OutputDir("hxoexp") + "none.hxo").c_str(), nullptr, 1));
-    // A full disk: every write fails, and so does the close.
     EXPECT_EQ(0, exporter.Save("Z:\\dev\\full", &model, 1));
     std::string path = OutputDir("hxoexp") + "empty.hxo";
     TABFOUT out;
@@ -197,3 +99,5 @@ TEST(HxoExp, FailuresAreReported) {
     EXPECT_EQ(std::string(), ReadWholeFile(path));
     EXPECT_EQ(0, HXOEXP::SaveEmpty(out, "Z:\\no\\such\\folder\\x"));
 }
+
+} // namespace

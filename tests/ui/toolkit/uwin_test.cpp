@@ -1,249 +1,141 @@
-#include <gtest/gtest.h>
-#include <vector>
-#include "toolkit_test.h"
+#include <algorithm>
+#include <stdexcept>
+#include "base/trace.h"
 #include "ui/uwin.h"
-#include "ui/winutil.h"
+#include "ui_test.h"
 
 namespace {
 
-const UINT MSG_ANSWER = WM_APP + 1; // the handler answers with its preset value
+using UwinTest = UiTest;
+const UINT MSG_ANSWER = WM_APP + 1; // answered with the preset value
 
-// Records every message its handler sees and passes the rest on.
+// Records the messages its handler sees and passes the rest on; with a negative answer WM_SETTEXT throws.
 struct RecordingWin : UWIN {
     std::vector<UINT> seen;
-    WPARAM initWParam = 0;
-    LPARAM initLParam = 0;
     HWND hwndAtInit = 0;
     LRESULT answer = 0;
     LRESULT WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) override {
         seen.push_back(msg);
-        if (msg == WM_INITDIALOG) {
-            initWParam = wParam;
-            initLParam = lParam;
-            hwndAtInit = GetHwnd();
-        }
+        if (msg == WM_INITDIALOG) hwndAtInit = GetHwnd();
         if (msg == MSG_ANSWER) return answer;
-        if (msg == WM_COMMAND && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL) &&
-            GetKind() == KIND_MODAL) {
-            EndDialog(hwnd, LOWORD(wParam));
-            return 1;
-        }
+        if (msg == WM_SETTEXT && answer < 0) throw std::runtime_error("broken");
         return CallPrevProc(hwnd, msg, wParam, lParam);
     }
-    bool Saw(UINT msg) const {
-        for (UINT m : seen)
-            if (m == msg) return true;
-        return false;
-    }
-};
-
-WNDPROC ProcOf(HWND hwnd) {
-    return reinterpret_cast<WNDPROC>(GetWindowLongPtrA(hwnd, GWLP_WNDPROC));
-}
-LONG_PTR UserDataOf(HWND hwnd) {
-    return GetWindowLongPtrA(hwnd, GWLP_USERDATA);
-}
-
-std::string TextOf(HWND hwnd) {
-    char buf[256] = "";
-    GetWindowTextA(hwnd, buf, sizeof buf);
-    return buf;
-}
-
-const char* kClass = "UWINTestClass";
-
-// Takes over an existing window the way the controls' Attach does.
-struct AttachedWin : RecordingWin {
+    bool Saw(UINT msg) const { return std::find(seen.begin(), seen.end(), msg) != seen.end(); }
     void Attach(HWND hwnd) {
         m_hwnd = hwnd;
         Subclass(hwnd);
     }
 };
 
-} // namespace
-
-TEST(Uwin, CreateSubclassesShowsAndRoutesMessages) {
-    ASSERT_TRUE(UWIN::RegisterClass(TestInstance(), kClass, false));
-    TestDialog dlg;
-    RecordingWin win;
-    URECT rc{10, 20, 150, 100};
-    HWND hwnd = win.Create(kClass, "title", WS_CHILD, rc, dlg.hwnd, 0, TestInstance(), SW_SHOWNORMAL);
-    ASSERT_TRUE(hwnd);
-    EXPECT_EQ(hwnd, win.GetHwnd());
-    EXPECT_EQ(reinterpret_cast<WNDPROC>(UWIN::WindowProc), ProcOf(hwnd));
-    EXPECT_EQ(reinterpret_cast<WNDPROC>(UWIN::DefProc), win.GetPrevProc());
-    EXPECT_EQ(reinterpret_cast<LONG_PTR>(&win), UserDataOf(hwnd));
-    win.answer = 42;
-    EXPECT_EQ(42, SendMessageA(hwnd, MSG_ANSWER, 0, 0));
-    SetWindowTextA(hwnd, "passed on"); // reaches the class procedure through the handler
-    EXPECT_EQ("passed on", TextOf(hwnd));
-    EXPECT_TRUE(win.Saw(WM_SETTEXT));
-    DestroyWindow(hwnd);
-}
-
-TEST(Uwin, CreationFailureLeavesTheObjectUntouched) {
-    RecordingWin win;
-    win.SetShowCmd(SW_HIDE);
-    EXPECT_EQ(nullptr,
-              win.Create("NoSuchClass", "", WS_POPUP, URECT{1, 2, 3, 4}, 0, 0, TestInstance(), SW_SHOW));
-    EXPECT_EQ(nullptr, win.GetHwnd());
-    EXPECT_EQ(0, win.GetRect().width);
-    EXPECT_EQ(SW_HIDE, win.GetShowCmd());
-}
-
-TEST(Uwin, SharedWindowProcedureBindsOnNcCreateWithoutTheHandler) {
-    WNDCLASSA wc = {};
-    wc.lpfnWndProc = UWIN::WindowProc;
-    wc.hInstance = TestInstance();
-    wc.lpszClassName = "UWINSharedProcClass";
-    ASSERT_TRUE(RegisterClassA(&wc) || GetClassInfoA(TestInstance(), wc.lpszClassName, &wc));
-    RecordingWin win;
-    HWND hwnd = CreateWindowExA(0, wc.lpszClassName, "", WS_POPUP, 0, 0, 50, 50, 0, 0, TestInstance(), &win);
-    ASSERT_TRUE(hwnd);
-    EXPECT_EQ(hwnd, win.GetHwnd());
-    EXPECT_EQ(reinterpret_cast<LONG_PTR>(&win), UserDataOf(hwnd));
-    EXPECT_FALSE(win.Saw(WM_NCCREATE));
-    EXPECT_TRUE(win.Saw(WM_CREATE));
-    // With no previous procedure a created window gets default processing.
-    EXPECT_NE(0, SendMessageA(hwnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("abc")));
-    EXPECT_EQ("abc", TextOf(hwnd));
-    DestroyWindow(hwnd);
-}
-
-TEST(Uwin, ModelessDialogBindsOnInitDialogAndReducesResultsToBool) {
-    RecordingWin win;
-    HWND hwnd = win.CreateModeless(TestInstance(), IDD_TEST, 0);
-    ASSERT_TRUE(hwnd);
-    EXPECT_EQ(UWIN::KIND_MODELESS, win.GetKind());
-    EXPECT_EQ(hwnd, win.hwndAtInit); // bound before its handler saw the message
-    EXPECT_EQ(reinterpret_cast<LPARAM>(&win), win.initLParam);
-    EXPECT_EQ(reinterpret_cast<WPARAM>(GetDlgItem(hwnd, IDC_LIST)), win.initWParam);
-    EXPECT_EQ(reinterpret_cast<LONG_PTR>(&win), UserDataOf(hwnd));
-
-    win.answer = 5;
-    EXPECT_EQ(TRUE, UWIN::DialogProc(hwnd, MSG_ANSWER, 0, 0));
-    win.answer = 0;
-    EXPECT_EQ(FALSE, UWIN::DialogProc(hwnd, MSG_ANSWER, 0, 0));
-    EXPECT_EQ(FALSE, UWIN::DialogProc(GetDlgItem(hwnd, IDC_LIST), MSG_ANSWER, 0, 0)); // no object bound
-
-    DestroyWindow(hwnd);
-    EXPECT_TRUE(win.Saw(WM_NCDESTROY));
-    EXPECT_EQ(nullptr, win.GetHwnd()); // unbound when the window went away
-}
-
-TEST(Uwin, ModalDialogEndsThroughTheHandler) {
-    RecordingWin win;
-    ModalDriver driver("Toolkit modal test", IDOK);
-    EXPECT_EQ(IDOK, win.DoModal(TestInstance(), IDD_MODAL, 0));
-    EXPECT_TRUE(driver.acted);
-    EXPECT_EQ(UWIN::KIND_MODAL, win.GetKind());
-    EXPECT_TRUE(win.Saw(WM_INITDIALOG));
-}
-
-TEST(Uwin, SubclassPassesOnAndUnsubclassRestores) {
-    TestDialog dlg;
-    HWND edit = dlg.Item(IDC_EDIT);
-    WNDPROC original = ProcOf(edit);
-
-    RecordingWin never;
-    never.Unsubclass(); // never subclassed: nothing happens
-    EXPECT_EQ(original, ProcOf(edit));
-
-    AttachedWin win;
-    {
-        AttachedWin first;
-        first.Attach(edit);
-        // Taking over a window that already runs through the shared procedure keeps the original as the
-        // previous procedure, so passing a message on cannot call the shared procedure again.
-        win.Attach(edit);
-        EXPECT_EQ(original, win.GetPrevProc());
-        win.Attach(edit);
-        EXPECT_EQ(original, win.GetPrevProc());
-    } // the first object is gone; the window is bound to the second one, which it keeps
-    EXPECT_EQ(reinterpret_cast<LONG_PTR>(&win), UserDataOf(edit));
-    SetWindowTextA(edit, "through");
-    EXPECT_EQ("through", TextOf(edit));
-    EXPECT_TRUE(win.Saw(WM_SETTEXT));
-
-    win.Unsubclass();
-    EXPECT_EQ(original, ProcOf(edit));
-    EXPECT_EQ(nullptr, win.GetPrevProc());
-    win.seen.clear();
-    SetWindowTextA(edit, "direct");
-    EXPECT_EQ("direct", TextOf(edit));
-    EXPECT_FALSE(win.Saw(WM_SETTEXT));
-}
-
 LRESULT CALLBACK LaterProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     return CallWindowProcA(UWIN::WindowProc, hwnd, msg, wParam, lParam);
 }
 
-TEST(Uwin, WindowOutlivingItsObjectNeverReachesIt) {
-    TestDialog dlg;
-    HWND edit = dlg.Item(IDC_EDIT);
-    WNDPROC original = ProcOf(edit);
+std::string g_trace;
+void CollectTrace(void*, const char* text) {
+    g_trace += text;
+}
 
-    auto* win = new AttachedWin;
-    win->Attach(edit);
-    delete win; // our procedure is current: the original comes back
-    EXPECT_EQ(original, ProcOf(edit));
-    EXPECT_EQ(0, UserDataOf(edit));
-    SetWindowTextA(edit, "alive");
-    EXPECT_EQ("alive", TextOf(edit));
+} // namespace
 
-    win = new AttachedWin;
+TEST_F(UwinTest, WindowsBindAtCreationAndPassOnWhatTheyDoNotTake) {
+    WNDCLASSA wc = {};
+    wc.lpfnWndProc = UWIN::WindowProc;
+    wc.hInstance = GetModuleHandleA(0);
+    wc.lpszClassName = "UWINSharedProcClass";
+    RegisterClassA(&wc);
+    RecordingWin shared;
+    HWND hwnd =
+        CreateWindowExA(0, wc.lpszClassName, "", WS_POPUP, 0, 0, 50, 50, 0, 0, GetModuleHandleA(0), &shared);
+    EXPECT_EQ(hwnd, shared.GetHwnd());
+    EXPECT_FALSE(shared.Saw(WM_NCCREATE)); // bound on it without the handler
+    SetWindowTextA(hwnd, "abc");           // default processing without a previous procedure
+    EXPECT_EQ("abc", TextOf(hwnd));
+    DestroyWindow(hwnd);
+    EXPECT_EQ(nullptr, shared.GetHwnd()); // unbound when the window went away
+
+    ASSERT_TRUE(UWIN::RegisterClass(GetModuleHandleA(0), "UWINTestClass", false));
+    RecordingWin win;
+    hwnd = win.Create("UWINTestClass", "", WS_CHILD, URECT{10, 20, 150, 100}, dlg, 0, GetModuleHandleA(0),
+                      SW_SHOW);
+    SetWindowTextA(hwnd, "passed on"); // reaches the class procedure through the handler
+    EXPECT_EQ("passed on", TextOf(hwnd));
+}
+
+TEST_F(UwinTest, DialogsBindOnInitDialogAndAnswerTrueOrFalse) {
+    RecordingWin win;
+    HWND hwnd = win.CreateModeless(GetModuleHandleA(0), IDD_PAGE, dlg);
+    EXPECT_EQ(hwnd, win.hwndAtInit); // bound before its handler saw the message
+    win.answer = 5;
+    EXPECT_EQ(TRUE, UWIN::DialogProc(hwnd, MSG_ANSWER, 0, 0));
+    win.answer = 0;
+    EXPECT_EQ(FALSE, UWIN::DialogProc(hwnd, MSG_ANSWER, 0, 0));
+    EXPECT_EQ(FALSE, UWIN::DialogProc(GetDlgItem(hwnd, IDC_PAGEEDIT), MSG_ANSWER, 0, 0)); // none bound
+}
+
+TEST_F(UwinTest, AWindowNeverReachesADeletedObjectNorCallsItself) {
+    HWND edit = Item(IDC_EDIT);
+    LONG_PTR original = GetWindowLongPtrA(edit, GWLP_WNDPROC);
+    RecordingWin older, newer;
+    older.Attach(edit);
+    newer.Attach(edit); // a second binding passes on to the original procedure, never to itself
+    newer.Attach(edit);
+    older.Unsubclass(); // the older object leaves the newer binding in place
+    SetWindowTextA(edit, "through");
+    EXPECT_EQ("through", TextOf(edit));
+    EXPECT_TRUE(newer.Saw(WM_SETTEXT));
+    EXPECT_FALSE(older.Saw(WM_SETTEXT));
+    newer.Unsubclass();
+    EXPECT_EQ(original, GetWindowLongPtrA(edit, GWLP_WNDPROC));
+
+    auto* win = new RecordingWin;
     win->Attach(edit);
     SetWindowLongPtrA(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(LaterProc)); // subclassed after us
     delete win;
-    EXPECT_EQ(reinterpret_cast<WNDPROC>(LaterProc), ProcOf(edit)); // not torn out from under the later one
-    EXPECT_EQ(0, UserDataOf(edit));
+    EXPECT_EQ(reinterpret_cast<LONG_PTR>(LaterProc), GetWindowLongPtrA(edit, GWLP_WNDPROC)); // kept
     SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("x")); // reaches no deleted object
-    SetWindowLongPtrA(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(original));
-
-    ASSERT_TRUE(UWIN::RegisterClass(TestInstance(), kClass, false));
-    win = new AttachedWin;
-    HWND created = win->Create(kClass, "", WS_POPUP, URECT{0, 0, 40, 40}, 0, 0, TestInstance(), SW_HIDE);
-    ASSERT_TRUE(created);
+    SetWindowLongPtrA(edit, GWLP_WNDPROC, original);
+    win = new RecordingWin;
+    HWND made =
+        win->Create("UWINTestClass", "", WS_POPUP, URECT{0, 0, 40, 40}, 0, 0, GetModuleHandleA(0), SW_HIDE);
     delete win;
-    SendMessageA(created, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("late"));
-    EXPECT_TRUE(DestroyWindow(created));
+    SendMessageA(made, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("late"));
+    EXPECT_TRUE(DestroyWindow(made));
 }
 
-TEST(Uwin, DefaultFontIsSetAndDeleted) {
-    TestDialog dlg;
-    AttachedWin win;
-    HWND edit = dlg.Item(IDC_EDIT);
-    win.Attach(edit);
-
-    win.SetDefaultFont();
-    HFONT font = reinterpret_cast<HFONT>(SendMessageA(edit, WM_GETFONT, 0, 0));
-    ASSERT_TRUE(font);
-    EXPECT_EQ(win.GetFont(), font);
-    win.DeleteFont();
-    EXPECT_EQ(nullptr, win.GetFont());
-    EXPECT_NE(font, reinterpret_cast<HFONT>(SendMessageA(edit, WM_GETFONT, 0, 0)));
+TEST_F(UwinTest, AnExceptionStopsAtTheProcedureAndIsTraced) {
+    void* context;
+    TRACEFUNC sink;
+    GetTrace(context, sink);
+    SetTrace(nullptr, CollectTrace);
+    RecordingWin edit, page;
+    edit.Attach(Item(IDC_EDIT));
+    edit.answer = -1; // the edit still gets the message, as one the handler did not take
+    EXPECT_TRUE(SetWindowTextA(Item(IDC_EDIT), "kept"));
+    EXPECT_EQ("kept", TextOf(Item(IDC_EDIT)));
+    page.answer = -1;
+    EXPECT_EQ(FALSE,
+              UWIN::DialogProc(page.CreateModeless(GetModuleHandleA(0), IDD_PAGE, dlg), WM_SETTEXT, 0, 0));
+    SetTrace(context, sink);
+    EXPECT_NE(std::string::npos, g_trace.find("exception(broken)"));
 }
 
-TEST(Uwin, MovingWindowsAndItems) {
-    TestDialog dlg;
-    AttachedWin win;
-    win.Move(URECT{1, 2, 3, 4}, TRUE); // no window yet: nothing
-
-    HWND page = CreateDialogParamA(TestInstance(), MAKEINTRESOURCEA(IDD_PAGE), dlg.hwnd, 0, 0);
-    win.Attach(page);
-
-    win.MoveDlgItem(IDC_PAGEEDIT, URECT{2, 2, 50, 20}, TRUE);
-    win.MoveDlgItem(4242, URECT{2, 2, 50, 20}, TRUE); // no such item: nothing
-    RECT rc;
-    GetWindowRect(GetDlgItem(page, IDC_PAGEEDIT), &rc);
-    EXPECT_EQ(50, rc.right - rc.left);
-
-    HWND tab = dlg.Item(IDC_TAB);
-    SetParent(page, tab);
-    win.FitToTab(tab);
-    RECT display = GetTabDisplayRect(tab);
-    GetWindowRect(page, &rc);
-    MapWindowPoints(0, tab, reinterpret_cast<POINT*>(&rc), 2);
-    EXPECT_EQ(display.left, rc.left);
-    EXPECT_EQ(display.bottom, rc.bottom);
+TEST_F(UwinTest, UpdateRectAgainstTheParentOrTheScreen) {
+    RecordingWin child, top;
+    child.Attach(CreateDialogParamA(GetModuleHandleA(0), MAKEINTRESOURCEA(IDD_PAGE), dlg, 0, 0));
+    child.Move(URECT{5, 7, 60, 40}, TRUE);
+    child.UpdateRect();
+    RECT dr;
+    GetWindowRect(dlg, &dr);
+    POINT origin = {5, 7};
+    ClientToScreen(dlg, &origin); // against the parent's window rectangle, not its client area
+    EXPECT_EQ(origin.x - dr.left, child.GetRect().x);
+    EXPECT_EQ(origin.y - dr.top, child.GetRect().y);
+    top.Attach(dlg); // no parent: the screen rectangle's edges as they are
+    MoveWindow(dlg, 30, 40, 200, 100, FALSE);
+    top.UpdateRect();
+    EXPECT_EQ(30, top.GetRect().x);
+    EXPECT_EQ(230, top.GetRect().width);
+    EXPECT_EQ(140, top.GetRect().height);
 }

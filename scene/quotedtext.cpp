@@ -1,0 +1,34 @@
+#include "scene/quotedtext.h"
+
+#include <cstring>
+
+#include "base/umess.h"
+#include "scene/textfield.h"
+
+namespace {
+
+bool IsUnquotable(unsigned char c) {
+    return c == '"' || c < 0x20 || c == 0x7F;
+}
+
+} // namespace
+
+bool IsQuotable(const char* text) {
+    for (const char* p = text; *p; ++p)
+        if (IsUnquotable(static_cast<unsigned char>(*p))) return false;
+    return true;
+}
+
+void MakeQuotable(char* text, size_t n) {
+    for (size_t i = 0; i < n; ++i)
+        if (IsUnquotable(static_cast<unsigned char>(text[i]))) text[i] = '_';
+}
+
+int CheckQuotablePath(const UMESS& mess, const char* path) {
+    if (IsQuotable(path)) return 1;
+    char shown[1024];
+    CopyTextCut(shown, sizeof shown, path);
+    MakeQuotable(shown, std::strlen(shown));
+    mess.PrintfLn("使えない文字を含むファイル名です!!(%s)", static_cast<const char*>(shown));
+    return 0;
+}

@@ -1,0 +1,143 @@
+#include "ui_test.h"
+#include <commctrl.h>
+#include <cstring>
+#include "ui/udlgbutton.h"
+#include "ui/udlgcelsbar.h"
+#include "ui/udlgcheckicon.h"
+#include "ui/udlghelp.h"
+#include "ui/udlgicon.h"
+#include "ui/udlgpopupmenu.h"
+#include "ui/udlgradio.h"
+#include "ui/udlgtree.h"
+
+namespace {
+
+using ControlTest = UiTest;
+
+RECT g_menuRect;
+// Notes where the open popup menu lies and picks its first item, from a thread timer while the menu's
+// own loop runs.
+void CALLBACK PickFirst(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(0, timer);
+    GetWindowRect(FindWindowA("#32768", 0), &g_menuRect);
+    HWND target = GetFocus() ? GetFocus() : GetActiveWindow();
+    PostMessageA(target, WM_KEYDOWN, VK_DOWN, 0);
+    PostMessageA(target, WM_KEYDOWN, VK_RETURN, 0);
+}
+
+bool IconAlive(HICON icon) {
+    ICONINFO info;
+    if (!GetIconInfo(icon, &info)) return false;
+    DeleteObject(info.hbmColor);
+    DeleteObject(info.hbmMask);
+    return true;
+}
+
+// The ramp's image pixel as red, green, blue.
+COLORREF At(const UDLGCELSBAR& bar, int x, int y) {
+    const unsigned char* p = bar.GetImage()->GetRowAddress(y) + x * 3;
+    return RGB(p[2], p[1], p[0]);
+}
+
+} // namespace
+
+TEST_F(ControlTest, ToggleShowsItsIconWhileOnAndTellsTheOwnerOfEachClick) {
+    HICON blue = SolidIcon(RGB(0, 0, 255));
+    HWND item = Shown(IDC_CHECKICON);
+    UDLGCHECKICON toggle;
+    ASSERT_EQ(1, toggle.Attach(shown, IDC_CHECKICON, blue, RGBCOLOR(0, 255, 0)));
+    SendMessageA(item, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
+    EXPECT_EQ(RGB(0, 0, 255), Pixel(item, 15, 10));
+    SendMessageA(item, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
+    EXPECT_EQ(RGB(0, 255, 0), Pixel(item, 15, 10)); // one-icon mode: the bare swatch
+    EXPECT_EQ(2, Commands(IDC_CHECKICON));
+    UDLGCHECKICON made; // a window of its own, which goes on WM_CLOSE
+    ASSERT_TRUE(made.Create2(shown, 77, URECT{200, 5, 30, 30}, blue, blue));
+    SendMessageA(made.GetHwnd(), WM_CLOSE, 0, 0);
+    DestroyIcon(blue);
+}
+
+TEST_F(ControlTest, RampMapsInteriorColumnsOntoTheTableInsideABlackFrame) {
+    HWND item = Shown(IDC_CELSBAR);
+    MoveWindow(item, 5, 50, 258, 12, TRUE);
+    UDLGCELSBAR bar;
+    ASSERT_EQ(1, bar.Attach(shown, IDC_CELSBAR));
+    RGBCOLOR table[256];
+    for (int i = 0; i < 256; ++i)
+        table[i] = RGBCOLOR(i, 255 - i, 7);
+    bar.SetColors(table, 256);
+    EXPECT_EQ(RGB(0, 255, 7), At(bar, 1, 5));   // interior column 0 shows entry 0
+    EXPECT_EQ(RGB(254, 1, 7), At(bar, 256, 5)); // interior column 255 shows entry 254
+    EXPECT_EQ(RGB(0, 0, 0), At(bar, 100, 11));
+    EXPECT_EQ(RGB(126, 129, 7), Pixel(item, 128, 6)); // and on the screen
+    bar.SetColors(table, 10);                         // a short table repeats its last entry
+    EXPECT_EQ(RGB(9, 246, 7), At(bar, 256, 5));
+    MoveWindow(item, 5, 50, 2, 2, TRUE); // no inside: neither ramp nor frame is written
+    bar.ResizeImage();
+    bar.SetColors(table, 256);
+}
+
+TEST_F(ControlTest, TreeRadioButtonAndIconWrappers) {
+    TVINSERTSTRUCTA item = {};
+    item.item.mask = TVIF_TEXT;
+    item.item.pszText = const_cast<char*>("x");
+    SendMessageA(Item(IDC_TREE), TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
+    UDLGTREE tree;
+    ASSERT_TRUE(tree.Attach(dlg, IDC_TREE)); // empties the tree
+    const char* texts[] = {"a", "b", "c"};
+    tree.SetStrings(texts, 3); // counted, never inserted
+    EXPECT_EQ(0, SendMessageA(Item(IDC_TREE), TVM_GETCOUNT, 0, 0));
+
+    const UINT ids[] = {IDC_RADIO1, IDC_RADIO3, IDC_RADIO2, 0};
+    UDLGRADIO radio;
+    ASSERT_EQ(1, radio.AttachIds(dlg, ids, 0));
+    radio.SetSelect(1);
+    EXPECT_EQ(BST_UNCHECKED, IsDlgButtonChecked(dlg, IDC_RADIO1));
+    EXPECT_EQ(1, radio.GetSelect());
+    CheckDlgButton(dlg, IDC_RADIO3, BST_UNCHECKED);
+    EXPECT_EQ(0, radio.GetSelect()); // none on
+    const UINT withMissing[] = {IDC_RADIO1, IDC_MISSING};
+    EXPECT_EQ(0, radio.AttachIds(dlg, withMissing, 2));
+
+    UDLGBUTTON button;
+    ASSERT_TRUE(button.Create(dlg, 2020, URECT{200, 120, 80, 24}, "あいう"));
+    char text[8];
+    EXPECT_EQ(2, button.GetText(text, 4)); // 3 bytes would split the second character
+    EXPECT_STREQ("あ", text);
+
+    HICON own = SolidIcon(RGB(1, 2, 3)), shared;
+    {
+        UDLGICON icon;
+        icon.SetIcon(own);
+        ASSERT_TRUE(icon.Load(0, IDI_APPLICATION)); // the icon it owned goes
+        shared = icon.GetIcon();
+        EXPECT_FALSE(icon.Load(GetModuleHandleA(0), "NOSUCHICON"));
+        EXPECT_EQ(shared, icon.GetIcon()); // a failed load keeps the icon held before
+    }
+    EXPECT_FALSE(IconAlive(own));
+    EXPECT_TRUE(IconAlive(shared));
+}
+
+TEST_F(ControlTest, PopupMenusOpenAtTheItemAndTheChoiceReachesTheOwner) {
+    UDLGPOPUPMENU menu;
+    EXPECT_FALSE(menu.Load(shown, IDC_SWATCH, IDR_POPUP, 5)); // no such sub-menu
+    EXPECT_EQ(0, menu.Track());
+    SetTimer(0, 0, 100, PickFirst);
+    EXPECT_EQ(1, menu.Open(shown, IDC_SWATCH, IDR_POPUP, 0));
+    PumpMessages();
+    POINT at = GetDlgItemScreenPos(shown, IDC_SWATCH);
+    EXPECT_EQ(at.x, g_menuRect.left);
+    EXPECT_EQ(at.y, g_menuRect.top);
+    SetTimer(0, 0, 100, PickFirst);
+    ShowPopupMenu(shown, IDC_CELSBAR, IDR_POPUP, 0);
+    PumpMessages();
+    EXPECT_EQ(2, Commands(IDM_ONE));
+    menu.SetPos(POINT{5, 5}); // items of the loaded menu
+    menu.SetItemText(IDM_ONE, "x");
+    menu.CheckItem(IDM_ONE, TRUE);
+    EXPECT_EQ(UINT(MF_CHECKED), GetMenuState(menu.GetMenu(), IDM_ONE, MF_BYCOMMAND) & MF_CHECKED);
+
+    HWND inner = CreateDialogParamA(GetModuleHandleA(0), MAKEINTRESOURCEA(IDD_PAGE), dlg, 0, 0);
+    EnableChildWindows(dlg, FALSE); // reaches the children's children
+    EXPECT_FALSE(IsWindowEnabled(GetDlgItem(inner, IDC_PAGEEDIT)));
+}

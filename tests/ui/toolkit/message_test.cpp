@@ -1,0 +1,60 @@
+#include "ui/editdlgmess.h"
+#include "ui_test.h"
+
+namespace {
+
+using MessageTest = UiTest;
+const URECT kArea{0, 0, 300, 100};
+
+int g_fontAliveAtDestroy = -1;
+WNDPROC g_editProc = 0;
+LRESULT CALLBACK WatchDestroy(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_DESTROY)
+        g_fontAliveAtDestroy = GetObjectType(reinterpret_cast<HGDIOBJ>(SendMessageA(hwnd, WM_GETFONT, 0, 0)));
+    return CallWindowProcA(g_editProc, hwnd, msg, wParam, lParam);
+}
+
+} // namespace
+
+TEST_F(MessageTest, PrintedLinesBecomeLineBreaksAndTheLastLineStaysInView) {
+    EDITDLGMESS mess;
+    HWND h = mess.Create(dlg, &kArea);
+    UMESS& sink = mess;
+    sink.Print("a\nb");
+    sink.Print("c");    // no line feed: joins the last line
+    sink.Print("\r\n"); // kept as it comes: CR CR LF
+    EXPECT_EQ("a\r\nbc\r\r\n", TextOf(h));
+    EDITDLGMESS::OutputProc(0, "dropped");
+    EDITDLGMESS unplaced; // no window yet: printing does nothing
+    unplaced.Print("nowhere");
+    for (int i = 0; i < 50; ++i)
+        sink.PrintfLn("line %d", i);
+    EXPECT_GT(SendMessageA(h, EM_GETFIRSTVISIBLELINE, 0, 0), 40); // the view follows the last line
+}
+
+TEST_F(MessageTest, TheOldestLinesGoAtTheLimitAndALongLineKeepsWholeCharacters) {
+    EDITDLGMESS mess;
+    HWND h = mess.Create(dlg, &kArea);
+    mess.SetMaxLength(10);
+    SetWindowTextA(h, "12345\r\n6789\r\n");
+    mess.Append("x");
+    EXPECT_EQ("6789\r\nx", TextOf(h));
+    mess.Append("\nあいうえおかきくけこ"); // 20 bytes, no line to drop
+    EXPECT_EQ("きくけこ", TextOf(h));
+    mess.SetMaxLength(0);
+    mess.Append("z");
+    EXPECT_EQ("", TextOf(h));
+    mess.DeleteFont(); // the living edit no longer draws with it
+    EXPECT_EQ(nullptr, reinterpret_cast<HFONT>(SendMessageA(h, WM_GETFONT, 0, 0)));
+}
+
+TEST_F(MessageTest, TheEditGoesBeforeItsFont) {
+    auto* owned = new EDITDLGMESS;
+    HWND edit = owned->Create(dlg, 0);
+    HFONT font = owned->GetFont();
+    g_editProc = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(edit, GWLP_WNDPROC, (LONG_PTR)WatchDestroy));
+    delete owned;
+    EXPECT_FALSE(IsWindow(edit));
+    EXPECT_EQ(OBJ_FONT, g_fontAliveAtDestroy);
+    EXPECT_EQ(0u, static_cast<unsigned>(GetObjectType(font)));
+}
