@@ -7,7 +7,6 @@ namespace {
 
 const char* s_title;
 std::function<void(HWND)> s_action;
-bool s_acted;
 
 } // namespace
 
@@ -51,14 +50,6 @@ ModalAction::ModalAction(const char* title, std::function<void(HWND)> action) {
     s_action = std::move(action);
     s_acted = false;
     m_timer = SetTimer(0, 0, 50, OnTimer);
-}
-
-ModalAction::~ModalAction() {
-    KillTimer(0, m_timer);
-}
-
-bool ModalAction::Acted() {
-    return s_acted;
 }
 
 void CALLBACK ModalAction::OnTimer(HWND, UINT, UINT_PTR, DWORD) {

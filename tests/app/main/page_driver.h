@@ -19,11 +19,12 @@ void ShowPaneTab(int i);
 // Acts once on a modal dialog with the given title from a thread timer, while its own loop runs.
 struct ModalAction {
     ModalAction(const char* title, std::function<void(HWND)> action);
-    ~ModalAction();
-    static bool Acted();
+    ~ModalAction() { KillTimer(0, m_timer); }
+    static bool Acted() { return s_acted; }
 
   private:
     static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD);
+    static inline bool s_acted = false;
     UINT_PTR m_timer;
 };
 

@@ -14,8 +14,7 @@ const char* kSettingsKey = "Software\\orlek31\\pyldlqHX";
 
 // Binds the host functions to this program, gives the plug-in a host window and points the current
 // user's registry at a private key, so that no other program's settings are touched.
-class HostEnvironment : public testing::Environment {
-  public:
+struct HostEnvironment : testing::Environment {
     void SetUp() override {
         hxModule = GetModuleHandleA(nullptr);
         char self[MAX_PATH];
@@ -34,8 +33,6 @@ class HostEnvironment : public testing::Environment {
         RegDeleteTreeA(HKEY_CURRENT_USER, key.c_str());
         DestroyWindow(host);
     }
-
-  private:
     HWND host = 0;
     HKEY user = 0;
     std::string key;
@@ -43,13 +40,6 @@ class HostEnvironment : public testing::Environment {
 
 [[maybe_unused]] testing::Environment* const environment =
     testing::AddGlobalTestEnvironment(new HostEnvironment);
-
-void SetShift(BYTE state) {
-    BYTE keys[256];
-    GetKeyboardState(keys);
-    keys[VK_SHIFT] = state;
-    SetKeyboardState(keys);
-}
 
 } // namespace
 
@@ -116,12 +106,11 @@ void SendUndo(HXDocHandle doc, int state, bool redo) {
     DispatchEvent(Plugin(), doc, redo ? 211 : 210, options.List());
 }
 
-ShiftHeld::ShiftHeld() {
-    SetShift(0x80);
-}
-
-ShiftHeld::~ShiftHeld() {
-    SetShift(0);
+void SetShiftState(BYTE state) {
+    BYTE keys[256];
+    GetKeyboardState(keys);
+    keys[VK_SHIFT] = state;
+    SetKeyboardState(keys);
 }
 
 void DeleteSettingsKey() {

@@ -24,10 +24,11 @@ int SendSave(HXDocHandle doc); // the save_uid the plug-in wrote back
 void SendUndoState(HXDocHandle doc, int state, int size);
 void SendUndo(HXDocHandle doc, int state, bool redo = false);
 
-// SHIFT as the keyboard state of this thread says it.
+// SHIFT as the keyboard state of this thread says it: pressed (0x80) or not (0), or held for a scope.
+void SetShiftState(BYTE state);
 struct ShiftHeld {
-    ShiftHeld();
-    ~ShiftHeld();
+    ShiftHeld() { SetShiftState(0x80); }
+    ~ShiftHeld() { SetShiftState(0); }
 };
 
 // The main window's settings, in this program's private registry.
