@@ -243,3 +243,15 @@ TEST_F(Pages, MaterialFileFieldsStoreTheirOwnMapWhole) {
     EXPECT_EQ(1, Map(RENDPYL_MAP_REFLECTION)->use);
     EXPECT_STREQ("", Model()->GetMtl(0)->FindMap(RENDPYL_MAP_SPECULAR)->GetFilename()); // untouched
 }
+
+TEST_F(Pages, APickedBackgroundColourIsStoredAtOnceWithFullAlpha) {
+    OpenMaterials();
+    R()->backcol = RGBCOLOR(10, 20, 30, 40);
+    Main()->UpdateAll();
+    for (bool ok : {false, true}) {
+        ModalAction pick("色", [ok](HWND dlg) { PostMessageA(dlg, WM_COMMAND, ok ? IDOK : IDCANCEL, 0); });
+        SendMessageA(GetDlgItem(Page(kRend), IDC_REND_BACKCOL), WM_LBUTTONUP, 0, 0);
+        EXPECT_TRUE(ModalAction::Acted());
+        EXPECT_EQ(RGBCOLOR(10, 20, 30, ok ? 255 : 40), R()->backcol);
+    }
+}
