@@ -9,7 +9,7 @@
 inline std::string ScratchPath(const std::string& name) {
     char temp[MAX_PATH];
     GetTempPathA(MAX_PATH, temp);
-    std::string folder = std::string(temp) + "hxhost_standin_" + std::to_string(GetCurrentProcessId());
+    std::string folder = std::string(temp) + "standin_test_" + std::to_string(GetCurrentProcessId());
     CreateDirectoryA(folder.c_str(), nullptr);
     return folder + "\\" + name;
 }
