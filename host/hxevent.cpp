@@ -1,5 +1,7 @@
+#include <cstdio>
 #include <cstring>
 
+#include "host/hxguard.h"
 #include "host/hxplugin.h"
 
 void* GetEventParam(const HXEventParam* list, const char* key) {
@@ -64,9 +66,7 @@ BOOL DispatchKey(HXCommandPlugin* plugin, HXDocHandle doc, int event, const HXEv
                         : plugin->OnKey141(doc, scene, key, &mouse);
 }
 
-} // namespace
-
-BOOL DispatchEvent(HXStationPlugin* plugin, HXDocHandle doc, int event, void* option) {
+BOOL Dispatch(HXStationPlugin* plugin, HXDocHandle doc, int event, void* option) {
     const HXEventParam* list = static_cast<const HXEventParam*>(option);
     // Events 100 and 102 point straight at a flag; without one they cannot be answered.
     const BOOL* flag = static_cast<const BOOL*>(option);
@@ -145,4 +145,17 @@ BOOL DispatchEvent(HXStationPlugin* plugin, HXDocHandle doc, int event, void* op
                             : DispatchKey(command, doc, event, list);
     }
     return FALSE;
+}
+
+} // namespace
+
+BOOL DispatchEvent(HXStationPlugin* plugin, HXDocHandle doc, int event, void* option) {
+    try {
+        return Dispatch(plugin, doc, event, option);
+    } catch (...) {
+        char where[32];
+        std::snprintf(where, sizeof where, "event %d", event);
+        TraceCaught(where);
+        return FALSE;
+    }
 }

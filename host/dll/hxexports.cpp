@@ -1,5 +1,6 @@
 #include "host/hxexports.h"
 
+#include "host/hxguard.h"
 #include "host/hxplugin.h"
 
 // The oldest host version whose interface this module speaks, and the answer that says so.
@@ -10,30 +11,45 @@ DWORD __cdecl HXCheckVersion(DWORD version) {
     return version >= kHostVersion ? kInterfaceVersion : 0;
 }
 
+// Every export that reaches the plug-in object answers failure (nothing, 0 or null) when it throws.
+
 void __cdecl HXGetPlugInID(DWORD* product, DWORD* id) {
-    GetCmdPlugin()->GetPlugInID(product, id);
+    CallGuarded("HXGetPlugInID", false, [&] {
+        GetCmdPlugin()->GetPlugInID(product, id);
+        return true;
+    });
 }
 const char* __cdecl HXGetPlugInName() {
-    return GetCmdPlugin()->GetPlugInName();
+    return CallGuarded<const char*>("HXGetPlugInName", nullptr,
+                                    [] { return GetCmdPlugin()->GetPlugInName(); });
 }
 int __cdecl HXGetPlugInType() {
-    return GetCmdPlugin()->GetPlugInType();
+    return CallGuarded("HXGetPlugInType", 0, [] { return GetCmdPlugin()->GetPlugInType(); });
 }
 
 const char* __cdecl HXEnumString(int index) {
-    HXStationPlugin* plugin = GetCmdPlugin();
-    const int type = plugin->GetPlugInType();
-    // Station and command plug-ins have one menu text; the kinds that list more are not built here.
-    if ((type == 6 || type == 7) && index == 0) return plugin->EnumString();
-    return nullptr;
+    return CallGuarded<const char*>("HXEnumString", nullptr, [index]() -> const char* {
+        HXStationPlugin* plugin = GetCmdPlugin();
+        const int type = plugin->GetPlugInType();
+        // Station and command plug-ins have one menu text; the kinds that list more are not built here.
+        if ((type == 6 || type == 7) && index == 0) return plugin->EnumString();
+        return nullptr;
+    });
 }
 
-// File types and extensions belong to import and export plug-ins, which these classes do not make.
+// File types and extensions belong to import and export plug-ins (types 1 and 2), which these classes
+// do not make: the object is looked up as for every export, and there is nothing to list.
+static const char* NoFileList(const char* where) {
+    return CallGuarded<const char*>(where, nullptr, []() -> const char* {
+        GetCmdPlugin();
+        return nullptr;
+    });
+}
 const char* __cdecl HXEnumFileType(int /*index*/) {
-    return nullptr;
+    return NoFileList("HXEnumFileType");
 }
 const char* __cdecl HXEnumFileExt(int /*index*/) {
-    return nullptr;
+    return NoFileList("HXEnumFileExt");
 }
 
 // The host calls these only for the plug-in kinds that import, export, create or modify; a command
@@ -55,5 +71,6 @@ BOOL __cdecl HXModifyObject(DWORD, DWORD) {
 }
 
 BOOL __cdecl HXOnEvent(HXDocHandle doc, int event, void* option) {
-    return DispatchEvent(GetCmdPlugin(), doc, event, option);
+    // Dispatch guards the handlers; this guards building the plug-in object.
+    return CallGuarded("HXOnEvent", FALSE, [&] { return DispatchEvent(GetCmdPlugin(), doc, event, option); });
 }

@@ -1,4 +1,5 @@
 #include <string>
+#include <utility>
 
 #include <gtest/gtest.h>
 
@@ -8,7 +9,7 @@
 
 namespace {
 
-// The build tree as Wine sees it.
+// A path of the build tree as Wine sees it.
 std::string WinPath(std::string path) {
     for (char& c : path) {
         if (c == '/') c = '\\';
@@ -16,137 +17,75 @@ std::string WinPath(std::string path) {
     return "Z:" + path;
 }
 
-std::string FakeHost(const std::string& variant) {
-    return WinPath(HX_FAKE_HOST_DIR "/" + variant + ".dll");
-}
-
-struct Slot {
-    const char* name;
-    void** pointer;
-};
-
 // The table's pointers in look-up order, each function once.
 #define HX_SLOT(result, name, params) {#name, reinterpret_cast<void**>(&hxfn::name)},
-const Slot kSlots[] = {HX_HOST_FUNCTIONS(HX_SLOT, HX_HOST_SKIP)};
+const std::pair<const char*, void**> kSlots[] = {HX_HOST_FUNCTIONS(HX_SLOT, HX_HOST_SKIP)};
 #undef HX_SLOT
 
-class Init : public ::testing::Test {
-  protected:
-    void SetUp() override { ClearTable(); }
-    // The fakes are unloaded after each test, so nothing may call through what they left bound.
-    void TearDown() override { ClearTable(); }
-    static void ClearTable() {
-        for (const Slot& slot : kSlots)
-            *slot.pointer = nullptr;
-    }
-};
-
-TEST_F(Init, BindingReleasesItsReferenceOnceWhetherItSucceedsOrFails) {
-    for (const char* variant : {"complete", "without_HXXmlElem_Value"}) {
-        const std::string path = FakeHost(variant);
+TEST(Init, BindsEveryNameOrStopsAtTheFirstMissingOneAndReleasesTheHost) {
+    const struct {
+        const char* variant;
+        int bound; // how many pointers, in look-up order, end up bound
+    } rows[] = {
+        {"complete", 140},
+        {"without_HX_GetWindowHandle", 0},
+        {"without_HX_GetSystemPath", 7}, // missing already at its first look-up, the eighth
+        {"without_HXXmlElem_Value", 139},
+    };
+    for (const auto& row : rows) {
+        for (const auto& slot : kSlots)
+            *slot.second = nullptr;
+        const std::string path = WinPath(HX_FAKE_HOST_DIR "/" + std::string(row.variant) + ".dll");
         HMODULE held = LoadLibraryA(path.c_str());
         ASSERT_NE(nullptr, held);
-        const bool complete = variant == std::string("complete");
-        EXPECT_EQ(complete ? TRUE : FALSE, HXInit(path.c_str()));
-        for (const Slot& slot : kSlots) {
-            if (complete) {
-                EXPECT_EQ(reinterpret_cast<void*>(GetProcAddress(held, slot.name)), *slot.pointer)
-                    << slot.name;
-            }
+        EXPECT_EQ(row.bound == 140 ? TRUE : FALSE, HXInit(path.c_str())) << row.variant;
+        for (int i = 0; i < 140; ++i) {
+            FARPROC expected = i < row.bound ? GetProcAddress(held, kSlots[i].first) : nullptr;
+            EXPECT_EQ(reinterpret_cast<void*>(expected), *kSlots[i].second)
+                << kSlots[i].first << " " << row.variant;
         }
-        if (!complete) {
-            EXPECT_NE(nullptr, hxfn::HXMatrix_FloatValue);
-        }
+        // HXInit dropped exactly the reference it took.
         EXPECT_EQ(held, GetModuleHandleA(path.c_str()));
         FreeLibrary(held);
-        EXPECT_EQ(nullptr, GetModuleHandleA(path.c_str())) << variant;
+        EXPECT_EQ(nullptr, GetModuleHandleA(path.c_str())) << row.variant;
     }
-}
-
-TEST_F(Init, HostLackingOneNameFailsWithTheNamesBeforeItBound) {
-    const int count = sizeof kSlots / sizeof kSlots[0];
-    ASSERT_EQ(140, count);
-    for (int missing = 0; missing < count; ++missing) {
-        ClearTable();
-        const std::string path = FakeHost(std::string("without_") + kSlots[missing].name);
-        ASSERT_EQ(FALSE, HXInit(path.c_str())) << kSlots[missing].name;
-        for (int i = 0; i < count; ++i) {
-            EXPECT_EQ(i < missing, *kSlots[i].pointer != nullptr)
-                << kSlots[i].name << " when " << kSlots[missing].name << " is missing";
-        }
-        EXPECT_EQ(nullptr, GetModuleHandleA(path.c_str())) << kSlots[missing].name;
-    }
-}
-
-TEST_F(Init, MissingFileBindsNothing) {
     EXPECT_EQ(FALSE, HXInit("Z:\\nonexistent\\host.exe"));
-    for (const Slot& slot : kSlots)
-        EXPECT_EQ(nullptr, *slot.pointer) << slot.name;
+    // The fakes are gone: nothing may call through what they left bound.
+    for (const auto& slot : kSlots)
+        *slot.second = nullptr;
 }
 
-TEST_F(Init, ProgramLinkedWithTheStandInHostIsItsOwnHost) {
-    char self[MAX_PATH];
-    GetModuleFileNameA(nullptr, self, sizeof self);
-    if (!GetProcAddress(GetModuleHandleA(nullptr), "HX_GetWindowHandle"))
-        GTEST_SKIP() << "no stand-in host linked";
-    EXPECT_EQ(TRUE, HXInit(self));
-    for (const Slot& slot : kSlots)
-        EXPECT_NE(nullptr, *slot.pointer) << slot.name;
+// An export of the built plug-in, loaded as the host loads it; the declaration gives the type.
+HMODULE PluginDll() {
+    static HMODULE dll = LoadLibraryA(WinPath(HX_PLUGIN_DLL).c_str());
+    return dll;
 }
+#define EXPORT(name)                                                                                         \
+    reinterpret_cast<decltype(&::name)>(reinterpret_cast<void*>(GetProcAddress(PluginDll(), #name)))
 
-// The built plug-in, loaded as the host loads it.
-class PluginDll : public ::testing::Test {
-  protected:
-    static HMODULE dll;
-    static void SetUpTestSuite() { dll = LoadLibraryA(WinPath(HX_PLUGIN_DLL).c_str()); }
-    static void TearDownTestSuite() { FreeLibrary(dll); }
-
-    template <typename Function> static Function* Export(const char* name) {
-        return reinterpret_cast<Function*>(reinterpret_cast<void*>(GetProcAddress(dll, name)));
-    }
-};
-HMODULE PluginDll::dll = nullptr;
-
-// Declarations only give the type: the functions live in the DLL, not in this program.
-#define EXPORT(name) Export<decltype(::name)>(#name)
-
-TEST_F(PluginDll, VersionCheckAcceptsHostsFrom2490) {
-    ASSERT_NE(nullptr, dll);
+// Before any window exists, as the host starts a plug-in.
+TEST(PluginDll, AnswersTheHostsStartUpQuestions) {
+    ASSERT_NE(nullptr, PluginDll());
     auto check = EXPORT(HXCheckVersion);
-    EXPECT_EQ(0u, check(0));
     EXPECT_EQ(0u, check(0x248F));
     EXPECT_EQ(0x249u, check(0x2490));
     EXPECT_EQ(0x249u, check(0xFFFFFFFF));
-}
-
-TEST_F(PluginDll, AnswersItsIdentity) {
-    ASSERT_NE(nullptr, dll);
+    EXPECT_EQ(TRUE, EXPORT(HXInit)(WinPath(HX_FAKE_HOST_DIR "/complete.dll").c_str()));
     DWORD product = 0, id = 0;
     EXPORT(HXGetPlugInID)(&product, &id);
     EXPECT_EQ(0x4F524C4Bu, product);
     EXPECT_EQ(0x50594C44u, id);
     EXPECT_STREQ("pyldlgHX  Pyrell renderer bridge", EXPORT(HXGetPlugInName)());
     EXPECT_EQ(7, EXPORT(HXGetPlugInType)());
-    auto enumString = EXPORT(HXEnumString);
-    EXPECT_STREQ("pyldlgHX", enumString(0));
-    EXPECT_EQ(nullptr, enumString(1));
-    EXPECT_EQ(nullptr, enumString(-1));
-}
-
-TEST_F(PluginDll, BindsFromAHostAndDispatchesEventsWithoutAWindow) {
-    ASSERT_NE(nullptr, dll);
-    auto init = EXPORT(HXInit);
-    EXPECT_EQ(FALSE, init("Z:\\nonexistent\\host.exe"));
-    EXPECT_EQ(TRUE, init(FakeHost("complete").c_str()));
-
-    auto onEvent = EXPORT(HXOnEvent);
-    EXPECT_EQ(FALSE, onEvent(nullptr, 99, nullptr));
-    int result = 0x55;
-    HXEventParam message[] = {{"result", &result}, {nullptr, nullptr}};
-    EXPECT_EQ(TRUE, onEvent(nullptr, 103, message));
-    EXPECT_EQ(0, result);
-    EXPECT_EQ(TRUE, onEvent(nullptr, 110, nullptr));
-    EXPECT_EQ(FALSE, onEvent(nullptr, 100, nullptr));
+    EXPECT_STREQ("pyldlgHX", EXPORT(HXEnumString)(0));
+    EXPECT_EQ(nullptr, EXPORT(HXEnumFileType)(0));
+    EXPECT_EQ(nullptr, EXPORT(HXEnumFileExt)(0));
+    // Exports of the plug-in kinds that import, export, create or modify.
+    for (BOOL refused : {EXPORT(HXImportFile)(1, 2, 3), EXPORT(HXExportFile)(1, 2, 3), EXPORT(HXCreate)(1, 2),
+                         EXPORT(HXModifySelect)(1, 2), EXPORT(HXModifyObject)(1, 2)})
+        EXPECT_EQ(FALSE, refused);
+    EXPECT_EQ(FALSE, EXPORT(HXOnEvent)(nullptr, 99, nullptr));
+    EXPECT_EQ(TRUE, EXPORT(HXOnEvent)(nullptr, 110, nullptr));
 }
 
 } // namespace

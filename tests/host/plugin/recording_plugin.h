@@ -1,127 +1,91 @@
-// Plug-ins that record every handler call, so tests can see what the dispatcher delivers.
+// A command plug-in that records every handler call, so tests see what the dispatcher delivers; it
+// can be made to throw from every handler.
 #pragma once
 
 #include <cstdint>
+#include <new>
 #include <string>
 #include <vector>
 
-#include "host/hxplugin.h"
+#include "tests/host/bareplugin.h"
+
+inline intptr_t P(const void* pointer) {
+    return reinterpret_cast<intptr_t>(pointer);
+}
 
 struct RecordedCall {
     std::string handler;
-    HXDocHandle doc = nullptr;
-    std::vector<intptr_t> args; // scalars and pointers, in argument order after the document
-    HXMouseState mouse = {};
-    HXDocParam param = {}; // as the handler received it
+    std::vector<intptr_t> args; // after the document; a mouse block as x, y, wheel and its flags
 };
 
-class RecordingCommandPlugin : public HXCommandPlugin {
+class RecordingCommandPlugin : public Bare<HXCommandPlugin> {
   public:
     std::vector<RecordedCall> calls;
-    BOOL answer = 2;    // what BOOL handlers return: neither 0 nor 1, so a passed-through value shows
-    int saved = 0;      // what the document handlers leave in HXDocParam::saved
-    int userResult = 7; // OnReceiveUserMessage's answer
+    int saved = 0;  // what the document handlers leave in HXDocParam::saved
+    int throws = 0; // 1: every handler throws std::bad_alloc, 2: an int
 
-    const RecordedCall& Last() const { return calls.back(); }
-
-    void GetPlugInID(DWORD* product, DWORD* id) override {
-        *product = 1;
-        *id = 2;
+    // Records the handler with the arguments that follow the document.
+#define HX_RECORD(result, name, params, ...)                                                                 \
+    result name params override {                                                                            \
+        return result(Record(#name, {__VA_ARGS__}));                                                         \
     }
-    const char* GetPlugInName() override { return "recorder"; }
-    const char* EnumString() override { return "recorder"; }
-    BOOL Initialize() override { return Record("Initialize", nullptr, {}), answer; }
-    void Exit() override { Record("Exit", nullptr, {}); }
-    BOOL Activate(HXDocHandle doc, BOOL flag) override { return Record("Activate", doc, {flag}), answer; }
-    BOOL IsActivated(HXDocHandle doc) override { return Record("IsActivated", doc, {}), answer; }
-    void OnMinimize(HXDocHandle doc, BOOL flag) override { Record("OnMinimize", doc, {flag}); }
-    int OnReceiveUserMessage(HXDocHandle doc, DWORD product, DWORD id, const char* description,
-                             void* message) override {
-        Record("OnReceiveUserMessage", doc,
-               {intptr_t(product), intptr_t(id), intptr_t(description), intptr_t(message)});
-        return userResult;
-    }
-    void OnDraw(HXDocHandle doc, HXSceneHandle scene, int width, int height) override {
-        Record("OnDraw", doc, {intptr_t(scene), width, height});
-    }
-    void OnNewDocument(HXDocHandle doc, const char* filename, HXDocParam* param) override {
-        RecordDocument("OnNewDocument", doc, filename, param);
-    }
-    void OnEndDocument(HXDocHandle doc) override { Record("OnEndDocument", doc, {}); }
-    void OnSaveDocument(HXDocHandle doc, const char* filename, HXDocParam* param) override {
-        RecordDocument("OnSaveDocument", doc, filename, param);
-    }
-    BOOL OnUndo(HXDocHandle doc, int state) override { return Record("OnUndo", doc, {state}), answer; }
-    BOOL OnRedo(HXDocHandle doc, int state) override { return Record("OnRedo", doc, {state}), answer; }
-    void OnUpdateUndo(HXDocHandle doc, int state, int size) override {
-        Record("OnUpdateUndo", doc, {state, size});
-    }
-    void OnObjectModified(HXDocHandle doc) override { Record("OnObjectModified", doc, {}); }
-    void OnObjectSelected(HXDocHandle doc) override { Record("OnObjectSelected", doc, {}); }
-    void OnUpdateObjectList(HXDocHandle doc) override { Record("OnUpdateObjectList", doc, {}); }
-    void OnMaterialModified(HXDocHandle doc) override { Record("OnMaterialModified", doc, {}); }
-    void OnUpdateMaterialList(HXDocHandle doc) override { Record("OnUpdateMaterialList", doc, {}); }
-    void OnUpdateScene(HXDocHandle doc, HXSceneHandle scene) override {
-        Record("OnUpdateScene", doc, {intptr_t(scene)});
-    }
-// Each mouse handler records itself under its own name.
-#define HX_RECORD_MOUSE(n)                                                                                   \
-    BOOL OnMouse##n(HXDocHandle doc, HXSceneHandle scene, HXMouseState* mouse) override {                    \
-        return Mouse("OnMouse" #n, doc, scene, mouse);                                                       \
-    }
-    HX_RECORD_MOUSE(120)
-    HX_RECORD_MOUSE(121)
-    HX_RECORD_MOUSE(122)
-    HX_RECORD_MOUSE(123)
-    HX_RECORD_MOUSE(124)
-    HX_RECORD_MOUSE(125)
-    HX_RECORD_MOUSE(126)
-    HX_RECORD_MOUSE(127)
-    HX_RECORD_MOUSE(128)
-    HX_RECORD_MOUSE(129)
-    HX_RECORD_MOUSE(130)
+#define HX_RECORD_MOUSE(name)                                                                                \
+    HX_RECORD(BOOL, name, (HXDocHandle, HXSceneHandle s, HXMouseState * m), P(s), MOUSE(m))
+// The six flags as binary digits in block order: 0b100000 is lbutton alone, 0b000001 bit20.
+#define MOUSE(m)                                                                                             \
+    m->x, m->y, m->wheel,                                                                                    \
+        m->lbutton << 5 | m->mbutton << 4 | m->rbutton << 3 | m->shift << 2 | m->control << 1 | m->bit20
+    HX_RECORD(BOOL, Initialize, ())
+    HX_RECORD(void, Exit, ())
+    HX_RECORD(BOOL, Activate, (HXDocHandle, BOOL flag), flag)
+    HX_RECORD(BOOL, IsActivated, (HXDocHandle))
+    HX_RECORD(void, OnMinimize, (HXDocHandle, BOOL flag), flag)
+    HX_RECORD(int, OnReceiveUserMessage, (HXDocHandle, DWORD a, DWORD b, const char* t, void* m), intptr_t(a),
+              intptr_t(b), P(t), P(m))
+    HX_RECORD(void, OnDraw, (HXDocHandle, HXSceneHandle s, int width, int height), P(s), width, height)
+    HX_RECORD(void, OnNewDocument, (HXDocHandle, const char* f, HXDocParam* p), P(f), P(p->elem), Doc(p))
+    HX_RECORD(void, OnEndDocument, (HXDocHandle))
+    HX_RECORD(void, OnSaveDocument, (HXDocHandle, const char* f, HXDocParam* p), P(f), P(p->elem), Doc(p))
+    HX_RECORD(BOOL, OnUndo, (HXDocHandle, int state), state)
+    HX_RECORD(BOOL, OnRedo, (HXDocHandle, int state), state)
+    HX_RECORD(void, OnUpdateUndo, (HXDocHandle, int state, int size), state, size)
+    HX_RECORD(void, OnObjectModified, (HXDocHandle))
+    HX_RECORD(void, OnObjectSelected, (HXDocHandle))
+    HX_RECORD(void, OnUpdateObjectList, (HXDocHandle))
+    HX_RECORD(void, OnMaterialModified, (HXDocHandle))
+    HX_RECORD(void, OnUpdateMaterialList, (HXDocHandle))
+    HX_RECORD(void, OnUpdateScene, (HXDocHandle, HXSceneHandle s), P(s))
+    HX_RECORD_MOUSE(OnMouse120)
+    HX_RECORD_MOUSE(OnMouse121)
+    HX_RECORD_MOUSE(OnMouse122)
+    HX_RECORD_MOUSE(OnMouse123)
+    HX_RECORD_MOUSE(OnMouse124)
+    HX_RECORD_MOUSE(OnMouse125)
+    HX_RECORD_MOUSE(OnMouse126)
+    HX_RECORD_MOUSE(OnMouse127)
+    HX_RECORD_MOUSE(OnMouse128)
+    HX_RECORD_MOUSE(OnMouse129)
+    HX_RECORD_MOUSE(OnMouse130)
+    HX_RECORD(BOOL, OnKey140, (HXDocHandle, HXSceneHandle s, int k, HXMouseState* m), P(s), k, MOUSE(m))
+    HX_RECORD(BOOL, OnKey141, (HXDocHandle, HXSceneHandle s, int k, HXMouseState* m), P(s), k, MOUSE(m))
+#undef MOUSE
 #undef HX_RECORD_MOUSE
-    BOOL OnKey140(HXDocHandle doc, HXSceneHandle scene, int key, HXMouseState* mouse) override {
-        return Key("OnKey140", doc, scene, key, mouse);
-    }
-    BOOL OnKey141(HXDocHandle doc, HXSceneHandle scene, int key, HXMouseState* mouse) override {
-        return Key("OnKey141", doc, scene, key, mouse);
-    }
+#undef HX_RECORD
 
   private:
-    RecordedCall& Record(const char* handler, HXDocHandle doc, std::vector<intptr_t> args) {
-        calls.push_back(RecordedCall{handler, doc, std::move(args)});
-        return calls.back();
+    static intptr_t P(const void* pointer) {
+        return reinterpret_cast<intptr_t>(pointer);
     }
-    void RecordDocument(const char* handler, HXDocHandle doc, const char* filename, HXDocParam* param) {
-        Record(handler, doc, {intptr_t(filename)}).param = *param;
+    // The saved field as the handler found it; then the handler saves.
+    intptr_t Doc(HXDocParam* param) {
+        const int found = param->saved;
         param->saved = saved;
+        return found;
     }
-    BOOL Mouse(const char* handler, HXDocHandle doc, HXSceneHandle scene, HXMouseState* mouse) {
-        Record(handler, doc, {intptr_t(scene)}).mouse = *mouse;
-        return answer;
+    BOOL Record(const char* handler, std::vector<intptr_t> args) {
+        if (throws == 1) throw std::bad_alloc();
+        if (throws == 2) throw 42;
+        calls.push_back(RecordedCall{handler, std::move(args)});
+        return 2; // neither 0 nor 1, so a passed-through answer shows
     }
-    BOOL Key(const char* handler, HXDocHandle doc, HXSceneHandle scene, int key, HXMouseState* mouse) {
-        Record(handler, doc, {intptr_t(scene), key}).mouse = *mouse;
-        return answer;
-    }
-};
-
-// A plug-in that is only a station: it has no mouse or key handlers.
-class RecordingStationPlugin : public HXStationPlugin {
-  public:
-    std::vector<std::string> calls;
-
-    void GetPlugInID(DWORD* product, DWORD* id) override {
-        *product = 3;
-        *id = 4;
-    }
-    const char* GetPlugInName() override { return "station"; }
-    const char* EnumString() override { return "station"; }
-    BOOL Initialize() override { return calls.push_back("Initialize"), TRUE; }
-    void Exit() override { calls.push_back("Exit"); }
-    BOOL Activate(HXDocHandle, BOOL) override { return calls.push_back("Activate"), TRUE; }
-    BOOL IsActivated(HXDocHandle) override { return calls.push_back("IsActivated"), TRUE; }
-    void OnDraw(HXDocHandle, HXSceneHandle, int, int) override { calls.push_back("OnDraw"); }
-    bool ExecuteCallback(HXDocHandle, void*) override { return calls.push_back("ExecuteCallback"), true; }
 };

@@ -1,36 +1,31 @@
 #include <gtest/gtest.h>
 
-#include <climits>
 #include <cstdint>
-#include <cstring>
 
 #include "testfiles.h"
+#include "tests/common/mutate.h"
 #include "tools/hxhost/lib/bmpimage.h"
 
-using hxhost::LoadBmpImage;
-
 namespace {
-void Put(std::string& out, uint32_t value, int bytes) {
-    for (int i = 0; i < bytes; ++i)
-        out.push_back(char(value >> (8 * i)));
-}
-
 // A BMP file as a writer would make it; `pixels` are the rows as stored, padding included.
 std::string Bmp(int32_t width, int32_t height, int bits, const std::string& pixels, uint32_t compression = 0,
                 const std::string& masks = "") {
     std::string file = "BM";
-    uint32_t offset = 54 + uint32_t(masks.size());
-    Put(file, offset + uint32_t(pixels.size()), 4);
-    Put(file, 0, 4);
-    Put(file, offset, 4);
-    Put(file, 40, 4);
-    Put(file, uint32_t(width), 4);
-    Put(file, uint32_t(height), 4);
-    Put(file, 1, 2);
-    Put(file, uint32_t(bits), 2);
-    Put(file, compression, 4);
-    Put(file, uint32_t(pixels.size()), 4);
-    Put(file, 0, 16);
+    const uint32_t offset = 54 + uint32_t(masks.size());
+    const uint32_t fields[] = {offset + uint32_t(pixels.size()),
+                               0,
+                               offset,
+                               40,
+                               uint32_t(width),
+                               uint32_t(height),
+                               1u | uint32_t(bits) << 16,
+                               compression,
+                               uint32_t(pixels.size()),
+                               0,
+                               0,
+                               0,
+                               0};
+    file.append(reinterpret_cast<const char*>(fields), sizeof fields); // little-endian, as the machine
     return file + masks + pixels;
 }
 
@@ -43,56 +38,39 @@ struct Loaded {
     void* bits = nullptr;
     std::string reason;
     bool ok = false;
-    explicit Loaded(const std::string& file, const char* name = "image.bmp") {
-        std::string path = WriteScratch(name, file);
-        ok = LoadBmpImage(path.c_str(), &header, &bits, &reason);
+    explicit Loaded(const std::string& file) {
+        std::string path = WriteScratch("image.bmp", file);
+        ok = hxhost::LoadBmpImage(path.c_str(), &header, &bits, &reason);
     }
     ~Loaded() {
         // The plug-in releases both blocks with LocalFree; that must succeed.
-        if (header) {
-            EXPECT_EQ(nullptr, LocalFree(header));
-        }
-        if (bits) {
-            EXPECT_EQ(nullptr, LocalFree(bits));
-        }
+        EXPECT_EQ(nullptr, header ? LocalFree(header) : nullptr);
+        EXPECT_EQ(nullptr, bits ? LocalFree(bits) : nullptr);
     }
     std::string Bytes(size_t n) const { return std::string(static_cast<const char*>(bits), n); }
 };
+
+// Red, green and blue masks as the standard layout has them, and swapped.
+const std::string kMasks("\0\0\xFF\0\0\xFF\0\0\xFF\0\0\0", 12);
+const std::string kSwappedMasks("\xFF\0\0\0\0\xFF\0\0\0\0\xFF\0", 12);
 } // namespace
 
-TEST(BmpImage, Reads24BitRowsInTheFilesOrder) {
-    Loaded up(Bmp(3, 2, 24, kRows24));
-    ASSERT_TRUE(up.ok) << up.reason;
-    EXPECT_EQ(2, up.header->bmiHeader.biHeight);
-    EXPECT_EQ(kRows24, up.Bytes(24));
-    EXPECT_GE(LocalSize(up.bits), 24u);
-
-    Loaded down(Bmp(3, -2, 24, kRows24));
-    ASSERT_TRUE(down.ok) << down.reason;
-    EXPECT_EQ(-2, down.header->bmiHeader.biHeight); // top-down stays top-down
-    EXPECT_EQ(kRows24, down.Bytes(24));
-}
-
-TEST(BmpImage, Reads32BitWithStandardMasksOnly) {
-    std::string pixels("\x10\x20\x30\x40\x50\x60\x70\x80", 8);
-    std::string masks;
-    Put(masks, 0xFF0000, 4);
-    Put(masks, 0xFF00, 4);
-    Put(masks, 0xFF, 4);
-    Loaded fields(Bmp(2, 1, 32, pixels, BI_BITFIELDS, masks));
+TEST(BmpImage, ReadsRowsInTheFilesOrderAndStandardMasksOnly) {
+    for (int height : {2, -2}) {
+        Loaded image(Bmp(3, height, 24, kRows24));
+        ASSERT_TRUE(image.ok) << image.reason;
+        EXPECT_EQ(height, image.header->bmiHeader.biHeight); // top-down stays top-down
+        EXPECT_EQ(kRows24, image.Bytes(24));
+    }
+    const std::string pixels("\x10\x20\x30\x40\x50\x60\x70\x80", 8);
+    Loaded fields(Bmp(2, 1, 32, pixels, BI_BITFIELDS, kMasks));
     ASSERT_TRUE(fields.ok) << fields.reason;
-    EXPECT_EQ(DWORD(BI_RGB), fields.header->bmiHeader.biCompression);
     EXPECT_EQ(pixels, fields.Bytes(8));
-
-    std::string swapped;
-    Put(swapped, 0xFF, 4);
-    Put(swapped, 0xFF00, 4);
-    Put(swapped, 0xFF0000, 4);
-    EXPECT_FALSE(Loaded(Bmp(2, 1, 32, pixels, BI_BITFIELDS, swapped)).ok);
+    EXPECT_FALSE(Loaded(Bmp(2, 1, 32, pixels, BI_BITFIELDS, kSwappedMasks)).ok);
 }
 
 TEST(BmpImage, RefusesBadFilesWithoutAllocating) {
-    std::string good = Bmp(3, 2, 24, kRows24);
+    const std::string good = Bmp(3, 2, 24, kRows24);
     auto with = [&](size_t at, uint32_t value, int bytes) {
         std::string file = good;
         for (int i = 0; i < bytes; ++i)
@@ -105,19 +83,16 @@ TEST(BmpImage, RefusesBadFilesWithoutAllocating) {
         {"header cut", good.substr(0, 40)},
         {"pixels cut", good.substr(0, good.size() - 1)},
         {"8 bits", with(28, 8, 2)},
-        {"planes 2", with(26, 2, 2)},
         {"run-length", with(30, BI_RLE8, 4)},
         {"header size 12", with(14, 12, 4)},
         {"width 0", with(18, 0, 4)},
-        {"negative width", with(18, uint32_t(-3), 4)},
         {"height 0", with(22, 0, 4)},
-        {"most negative height", with(22, uint32_t(INT_MIN), 4)},
         {"huge", with(18, 0x7FFFFFFF, 4)},
         {"offset past the end", with(10, 0xFFFFFF00, 4)},
         {"offset inside the header", with(10, 20, 4)},
     };
     for (const auto& [what, file] : cases) {
-        Loaded image(file, "bad.bmp");
+        Loaded image(file);
         EXPECT_FALSE(image.ok) << what;
         EXPECT_FALSE(image.reason.empty()) << what;
         EXPECT_EQ(nullptr, image.header) << what;
@@ -125,8 +100,30 @@ TEST(BmpImage, RefusesBadFilesWithoutAllocating) {
     }
     BITMAPINFO* header = reinterpret_cast<BITMAPINFO*>(1);
     void* bits = reinterpret_cast<void*>(1);
-    EXPECT_FALSE(LoadBmpImage(ScratchPath("missing.bmp").c_str(), &header, &bits, nullptr));
+    EXPECT_FALSE(hxhost::LoadBmpImage(ScratchPath("missing.bmp").c_str(), &header, &bits, nullptr));
     EXPECT_EQ(nullptr, header);
     EXPECT_EQ(nullptr, bits);
-    EXPECT_FALSE(LoadBmpImage(nullptr, &header, &bits, nullptr));
+}
+
+// Damaged copies of good files are read or refused; what is read describes pixels that were all in
+// the file.
+TEST(BmpImage, DamagedFilesAreReadOrRefused) {
+    const std::vector<std::string> seeds = {
+        ReadFileBytes(std::string(HX_TEST_DATA) + "/../../../samples/leaf32.bmp"), Bmp(3, 2, 24, kRows24)};
+    mutate::Options options;
+    options.rounds = 400;
+    options.fields = {2, 10, 14, 18, 22, 26, 28, 30, 34};
+    options.head = 70;
+    int refused = 0;
+    mutate::EachMutation(seeds, options, [&](const std::string& file, const std::string& label) {
+        Loaded image(file);
+        refused += image.ok ? 0 : 1;
+        if (!image.ok) return;
+        const BITMAPINFOHEADER& h = image.header->bmiHeader;
+        size_t stride = (size_t(h.biWidth) * h.biBitCount + 31) / 32 * 4;
+        size_t bytes = stride * size_t(h.biHeight < 0 ? -h.biHeight : h.biHeight);
+        EXPECT_LE(bytes, file.size()) << label;
+        EXPECT_GE(LocalSize(image.bits), bytes) << label;
+    });
+    EXPECT_GT(refused, 100);
 }

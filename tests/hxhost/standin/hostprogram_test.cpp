@@ -1,91 +1,17 @@
 #include <gtest/gtest.h>
 
-#include <cstring>
-
 #include "testfiles.h"
-#include "tools/hxhost/lib/bmpimage.h"
 
 namespace {
-// Build-tree paths are Unix paths; Wine sees them on drive Z.
-std::string WinPath(const char* unixPath) {
-    std::string path = std::string("Z:") + unixPath;
-    for (char& c : path)
-        if (c == '/') c = '\\';
-    return path;
+// Runs the host program with the test's own plug-in (a later --plugin overrides it).
+ProcessRun RunHost(const std::string& arguments) {
+    return RunProcess(QuotedWinPath(HXHOST_EXE) + " --plugin " + QuotedWinPath(FAKE_PLUGIN) + " " +
+                      arguments);
 }
 
-struct HostRun {
-    DWORD code = 0xFFFFFFFF;
-    std::string out;
-    std::string err;
-};
-
-// Reads what the pipe holds now, without waiting for its end: helper processes that Wine starts for a
-// program with windows may keep the pipe open after the program has gone.
-void ReadAvailable(HANDLE pipe, std::string& text) {
-    DWORD available = 0;
-    while (PeekNamedPipe(pipe, nullptr, 0, nullptr, &available, nullptr) && available > 0) {
-        char buffer[4096];
-        DWORD n = 0;
-        if (!ReadFile(pipe, buffer, available < sizeof buffer ? available : sizeof buffer, &n, nullptr) ||
-            n == 0)
-            return;
-        text.append(buffer, n);
-    }
+bool Has(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
 }
-
-// Runs the host program with the test's own plug-in unless another is named.
-HostRun RunHost(const std::string& arguments, bool fakePlugIn = true) {
-    std::string command = "\"" + WinPath(HXHOST_EXE) + "\" ";
-    if (fakePlugIn) command += "--plugin \"" + WinPath(FAKE_PLUGIN) + "\" ";
-    command += arguments;
-    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-    HANDLE outRead, outWrite, errRead, errWrite;
-    CreatePipe(&outRead, &outWrite, &inherit, 0);
-    CreatePipe(&errRead, &errWrite, &inherit, 0);
-    SetHandleInformation(outRead, HANDLE_FLAG_INHERIT, 0);
-    SetHandleInformation(errRead, HANDLE_FLAG_INHERIT, 0);
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdOutput = outWrite;
-    startup.hStdError = errWrite;
-    PROCESS_INFORMATION process{};
-    HostRun run;
-    if (CreateProcessA(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup,
-                       &process)) {
-        CloseHandle(outWrite);
-        CloseHandle(errWrite);
-        bool exited = false;
-        for (int waited = 0; !exited && waited < 60000; waited += 20) {
-            exited = WaitForSingleObject(process.hProcess, 20) == WAIT_OBJECT_0;
-            ReadAvailable(outRead, run.out);
-            ReadAvailable(errRead, run.err);
-        }
-        GetExitCodeProcess(process.hProcess, &run.code);
-        CloseHandle(process.hProcess);
-        CloseHandle(process.hThread);
-    } else {
-        CloseHandle(outWrite);
-        CloseHandle(errWrite);
-    }
-    CloseHandle(outRead);
-    CloseHandle(errRead);
-    return run;
-}
-
-size_t CountOf(const std::string& text, const std::string& part) {
-    size_t n = 0;
-    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
-        ++n;
-    return n;
-}
-
-struct ScopedEnv {
-    const char* name;
-    ScopedEnv(const char* n) : name(n) { SetEnvironmentVariableA(name, "1"); }
-    ~ScopedEnv() { SetEnvironmentVariableA(name, nullptr); }
-};
 
 const char kSmallDocument[] = R"({
   "objects": [{"name": "a"}, null, {"name": "b"}],
@@ -95,49 +21,53 @@ const char kSmallDocument[] = R"({
 })";
 } // namespace
 
-TEST(HostProgram, AMalformedDocumentGivesOneLineAndCode2) {
-    const std::pair<const char*, std::string> cases[] = {
-        {"truncated.json", "{\"objects\": [{\"name\": \"a\""},
-        {"binary.json", std::string("\x00\xFF\xFE{", 4)},
-        {"index.json", "{\"objects\": [{\"vertices\": [[0,0,0]], \"faces\": [{\"v\": [3]}]}]}"},
+// Bad command lines (code 1) and bad documents (code 2, one line naming the file) stop the host
+// before the plug-in starts.
+TEST(HostProgram, RefusesWhatItCannotStartWith) {
+    // A document, then the command that would end the host had it started.
+    auto doc = [](const char* name, const std::string& text) {
+        return "\"" + WriteScratch(name, text) + "\" exit";
     };
-    for (const auto& [name, text] : cases) {
-        std::string path = WriteScratch(name, text);
-        HostRun run = RunHost("\"" + path + "\" exit");
-        EXPECT_EQ(2u, run.code) << name;
-        EXPECT_EQ("", run.out) << name; // no plug-in was started
-        EXPECT_EQ(0u, run.err.find("hxhost: " + path + ": ")) << run.err;
-        EXPECT_EQ(run.err.size() - 1, run.err.find('\n')) << "one line: " << run.err;
-    }
-    HostRun missing = RunHost("\"" + ScratchPath("missing.json") + "\"");
-    EXPECT_EQ(2u, missing.code);
-    EXPECT_NE(std::string::npos, missing.err.find("cannot open the file"));
-}
-
-TEST(HostProgram, BadCommandLinesAreRefusedBeforeStarting) {
-    for (const char* arguments : {"", "--colour red doc.json", "doc.json screenshot"}) {
-        HostRun run = RunHost(arguments, false);
-        EXPECT_EQ(1u, run.code) << arguments;
-        EXPECT_NE(std::string::npos, run.err.find("usage: hxhost.exe")) << arguments;
-        EXPECT_EQ("", run.out) << arguments;
+    const std::string good = doc("good.json", kSmallDocument);
+    const struct {
+        std::string arguments;
+        DWORD code;
+        std::string error;
+    } rows[] = {
+        {"", 1, "usage: hxhost.exe"},
+        {good + " screenshot", 1, "usage: hxhost.exe"},
+        {"--plugin \"" + ScratchPath("none.dll") + "\" " + good, 1, "hxhost: cannot load the plug-in"},
+        {doc("truncated.json", "{\"objects\": [{\"name\": \"a\""), 2, "truncated.json: not JSON"},
+        {doc("binary.json", std::string("\x00\xFF\xFE{", 4)), 2, "binary.json: not JSON"},
+        {doc("index.json", "{\"objects\": [{\"vertices\": [[0,0,0]], \"faces\": [{\"v\": [3]}]}]}"), 2,
+         "index.json: objects[0].faces[0].v[0]: vertex index 3 out of range"},
+        {doc("deep.json", std::string(30000, '[') + std::string(30000, ']')), 2,
+         "deep.json: document: arrays and objects nested deeper than 128"},
+        {"\"" + ScratchPath("missing.json") + "\" exit", 2, "missing.json: cannot open the file"},
+    };
+    for (const auto& row : rows) {
+        ProcessRun run = RunHost(row.arguments);
+        EXPECT_EQ(row.code, run.code) << row.arguments << "\n" << run.err;
+        EXPECT_TRUE(Has(run.err, row.error)) << run.err;
+        EXPECT_EQ("", run.out) << row.arguments; // no plug-in was started
+        if (row.code == 2) {
+            EXPECT_EQ(run.err.size() - 1, run.err.find('\n')) << "one line: " << run.err;
+        }
     }
 }
 
 TEST(HostProgram, StartsThePlugInAndSendsTheEventsInOrder) {
     std::string doc = WriteScratch("start.json", kSmallDocument);
-    HostRun run = RunHost("\"" + doc + "\" redo undo redo redo undo exit");
+    ProcessRun run = RunHost("\"" + doc + "\" redo undo redo redo undo exit");
     EXPECT_EQ(0u, run.code) << run.err;
-    const char* expected[] = {
+    const std::string expected[] = {
         "HXCheckVersion(0x2490) = 0x249",
         "fake: bound 140 host functions",
-        "HXInit(\"",
         "HXGetPlugInID = product 0x11, id 0x22",
-        "HXGetPlugInName = \"fake plug-in\"",
-        "HXGetPlugInType = 7",
-        "HXEnumString(0) = \"fake\"",
         "message: fake\xE9\x96\x8B\xE5\xA7\x8B", // the plug-in's Shift-JIS line, shown in UTF-8
         "event 1 (initialise) = 1",
         "event 100 (activate, flag 1) = 1",
+        "fake: open " + doc + ", element pyldlgHX, 3 objects",
         "event 200 (document open, ",
         "event 212 (undo state, state 0, size 32) = 1",
         "redo: nothing to redo",
@@ -151,75 +81,49 @@ TEST(HostProgram, StartsThePlugInAndSendsTheEventsInOrder) {
         "event 2 (exit) = 1",
     };
     size_t at = 0;
-    for (const char* line : expected) {
+    for (const std::string& line : expected) {
         size_t found = run.out.find(line, at);
         ASSERT_NE(std::string::npos, found) << "missing after offset " << at << ": " << line << "\n"
                                             << run.out;
-        at = found + std::strlen(line);
+        at = found + line.size();
     }
-    EXPECT_NE(std::string::npos, run.out.find("fake: open " + doc + ", element pyldlgHX, 3 objects"));
 }
 
 TEST(HostProgram, SaveWritesTheFreshSettingsBackAndKeepsTheRest) {
     std::string doc = WriteScratch("save.json", kSmallDocument);
-    HostRun run = RunHost("\"" + doc + "\" save exit");
+    ProcessRun run = RunHost("\"" + doc + "\" save exit");
     EXPECT_EQ(0u, run.code) << run.out << run.err;
-    EXPECT_NE(std::string::npos, run.out.find("fake: save into pyldlgHX"));
-    EXPECT_NE(std::string::npos, run.out.find("save: settings written to " + doc));
+    EXPECT_TRUE(Has(run.out, "save: settings written to " + doc));
     std::string saved = ReadFileBytes(doc);
     // The old settings are gone, the plug-in's element replaced them, other keys keep their place.
-    EXPECT_EQ(std::string::npos, saved.find("gone"));
-    EXPECT_EQ(std::string::npos, saved.find("\"old\""));
-    size_t materials = saved.find("\"materials\"");
+    EXPECT_FALSE(Has(saved, "gone"));
     size_t ver = saved.find("\"ver\"");
     size_t light = saved.find("\"light\"");
-    size_t mapping = saved.find("\"kept.bmp\": \"C:\\\\kept.bmp\"");
-    ASSERT_NE(std::string::npos, mapping);
-    ASSERT_NE(std::string::npos, ver);
-    EXPECT_LT(materials, ver);
+    ASSERT_NE(std::string::npos, light);
+    EXPECT_TRUE(Has(saved, "\xE5\x85\x89")); // the UTF-8 text as the plug-in gave it
+    EXPECT_LT(saved.find("\"materials\""), ver);
     EXPECT_LT(ver, light);
-    EXPECT_LT(light, mapping);
-    EXPECT_NE(std::string::npos, saved.find("\xE5\x85\x89")); // the UTF-8 text as the plug-in gave it
+    EXPECT_LT(light, saved.find("\"kept.bmp\": \"C:\\\\kept.bmp\""));
 }
 
-TEST(HostProgram, CommandsWithoutThePlugInsSideSayNotAvailable) {
-    std::string doc = WriteScratch("unsaved.json", kSmallDocument);
-    {
-        ScopedEnv noSave("HXFAKE_NOSAVE");
-        HostRun run = RunHost("\"" + doc + "\" save exit");
-        EXPECT_EQ(3u, run.code);
-        EXPECT_NE(std::string::npos, run.out.find("save: not available yet"));
-        EXPECT_NE(std::string::npos, run.out.find("event 2 (exit) = 1")); // the plug-in still exits
-        EXPECT_EQ(kSmallDocument, ReadFileBytes(doc));
-    }
-    ScopedEnv noWindow("HXFAKE_NOWINDOW");
-    for (const char* command : {"render", "screenshot x.bmp"}) {
-        HostRun run = RunHost("\"" + doc + "\" " + command + " exit");
-        EXPECT_EQ(3u, run.code) << command;
-        EXPECT_NE(std::string::npos, run.out.find("not available yet")) << run.out;
-    }
-}
-
-TEST(HostProgram, RenderPressesTheButtonAndScreenshotWritesABmp) {
-    std::string doc = WriteScratch("window.json", kSmallDocument);
-    std::string shot = ScratchPath("shot.bmp");
-    DeleteFileA(shot.c_str());
-    HostRun run = RunHost("\"" + doc + "\" render screenshot \"" + shot + "\" exit");
+// Render presses the plug-in's button and shows its lines once; a command the plug-in cannot serve
+// fails (code 3) and changes nothing, and the plug-in still exits.
+TEST(HostProgram, CommandsReachThePlugInOrSayNotAvailable) {
+    std::string doc = WriteScratch("commands.json", kSmallDocument);
+    ProcessRun run = RunHost("\"" + doc + "\" render exit");
     EXPECT_EQ(0u, run.code) << run.out << run.err;
     EXPECT_LT(run.out.find("fake: render button"), run.out.find("render: done"));
     EXPECT_LT(run.out.find("render: done"), run.out.find("message: rendered"));
-    EXPECT_EQ(1u, CountOf(run.out, "message: rendered")); // each line once
-    BITMAPINFO* header = nullptr;
-    void* bits = nullptr;
-    ASSERT_TRUE(hxhost::LoadBmpImage(shot.c_str(), &header, &bits, nullptr));
-    EXPECT_EQ(200, header->bmiHeader.biWidth); // the plug-in's window, frame included
-    LocalFree(header);
-    LocalFree(bits);
-}
-
-TEST(HostProgram, APlugInThatCannotBeLoadedStopsTheHost) {
-    std::string doc = WriteScratch("noplugin.json", kSmallDocument);
-    HostRun run = RunHost("--plugin \"" + ScratchPath("none.dll") + "\" \"" + doc + "\" exit", false);
-    EXPECT_EQ(1u, run.code);
-    EXPECT_NE(std::string::npos, run.err.find("hxhost: cannot load the plug-in"));
+    EXPECT_EQ(run.out.find("message: rendered"), run.out.rfind("message: rendered"));
+    const std::pair<const char*, const char*> rows[] = {
+        {"HXFAKE_NOSAVE", "save"}, {"HXFAKE_NOWINDOW", "render"}, {"HXFAKE_NOWINDOW", "screenshot x.bmp"}};
+    for (const auto& [variable, command] : rows) {
+        SetEnvironmentVariableA(variable, "1");
+        run = RunHost("\"" + doc + "\" " + command + " exit");
+        SetEnvironmentVariableA(variable, nullptr);
+        EXPECT_EQ(3u, run.code) << command;
+        EXPECT_TRUE(Has(run.out, "not available yet")) << run.out;
+        EXPECT_TRUE(Has(run.out, "event 2 (exit) = 1")) << run.out;
+    }
+    EXPECT_EQ(kSmallDocument, ReadFileBytes(doc));
 }

@@ -1,5 +1,6 @@
 #pragma once
-// Scratch files for the stand-in host's tests, in a folder of their own under the system's temp folder.
+// Scratch files and child processes for the stand-in programs' tests: files in a folder of their own
+// under the system's temp folder, programs of the build tree run with their output captured.
 #include <windows.h>
 
 #include <fstream>
@@ -8,7 +9,7 @@
 inline std::string ScratchPath(const std::string& name) {
     char temp[MAX_PATH];
     GetTempPathA(MAX_PATH, temp);
-    std::string folder = std::string(temp) + "hxhost_standin_" + std::to_string(GetCurrentProcessId());
+    std::string folder = std::string(temp) + "standin_test_" + std::to_string(GetCurrentProcessId());
     CreateDirectoryA(folder.c_str(), nullptr);
     return folder + "\\" + name;
 }
@@ -22,4 +23,65 @@ inline std::string WriteScratch(const std::string& name, const std::string& byte
 inline std::string ReadFileBytes(const std::string& path) {
     std::ifstream file(path, std::ios::binary);
     return std::string((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+}
+
+// A build-tree path as Wine sees it, quoted for a command line.
+inline std::string QuotedWinPath(const char* unixPath) {
+    std::string path = std::string("\"Z:") + unixPath + "\"";
+    for (char& c : path)
+        if (c == '/') c = '\\';
+    return path;
+}
+
+struct ProcessRun {
+    DWORD code = 0xFFFFFFFF;
+    std::string out;
+    std::string err;
+};
+
+// Reads what the pipe holds now, without waiting for its end: helper processes that Wine starts for a
+// program with windows may keep the pipe open after the program has gone.
+inline void ReadAvailable(HANDLE pipe, std::string& text) {
+    DWORD available = 0;
+    char buffer[4096];
+    DWORD n = 0;
+    while (PeekNamedPipe(pipe, nullptr, 0, nullptr, &available, nullptr) && available > 0 &&
+           ReadFile(pipe, buffer, available < sizeof buffer ? available : sizeof buffer, &n, nullptr) &&
+           n > 0)
+        text.append(buffer, n);
+}
+
+// Runs a command line for up to a minute and collects its exit code and output.
+inline ProcessRun RunProcess(std::string command) {
+    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+    HANDLE read[2], write[2]; // standard output, standard error
+    for (int i = 0; i < 2; ++i) {
+        CreatePipe(&read[i], &write[i], &inherit, 0);
+        SetHandleInformation(read[i], HANDLE_FLAG_INHERIT, 0);
+    }
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdOutput = write[0];
+    startup.hStdError = write[1];
+    PROCESS_INFORMATION process{};
+    ProcessRun run;
+    const BOOL started = CreateProcessA(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
+                                        &startup, &process);
+    CloseHandle(write[0]);
+    CloseHandle(write[1]);
+    bool exited = !started;
+    for (int waited = 0; !exited && waited < 60000; waited += 20) {
+        exited = WaitForSingleObject(process.hProcess, 20) == WAIT_OBJECT_0;
+        ReadAvailable(read[0], run.out);
+        ReadAvailable(read[1], run.err);
+    }
+    if (started) {
+        GetExitCodeProcess(process.hProcess, &run.code);
+        CloseHandle(process.hProcess);
+        CloseHandle(process.hThread);
+    }
+    CloseHandle(read[0]);
+    CloseHandle(read[1]);
+    return run;
 }

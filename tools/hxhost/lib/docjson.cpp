@@ -182,11 +182,8 @@ void ReadShape(const Field& f, Shape& s, bool allowFrozen) {
     }
 }
 
-// Deeper trees than any plug-in writes are refused before they can exhaust the stack.
-constexpr int kMaxSettingsDepth = 64;
-
-void ReadSettings(const Field& f, XmlElement& element, int depth) {
-    if (depth > kMaxSettingsDepth) f.Fail("elements nested deeper than " + std::to_string(kMaxSettingsDepth));
+// The nesting limit of the whole text bounds this recursion too.
+void ReadSettings(const Field& f, XmlElement& element) {
     f.ExpectObject({"name", "text", "attributes", "children"});
     if (f.Has("text")) element.SetText(f.Key("text").Text());
     if (f.Has("attributes")) {
@@ -207,7 +204,7 @@ void ReadSettings(const Field& f, XmlElement& element, int depth) {
             child.ExpectObject({"name", "text", "attributes", "children"});
             std::string name = child.Has("name") ? child.Key("name").Text() : "";
             if (name.empty()) child.Fail("an element needs a name");
-            ReadSettings(child, *element.AddChild(name), depth + 1);
+            ReadSettings(child, *element.AddChild(name));
         }
     }
 }
@@ -262,12 +259,42 @@ void ReadInto(const Field& root, Document& doc) {
         name = root.Key("settings").Key("name").Text();
     if (name.empty()) root.Key("settings").Key("name").Fail("the settings element needs a name");
     doc.settings = std::make_unique<XmlElement>(name);
-    if (root.Has("settings")) ReadSettings(root.Key("settings"), *doc.settings, 0);
+    if (root.Has("settings")) ReadSettings(root.Key("settings"), *doc.settings);
+}
+
+// Far deeper than any document the host writes, far shallower than what exhausts the stack of the
+// parser and of the readers that walk the tree.
+constexpr int kMaxDepth = 128;
+
+// Whether arrays and objects nest deeper than `limit`, counting brackets outside strings.
+bool NestedDeeperThan(const std::string& text, int limit) {
+    int depth = 0;
+    bool inString = false;
+    for (size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if (inString) {
+            if (c == '\\')
+                ++i;
+            else if (c == '"')
+                inString = false;
+        } else if (c == '"') {
+            inString = true;
+        } else if (c == '[' || c == '{') {
+            if (++depth > limit) return true;
+        } else if (c == ']' || c == '}') {
+            --depth;
+        }
+    }
+    return false;
 }
 
 } // namespace
 
 std::unique_ptr<Document> ReadDocument(const std::string& text, Json* source, std::string* error) {
+    if (NestedDeeperThan(text, kMaxDepth)) {
+        if (error) *error = "document: arrays and objects nested deeper than " + std::to_string(kMaxDepth);
+        return nullptr;
+    }
     Json& root = *source;
     try {
         root = Json::parse(text);

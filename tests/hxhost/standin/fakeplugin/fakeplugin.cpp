@@ -75,15 +75,14 @@ void CreateMainWindow() {
     Show("fake開始");
 }
 
+template <class Function> void Find(HMODULE host, const char* name, Function& function) {
+    function = reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(host, name)));
+}
+
 void* Option(void* list, const char* key) {
     for (auto* pair = static_cast<void**>(list); pair && pair[0]; pair += 2)
         if (std::strcmp(static_cast<const char*>(pair[0]), key) == 0) return pair[1];
     return nullptr;
-}
-
-int IntOption(void* list, const char* key) {
-    auto* value = static_cast<int*>(Option(list, key));
-    return value ? *value : -1;
 }
 } // namespace
 
@@ -98,11 +97,9 @@ extern "C" __declspec(dllexport) BOOL __cdecl HXInit(const char* path) {
 #define FAKE_FIND(result, name, params) found += GetProcAddress(host, #name) != nullptr;
     HX_HOST_FUNCTIONS(FAKE_FIND, HX_HOST_SKIP)
 #undef FAKE_FIND
-    xmlValue = reinterpret_cast<XmlValueFn>(reinterpret_cast<void*>(GetProcAddress(host, "HXXmlElem_Value")));
-    objectCount =
-        reinterpret_cast<CountFn>(reinterpret_cast<void*>(GetProcAddress(host, "HXDoc_GetObjectCount")));
-    hostWindow =
-        reinterpret_cast<WindowFn>(reinterpret_cast<void*>(GetProcAddress(host, "HX_GetWindowHandle")));
+    Find(host, "HXXmlElem_Value", xmlValue);
+    Find(host, "HXDoc_GetObjectCount", objectCount);
+    Find(host, "HX_GetWindowHandle", hostWindow);
     FreeLibrary(host);
     Say("bound %d host functions", found);
     return found == 140;
@@ -128,7 +125,6 @@ extern "C" __declspec(dllexport) BOOL __cdecl HXOnEvent(HXDocHandle doc, int eve
         if (!std::getenv("HXFAKE_NOWINDOW")) CreateMainWindow();
         return TRUE;
     case 100:
-        Say("activate %d", *static_cast<int*>(options));
         if (mainWindow) ShowWindow(mainWindow, *static_cast<int*>(options) ? SW_SHOWNORMAL : SW_HIDE);
         return *static_cast<int*>(options);
     case 200:
@@ -137,7 +133,6 @@ extern "C" __declspec(dllexport) BOOL __cdecl HXOnEvent(HXDocHandle doc, int eve
         return TRUE;
     case 202: {
         auto element = static_cast<HXXmlHandle>(Option(options, "xml_elem"));
-        Say("save into %s", ElementName(element));
         if (std::getenv("HXFAKE_NOSAVE")) return TRUE;
         void* add[2] = {const_cast<char*>("model"), nullptr};
         xmlValue(element, 0x101, add);
@@ -150,11 +145,7 @@ extern "C" __declspec(dllexport) BOOL __cdecl HXOnEvent(HXDocHandle doc, int eve
     }
     case 210:
     case 211:
-        Say("%s to state %d", event == 210 ? "undo" : "redo", IntOption(options, "state"));
         return FALSE;
-    case 212:
-        Say("undo state %d, size %d", IntOption(options, "state"), IntOption(options, "size"));
-        return TRUE;
     case 2:
         if (mainWindow) DestroyWindow(mainWindow);
         mainWindow = nullptr;
