@@ -1,7 +1,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "host/hxguard.h"
+#include "base/callguard.h"
 #include "host/hxplugin.h"
 
 void* GetEventParam(const HXEventParam* list, const char* key) {

@@ -111,10 +111,6 @@ void ConvertPointLights(PYL_SCENE* scene, RENDPYL_MODEL* model, const BBOX& scen
     }
 }
 
-} // namespace
-
-namespace {
-
 int ConvertAll(PYL_SCENE* scene, const HXDoc& doc, RENDPYL_MODEL* model, const char* scenePath) {
     std::vector<char> dir(strlen(scenePath) + 1, 0);
     GetDirPart(dir.data(), dir.size(), scenePath);

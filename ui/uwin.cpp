@@ -1,8 +1,8 @@
 #include "ui/uwin.h"
 
-#include <exception>
+#include <cstdio>
 
-#include "base/trace.h"
+#include "base/callguard.h"
 #include "ui/winutil.h"
 
 namespace {
@@ -14,15 +14,12 @@ UWIN* BoundObject(HWND hwnd) {
 // Runs the object's handler; false, with a trace line, when it threw, because no C++ exception may
 // unwind through the system into the host.
 bool Handle(UWIN* obj, HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, LRESULT* result) {
-    try {
+    char where[32];
+    std::snprintf(where, sizeof where, "UWIN:msg(0x%04X)", msg);
+    return CallGuarded(where, false, [&] {
         *result = obj->WndProc(hwnd, msg, wParam, lParam);
         return true;
-    } catch (const std::exception& e) {
-        Trace("UWIN:msg(0x%04X) exception(%s)", msg, e.what());
-    } catch (...) {
-        Trace("UWIN:msg(0x%04X) exception", msg);
-    }
-    return false;
+    });
 }
 
 bool IsSharedProc(WNDPROC proc) {

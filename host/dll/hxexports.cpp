@@ -1,6 +1,6 @@
 #include "host/hxexports.h"
 
-#include "host/hxguard.h"
+#include "base/callguard.h"
 #include "host/hxplugin.h"
 
 // The oldest host version whose interface this module speaks, and the answer that says so.

@@ -118,7 +118,7 @@ TEST_F(UwinTest, AnExceptionStopsAtTheProcedureAndIsTraced) {
     EXPECT_EQ(FALSE,
               UWIN::DialogProc(page.CreateModeless(GetModuleHandleA(0), IDD_PAGE, dlg), WM_SETTEXT, 0, 0));
     SetTrace(context, sink);
-    EXPECT_NE(std::string::npos, g_trace.find("exception(broken)"));
+    EXPECT_NE(std::string::npos, g_trace.find("exception caught (broken)"));
 }
 
 TEST_F(UwinTest, UpdateRectAgainstTheParentOrTheScreen) {

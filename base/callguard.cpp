@@ -1,4 +1,4 @@
-#include "host/hxguard.h"
+#include "base/callguard.h"
 
 #include <exception>
 
