@@ -54,8 +54,10 @@ int FitsFileFunctions(const char* sceneDir, const HXDoc& doc) {
     return longest.size() < MAX_PATH;
 }
 
+// A folder is a folder whatever else it is: read-only, hidden, archived, compressed, not indexed.
 int IsFolder(const char* path) {
-    return GetFileAttributesA(path) == FILE_ATTRIBUTE_DIRECTORY;
+    DWORD attributes = GetFileAttributesA(path);
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 // Creates the scene folder with every missing parent; 0, with its message, when that fails.

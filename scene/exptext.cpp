@@ -1,9 +1,12 @@
 #include "scene/exptext.h"
 
+#include <cmath>
 #include <cstdlib>
 #include <new>
+#include <string>
 
 #include "base/fout.h"
+#include "base/umess.h"
 #include "scene/quotedtext.h"
 
 namespace {
@@ -47,13 +50,29 @@ void EXPTEXT::PutMap(const char* text) {
     Put("\"", 1);
 }
 
+char* EXPTEXT::Float(char* p, float v, int decimals) {
+    if (!std::isfinite(v)) nonFinite = failed = true;
+    return p + FormatFloat(p, v, decimals);
+}
+
 void EXPTEXT::EndLine() {
+    if (nonFinite && !reported) {
+        size_t start = lineStart;
+        while (start < used && data[start] == '\t')
+            ++start;
+        std::string line(data + start, used - start);
+        mess.PrintfLn("有限でない数値は書き込めません!!(%s)", line.c_str());
+        reported = true;
+    }
+    nonFinite = false;
     Put("\r\n", 2);
+    lineStart = used;
     if (used >= kFlushSize) Flush();
 }
 
+// After a failure nothing more is written: a failed file is not finished with later lines.
 int EXPTEXT::Flush() {
-    if (used && !out.Write(data, used)) failed = true;
-    used = 0;
+    if (used && !failed && !out.Write(data, used)) failed = true;
+    used = lineStart = 0;
     return failed ? 0 : 1;
 }

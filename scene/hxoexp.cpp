@@ -49,9 +49,9 @@ void WriteFace(EXPTEXT& text, const HXO_FACE& face) {
         for (int k = 0; k < n; ++k) {
             if (k) *p++ = ' ';
             const FVEC2& uv = face.GetUV(k);
-            p += FormatFloat(p, uv.x);
+            p = text.Float(p, uv.x);
             *p++ = ' ';
-            p += FormatFloat(p, uv.y);
+            p = text.Float(p, uv.y);
         }
         *p++ = ')';
     }
@@ -70,11 +70,11 @@ void WriteFace(EXPTEXT& text, const HXO_FACE& face) {
 void WriteVertex(EXPTEXT& text, const FVEC3& v) {
     char* p = text.Room(3 * NUMFMT_MAX + 8);
     p = PutText(p, "\t\t", 2);
-    p += FormatFloat(p, v.x);
+    p = text.Float(p, v.x);
     *p++ = ' ';
-    p += FormatFloat(p, v.y);
+    p = text.Float(p, v.y);
     *p++ = ' ';
-    p += FormatFloat(p, v.z);
+    p = text.Float(p, v.z);
     text.Advance(p);
     text.EndLine();
 }
@@ -112,7 +112,7 @@ int HXOEXP::SaveEmpty(TABFOUT& out, const char* path) {
 int HXOEXP::WriteModel(const HXO_MODEL* model, int writeTransform) {
     if (!model) return 0;
     writer.ClearIndent();
-    EXPTEXT text(writer);
+    EXPTEXT text(writer, mess);
     text.Line(0, "Hexagrel Document");
     text.Line(0, "Format Text Ver 1.0");
     text.EndLine();

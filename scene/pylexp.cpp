@@ -1,6 +1,7 @@
 #include "scene/pylexp.h"
 
 #include <new>
+#include <string>
 
 #include "base/filepath.h"
 #include "scene/hxoexp.h"
@@ -80,7 +81,12 @@ int PYLEXP::SaveHxoModel(const char* path, const PYL_SCENE* scene) {
 
 int PYLEXP::CheckScenePath(const char* path) {
     if (!path || !CheckQuotablePath(mess, path)) return 0;
-    if (ExtensionDiffers(path, "hxo") == 0) {
+    // Windows opens a name without its trailing blanks and dots, so "a.hxo. " is a.hxo. Neither
+    // byte is ever the second byte of a Shift-JIS character.
+    std::string opened(path);
+    while (!opened.empty() && (opened.back() == ' ' || opened.back() == '.'))
+        opened.pop_back();
+    if (ExtensionDiffers(opened.c_str(), "hxo") == 0) {
         mess.PrintfLn("モデルファイルと同じ名前には保存できません!!(%s)", path);
         return 0;
     }

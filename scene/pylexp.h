@@ -18,8 +18,9 @@ class PYLEXP {
     // Failure lines go here; the HXO writer is given the same target.
     UMESS& GetMess() { return mess; }
 
-    // 1 when a scene can be written at path: it can stand between quotes, and its model file is
-    // another file (a scene named .hxo would overwrite its own model). Else 0 after a failure line.
+    // 1 when a scene can be written at path: it can stand between quotes, and the file Windows opens
+    // for it is not named .hxo in any case (it would overwrite its own model or another scene's).
+    // Else 0 after a failure line.
     int CheckScenePath(const char* path);
     // 1 when every path the scene writes can stand between quotes; else 0 after a failure line.
     int CheckScenePaths(const PYL_SCENE* scene);

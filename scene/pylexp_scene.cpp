@@ -8,7 +8,7 @@ int PYLEXP::WriteScene(TABFOUT& out, const char* path, const PYL_SCENE* scene) {
     char hxoPath[1024];
     if (!MakeHxoPath(hxoPath, sizeof hxoPath, path)) return 0;
     out.ClearIndent();
-    EXPTEXT text(out);
+    EXPTEXT text(out, mess);
     text.Line(0, "pyrell100225");
     text.EndLine();
     text.Line(0, "new Space \"%s\"", "0");

@@ -25,7 +25,10 @@ void MakeQuotable(char* text, size_t n) {
 }
 
 int CheckQuotablePath(const UMESS& mess, const char* path) {
-    if (IsQuotable(path)) return 1;
+    size_t n = std::strlen(path);
+    // A last byte 0x5C, a backslash or the second byte of a character such as 表, would make a
+    // command line splitter read the closing quote as a quote inside the argument.
+    if (IsQuotable(path) && (n == 0 || path[n - 1] != '\\')) return 1;
     char shown[1024];
     CopyTextCut(shown, sizeof shown, path);
     MakeQuotable(shown, std::strlen(shown));

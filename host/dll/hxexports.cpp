@@ -38,10 +38,10 @@ const char* __cdecl HXEnumString(int index) {
 }
 
 // File types and extensions belong to import and export plug-ins (types 1 and 2), which these classes
-// do not make: the object is looked up as for every export, and there is nothing to list.
+// do not make: the type is read as for the menu text, and no kind built here has a list to give.
 static const char* NoFileList(const char* where) {
     return CallGuarded<const char*>(where, nullptr, []() -> const char* {
-        GetCmdPlugin();
+        GetCmdPlugin()->GetPlugInType();
         return nullptr;
     });
 }

@@ -1,8 +1,10 @@
 #include <cstring>
+#include <tuple>
 
 #include <gtest/gtest.h>
 
 #include "base/trace.h"
+#include "host/hxexports.h"
 #include "host/hxhostfn.h"
 #include "host/hxwrap.h"
 #include "recording_plugin.h"
@@ -11,9 +13,12 @@ namespace {
 
 HXSceneHandle const kScene = reinterpret_cast<HXSceneHandle>(0x2000);
 
+RecordingCommandPlugin* g_plugin; // what the exports reach
+
 class Dispatch : public ::testing::Test {
   protected:
     RecordingCommandPlugin plugin;
+    Dispatch() { g_plugin = &plugin; }
 
     BOOL Send(int event, void* option) { return DispatchEvent(&plugin, nullptr, event, option); }
 };
@@ -118,6 +123,22 @@ void Collect(void* lines, const char* text) {
     static_cast<std::string*>(lines)->append(text);
 }
 
+// The exports that list texts ask the plug-in's kind first; only import and export plug-ins (1 and 2)
+// list file types, and no class here is one of those.
+TEST_F(Dispatch, ListingExportsReadThePluginsTypeFirst) {
+    for (int type : {1, 2, 6, 7}) {
+        plugin.type = type;
+        plugin.calls.clear();
+        auto text = [](const char* p) { return std::string(p ? p : "(null)"); };
+        EXPECT_EQ(std::make_tuple(text(HXEnumFileType(0)), text(HXEnumFileExt(0)), text(HXEnumString(0))),
+                  std::make_tuple("(null)", "(null)", type < 6 ? "(null)" : "test"))
+            << type;
+        ASSERT_EQ(plugin.calls.size(), 3u) << type;
+        for (const RecordedCall& call : plugin.calls)
+            EXPECT_EQ(call.handler, "GetPlugInType") << type;
+    }
+}
+
 // A throwing handler would unwind into the host, which knows no C++ exceptions.
 TEST_F(Dispatch, AHandlerThatThrowsIsTracedAndAnswersFailure) {
     std::string traced;
@@ -157,3 +178,7 @@ TEST(Wrappers, TextsFromTheHostAreTextsWithinTheBufferAndNeverStale) {
 }
 
 } // namespace
+
+HXStationPlugin* GetCmdPlugin() {
+    return g_plugin;
+}

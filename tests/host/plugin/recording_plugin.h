@@ -23,6 +23,7 @@ class RecordingCommandPlugin : public Bare<HXCommandPlugin> {
     std::vector<RecordedCall> calls;
     int saved = 0;  // what the document handlers leave in HXDocParam::saved
     int throws = 0; // 1: every handler throws std::bad_alloc, 2: an int
+    int type = 7;   // what GetPlugInType answers, recorded
 
     // Records the handler with the arguments that follow the document.
 #define HX_RECORD(result, name, params, ...)                                                                 \
@@ -35,6 +36,9 @@ class RecordingCommandPlugin : public Bare<HXCommandPlugin> {
 #define MOUSE(m)                                                                                             \
     m->x, m->y, m->wheel,                                                                                    \
         m->lbutton << 5 | m->mbutton << 4 | m->rbutton << 3 | m->shift << 2 | m->control << 1 | m->bit20
+    int GetPlugInType() override {
+        return Record("GetPlugInType", {}) ? type : 0;
+    }
     HX_RECORD(BOOL, Initialize, ())
     HX_RECORD(void, Exit, ())
     HX_RECORD(BOOL, Activate, (HXDocHandle, BOOL flag), flag)

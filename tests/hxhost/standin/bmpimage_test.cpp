@@ -2,7 +2,7 @@
 
 #include <cstdint>
 
-#include "testfiles.h"
+#include "tests/common/testfiles.h"
 #include "tests/common/mutate.h"
 #include "tools/hxhost/lib/bmpimage.h"
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "testfiles.h"
+#include "tests/common/testfiles.h"
 #include "tests/common/mutate.h"
 #include "tools/hxhost/hxhostlib.h"
 

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "host/hxwrap.h"
-#include "testfiles.h"
+#include "tests/common/testfiles.h"
 #include "tools/hxhost/hxhostlib.h"
 
 namespace {

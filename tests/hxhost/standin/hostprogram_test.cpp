@@ -1,6 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "testfiles.h"
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "tests/common/testfiles.h"
 
 namespace {
 // Runs the host program with the test's own plug-in (a later --plugin overrides it).
@@ -112,9 +116,13 @@ TEST(HostProgram, CommandsReachThePlugInOrSayNotAvailable) {
     std::string doc = WriteScratch("commands.json", kSmallDocument);
     ProcessRun run = RunHost("\"" + doc + "\" render exit");
     EXPECT_EQ(0u, run.code) << run.out << run.err;
-    EXPECT_LT(run.out.find("fake: render button"), run.out.find("render: done"));
-    EXPECT_LT(run.out.find("render: done"), run.out.find("message: rendered"));
-    EXPECT_EQ(run.out.find("message: rendered"), run.out.rfind("message: rendered"));
+    const std::vector<std::string> order = {"fake: render button", "render: done", "message: rendered"};
+    std::vector<std::string> seen;
+    std::istringstream lines(run.out);
+    for (std::string line; std::getline(lines, line);)
+        for (const std::string& key : order)
+            if (line.rfind(key, 0) == 0) seen.push_back(key);
+    EXPECT_EQ(seen, order) << run.out;
     const std::pair<const char*, const char*> rows[] = {
         {"HXFAKE_NOSAVE", "save"}, {"HXFAKE_NOWINDOW", "render"}, {"HXFAKE_NOWINDOW", "screenshot x.bmp"}};
     for (const auto& [variable, command] : rows) {

@@ -1,7 +1,7 @@
 // The stand-in renderer draws what the scene and model files describe and refuses what it cannot read.
 #include <gtest/gtest.h>
 
-#include "tests/hxhost/standin/testfiles.h"
+#include "tests/common/testfiles.h"
 
 namespace {
 

@@ -1,18 +1,30 @@
 #pragma once
-// Scratch files and child processes for the stand-in programs' tests: files in a folder of their own
-// under the system's temp folder, programs of the build tree run with their output captured.
+// Scratch files and child processes for the tests that run programs of the build tree: files in a
+// folder of this run's own under the system's temp folder, removed when the tests end; programs run
+// with their output captured and a time limit.
+#include <gtest/gtest.h>
+
 #include <windows.h>
 
+#include <filesystem>
 #include <fstream>
 #include <string>
 
-inline std::string ScratchPath(const std::string& name) {
+inline std::string ScratchFolder() {
     char temp[MAX_PATH];
     GetTempPathA(MAX_PATH, temp);
-    std::string folder = std::string(temp) + "standin_test_" + std::to_string(GetCurrentProcessId());
-    CreateDirectoryA(folder.c_str(), nullptr);
-    return folder + "\\" + name;
+    return std::string(temp) + "hxscratch" + std::to_string(GetCurrentProcessId());
 }
+
+inline std::string ScratchPath(const std::string& name) {
+    CreateDirectoryA(ScratchFolder().c_str(), nullptr);
+    return ScratchFolder() + "\\" + name;
+}
+
+struct ScratchRemoval : testing::Environment {
+    void TearDown() override { std::filesystem::remove_all(ScratchFolder()); }
+};
+inline testing::Environment* const scratchRemoval = testing::AddGlobalTestEnvironment(new ScratchRemoval);
 
 inline std::string WriteScratch(const std::string& name, const std::string& bytes) {
     std::string path = ScratchPath(name);
@@ -51,7 +63,8 @@ inline void ReadAvailable(HANDLE pipe, std::string& text) {
         text.append(buffer, n);
 }
 
-// Runs a command line for up to a minute and collects its exit code and output.
+// Runs a command line for up to a minute and collects its exit code and output; a program still
+// running then is ended, and its code is 0xFFFFFFFF.
 inline ProcessRun RunProcess(std::string command) {
     SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
     HANDLE read[2], write[2]; // standard output, standard error
@@ -77,6 +90,8 @@ inline ProcessRun RunProcess(std::string command) {
         ReadAvailable(read[1], run.err);
     }
     if (started) {
+        if (!exited && TerminateProcess(process.hProcess, 0xFFFFFFFF))
+            WaitForSingleObject(process.hProcess, 5000);
         GetExitCodeProcess(process.hProcess, &run.code);
         CloseHandle(process.hProcess);
         CloseHandle(process.hThread);

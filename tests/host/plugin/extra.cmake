@@ -1,0 +1,1 @@
+target_sources(${name} PRIVATE ${CMAKE_SOURCE_DIR}/host/dll/hxexports.cpp)
