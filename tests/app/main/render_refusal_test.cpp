@@ -215,6 +215,38 @@ TEST_F(RenderRefusal, ANumberThatIsNotFiniteStopsTheExport) {
     }
 }
 
+// Every file the job makes must fit the file functions; the longest is the map of the last material,
+// "<work>\tmp\__pyldlgHX__mtl0__alpha.bmp", 32 characters more than the work folder.
+TEST_F(RenderRefusal, AWorkFolderTooLongForTheMapFilesStopsTheJobBeforeAnythingIsWritten) {
+    for (size_t length : {MAX_PATH - 33, MAX_PATH - 32, 300}) {
+        std::string work = root + std::string(length - root.size(), 'w');
+        std::strcpy(Main()->GetTmpPath(), work.c_str());
+        bool fits = length < MAX_PATH - 32;
+        std::string printed = Render(fits ? 1 : 0);
+        EXPECT_EQ(printed.find("作業パスが長すぎます!!") == std::string::npos, fits) << length;
+        EXPECT_EQ(std::filesystem::exists(work + "\\tmp"), fits) << length;
+    }
+}
+
+// A stored work folder too long to read is reported, and the stored value is kept at exit.
+TEST_F(RenderRefusal, AStoredWorkFolderTooLongToReadIsReportedAndKept) {
+    session.reset();
+    const std::string stored(1500, 'p');
+    SetSetting("pylcomm_tmppath", REG_SZ, stored.c_str(), static_cast<DWORD>(stored.size() + 1));
+    g_lines.clear();
+    session = std::make_unique<PluginSession>();
+    HWND mess = Main()->GetMessageWindow().GetHwnd();
+    std::string shown(GetWindowTextLengthA(mess) + 1, '\0');
+    shown.resize(GetWindowTextA(mess, &shown[0], static_cast<int>(shown.size())));
+    EXPECT_NE(shown.find("pylcomm_tmppath"), std::string::npos) << shown;
+    EXPECT_STREQ(Main()->GetTmpPath(), "C:\\pyrell\\tmp");
+    session.reset();
+    DWORD size = 0;
+    RegGetValueA(HKEY_CURRENT_USER, "Software\\orlek31\\pyldlqHX", "pylcomm_tmppath", RRF_RT_REG_SZ, nullptr,
+                 nullptr, &size);
+    EXPECT_EQ(size, stored.size() + 1);
+}
+
 // The background is written before the renderer runs; a folder where it belongs stops the job.
 TEST_F(RenderRefusal, ABackgroundThatCannotBeWrittenStopsTheJob) {
     std::filesystem::create_directories(root + "work\\tmp\\back.bmp");
