@@ -77,6 +77,10 @@ template <class T> T UDLGNUMFIELD<T>::ReadValue() {
     return m_value;
 }
 
+template <class T> bool UDLGNUMFIELD<T>::HasTypedText() const {
+    return m_hwnd && WindowText(m_hwnd) != FormatValue(m_format, m_value);
+}
+
 template <class T> T UDLGNUMFIELD<T>::Clamp(T v) const {
     if (!m_clamp) return v;
     if (v < m_min) v = m_min;

@@ -33,6 +33,8 @@ template <class T> struct UDLGNUMFIELD : UDLGCTRL {
     // Reads the text, clamps it, stores it and shows it again in the field's format.
     T ReadValue();
     T GetValue() const { return m_value; }
+    // True when the text is not the stored value in the field's format: typed and not yet committed.
+    bool HasTypedText() const;
     T Clamp(T v) const;
     void SetRange(T min, T max);
     void SetStep(T step) { m_step = step; }

@@ -18,6 +18,7 @@
 #include "scene/rendpyl_model.h"
 #include "scene/rendpyl_xml.h"
 #include "tests/base/bitmap/bmpbuild.h"
+#include "tests/base/scratch.h" // each run writes into a folder of its own, removed at the end
 #include "tools/hxhost/hxhostlib.h"
 #include "tools/hxhost/lib/xmltree.h"
 
@@ -139,69 +140,4 @@ inline void ExpectGolden(const std::string& name, const std::string& output) {
     size_t i =
         std::mismatch(golden.begin(), golden.end(), output.begin(), output.end()).first - golden.begin();
     EXPECT_TRUE(golden == output) << name << " differs at byte " << i << ": " << output.substr(i, 80);
-}
-
-// Every stored setting changed from its default, for the document "every_setting" (materials 2001 to
-// 2005); names, lens files and material constants reach only the settings subtree.
-inline void FillEverySetting(RENDPYL_MODEL& m) {
-    RENDPYL_RENDER& r = *m.GetRender();
-    r.width = 640;
-    r.height = -480;
-    r.backcol = RGBCOLOR(10, 20, 30, 40);
-    r.SetBackFilename("C:\\back.bmp");
-    r.use_back_flg.value = 0;
-    r.anisotropy.value = 0.3f;
-    r.homogeneousextinction.value = FVEC3(0.1f, 0.2f, 0.3f);
-    r.homogeneousalbedo.value = FVEC3(0.9f, 0.8f, 0.7f);
-    r.extinction.value = FVEC3(0.01f, 0.02f, 0.03f);
-    r.albedo.value = FVEC3(0.5f, 0.25f, 0.125f);
-    r.origin.value = FVEC3(-100, -50, 0);
-    r.size.value = FVEC3(200, 100, 300);
-    RENDPYL_CAMERA& c = *m.GetCamera();
-    c.SetBokehFilename("bokeh.bmp");
-    c.film_size.value = 0.035f;
-    c.use_focalratio.value = 1;
-    c.focalratio.value = 2.8f;
-    c.bokeh.value = FVEC3(0.5f, 0.6f, 0.7f);
-    c.distortion.value = 0.9f;
-    c.lenstilt.value = FVEC2(0.1f, -0.1f);
-    c.filmtilt.value = FVEC2(0.05f, 0.02f);
-    c.oblique.value = FVEC2(0.01f, -0.02f);
-    RENDPYL_LIGHTSKY& sky = *m.GetLightSky();
-    sky.col.value = FVEC3(0.5f, 0.6f, 0.7f);
-    sky.scale.value = 2.0f;
-    sky.SetFilename("C:\\sky\\clouds 100%.bmp");
-    RENDPYL_LIGHTDIR* sun = m.AddDirLight();
-    sun->SetName("Sun");
-    sun->SetCamTrace(0);
-    sun->SetDir(FVEC3(0, -1, 0));
-    sun->SetSrcDir(FVEC3(0, 0, 1));
-    sun->reverse = 1;
-    sun->col.value = FVEC3(1.0f, 0.9f, 0.8f);
-    sun->scale.value = 1.5f;
-    sun->SetFilename("pattern.bmp");
-    m.AddDirLight();
-    RENDPYL_LIGHTPOINT* bulb = m.AddPointLight();
-    bulb->SetName("電球");
-    bulb->SetPos(FVEC3(0, 100, 0));
-    bulb->col.value = FVEC3(1.0f, 1.0f, 0.5f);
-    bulb->scale.value = 3.0f;
-    RENDPYL_MTL* floor = m.FindMtlById(2001);
-    floor->ior.value = FVEC2(1.5f, 1.6f);
-    floor->reflection_ior.value = FVEC3(0.1f, 0.2f, 0.3f);
-    floor->specularre_flectance.value = FVEC3(0.9f, 0.8f, 0.7f);
-    floor->axis.value = FVEC3(1, 0, 0);
-    floor->jump[1] = 5;
-    floor->FindMap(RENDPYL_MAP_SPECULAR)->SetFilename("spec.bmp");
-    floor->FindMap(RENDPYL_MAP_SPECULAR)->col = RGBCOLOR(1, 2, 3, 255);
-    floor->FindMap(RENDPYL_MAP_TRANSPARENCY)->col = RGBCOLOR(200, 200, 200, 255);
-    floor->FindMap(RENDPYL_MAP_EMISSION)->col = RGBCOLOR(255, 128, 0, 255);
-    RENDPYL_MTL* shiny = m.FindMtlById(2004);
-    shiny->FindMap(RENDPYL_MAP_REFLECTION)->SetFilename("env.bmp");
-    shiny->FindMap(RENDPYL_MAP_REFLECTION)->col = RGBCOLOR(200, 180, 160, 255);
-    RENDPYL_MTL* lamp = m.FindMtlById(2005);
-    lamp->FindMap(RENDPYL_MAP_EMISSION)->scale = 4.0f;
-    RENDPYL_MTL* leaf = m.FindMtlById(2003);
-    leaf->FindMap(RENDPYL_MAP_NORMAL)->bmp_type = 1;
-    leaf->FindMap(RENDPYL_MAP_NORMAL)->scale = 2.0f;
 }

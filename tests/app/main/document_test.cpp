@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "plugin_fixture.h"
 #include "tools/hxhost/hxhostlib.h"
@@ -26,12 +27,20 @@ std::string Edited(RENDPYL_MODEL* model) {
     return std::to_string(model->GetRender()->width) + " " +
            std::to_string(model->GetCamera()->film_size.value) + " " +
            std::to_string(model->GetLightSky()->scale.value) + " " + std::to_string(model->GetDirLightNum()) +
-           std::to_string(model->GetPointLightNum()) + " " +
+           " " + std::to_string(model->GetPointLightNum()) + " " +
            (red ? std::to_string(red->ior.value.x) : "no red");
 }
-const std::string kEdited = "320 0.035000 2.000000 11 1.500000";
+const std::string kEdited = "320 0.035000 2.000000 1 1 1.500000";
 
 const std::string kGlass = R"({ "name": "glass", "uid": 1003 })";
+
+// The host's undo states the plug-in holds snapshots for, oldest first.
+std::vector<int> UndoKeys() {
+    std::vector<int> keys;
+    for (int i = 0; i < Plugin()->GetUndo().GetCount(); ++i)
+        keys.push_back(Plugin()->GetUndo().GetEntry(i)->key);
+    return keys;
+}
 
 } // namespace
 
@@ -55,7 +64,7 @@ TEST(PluginDocument, OpenReadsSaveWritesAndShiftSkipsBoth) {
     EXPECT_EQ(SendSave(doc), 0); // no document open: nothing written
 }
 
-TEST(PluginDocument, UndoAndRedoKeepTheSettingsAndFollowTheHostsMaterials) {
+TEST(PluginDocument, UndoKeepsTheSettingsFollowsTheHostsMaterialsAndHoldsThisDocumentsSnapshotsOnly) {
     PluginSession session;
     SendOpen(OpenHostDocument(DocumentJson()));
     EditSettings(Main()->GetScene());
@@ -65,7 +74,8 @@ TEST(PluginDocument, UndoAndRedoKeepTheSettingsAndFollowTheHostsMaterials) {
     RENDPYL_MODEL* model = Main()->GetScene();
     EXPECT_EQ(kEdited, Edited(model));
     EXPECT_EQ(model->GetDoc().Handle(), hxhost::DocumentHandle());
-    EXPECT_TRUE(model->FindMtlById(1003) && model->FindMtlById(1003)->ior.IsDefault());
+    ASSERT_TRUE(model->FindMtlById(1003));
+    EXPECT_TRUE(model->FindMtlById(1003)->ior.IsDefault());
     EXPECT_EQ(Main()->GetDoc()->GetCurMtl(), model->GetMtl(0));
     // The host dropped a material: its record stays, and comes back with its values on redo.
     SendUndo(OpenHostDocument(DocumentJson(kGlass, false)), 1, true);
@@ -77,6 +87,19 @@ TEST(PluginDocument, UndoAndRedoKeepTheSettingsAndFollowTheHostsMaterials) {
     SendUndo(OpenHostDocument(DocumentJson(kGlass + R"(, { "name": "leaf", "uid": 1004 })")), 17);
     EXPECT_TRUE(Main()->GetScene()->FindMtlById(1004));
     EXPECT_EQ(kEdited, Edited(Main()->GetScene()));
+    // Snapshots keep to the host's undo size; reopening starts them anew, so that undo never brings
+    // back the document before; without a model none is taken.
+    HXDocHandle doc = hxhost::DocumentHandle();
+    for (int state = 2; state <= 4; ++state)
+        SendUndoState(doc, state, 32);
+    SendUndoState(doc, 5, 3);
+    EXPECT_EQ(UndoKeys(), (std::vector<int>{2, 3, 4, 5}));
+    SendOpen(doc);
+    SendUndo(doc, 5);
+    EXPECT_EQ("300 0.024000 1.000000 0 0 1.000000", Edited(Main()->GetScene()));
+    SendEvent(201);
+    SendUndoState(doc, 6, 32);
+    EXPECT_EQ(UndoKeys(), std::vector<int>{0});
 }
 
 TEST(PluginDocument, MaterialListEventAddsRecordsForNewHostMaterials) {
@@ -91,6 +114,7 @@ TEST(PluginDocument, MaterialListEventAddsRecordsForNewHostMaterials) {
 
 TEST(PluginDocument, EventsBeforeInitialiseOrAfterExitAreHarmless) {
     ASSERT_FALSE(Main());
+    const std::vector<int> keys = UndoKeys();
     HXDocHandle doc = OpenHostDocument(DocumentJson());
     SendOpen(doc);
     SendActivate(TRUE);
@@ -102,4 +126,5 @@ TEST(PluginDocument, EventsBeforeInitialiseOrAfterExitAreHarmless) {
     SendEvent(201);
     SendActivate(FALSE);
     EXPECT_FALSE(Main());
+    EXPECT_EQ(keys, UndoKeys()); // no snapshot either
 }

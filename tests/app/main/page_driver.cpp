@@ -1,4 +1,5 @@
 #include "page_driver.h"
+#include <gtest/gtest.h>
 #include <commctrl.h>
 #include "app/dlp_rendpyrell.h"
 #include "plugin_fixture.h"
@@ -7,8 +8,24 @@ namespace {
 
 const char* s_title;
 std::function<void(HWND)> s_action;
+int s_ticks;
 
 } // namespace
+
+// Each tick, on every dialog this thread shows beside the main window: the awaited one is acted on once;
+// after ten seconds of ticks any dialog still open is cancelled and fails the test, so none blocks it.
+BOOL CALLBACK ModalAction::OnDialog(HWND dialog, LPARAM) {
+    const bool main = Main() && dialog == Main()->GetHwnd();
+    if (GetClassLongA(dialog, GCW_ATOM) != 32770 || !IsWindowVisible(dialog) || main) return TRUE;
+    if (!s_acted && TextOf(dialog) == s_title) {
+        s_acted = true;
+        s_action(dialog);
+    } else if (s_ticks % 200 == 0) {
+        ADD_FAILURE() << "dialog " << TextOf(dialog) << " left open";
+        PostMessageA(dialog, WM_COMMAND, IDCANCEL, 0);
+    }
+    return TRUE;
+}
 
 std::string TextOf(HWND hwnd) {
     std::string text(GetWindowTextLengthA(hwnd) + 1, '\0');
@@ -24,12 +41,19 @@ HWND PageEdit(HWND page, int id) {
 
 void EnterText(HWND page, int id, const char* text) {
     HWND edit = PageEdit(page, id);
-    SetWindowTextA(edit, text);
+    SendMessageA(edit, EM_SETSEL, 0, -1);
+    SendMessageA(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(text));
     SendMessageA(edit, WM_CHAR, VK_RETURN, 1);
 }
 
 void ClickItem(HWND page, int id) {
-    SendMessageA(GetDlgItem(page, id), BM_CLICK, 0, 0);
+    HWND item = GetDlgItem(page, id);
+    RECT r;
+    GetWindowRect(item, &r);
+    SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    const LPARAM centre = MAKELPARAM((r.right - r.left) / 2, (r.bottom - r.top) / 2);
+    for (UINT msg : {WM_MOUSEMOVE, WM_LBUTTONDOWN, WM_LBUTTONUP})
+        SendMessageA(item, msg, msg == WM_LBUTTONDOWN ? MK_LBUTTON : 0, centre);
     PumpMessages();
 }
 
@@ -49,14 +73,13 @@ ModalAction::ModalAction(const char* title, std::function<void(HWND)> action) {
     s_title = title;
     s_action = std::move(action);
     s_acted = false;
+    s_ticks = 0;
     m_timer = SetTimer(0, 0, 50, OnTimer);
 }
 
 void CALLBACK ModalAction::OnTimer(HWND, UINT, UINT_PTR, DWORD) {
-    HWND dlg = FindWindowA("#32770", s_title);
-    if (s_acted || !dlg || !IsWindowVisible(dlg)) return;
-    s_acted = true;
-    s_action(dlg);
+    ++s_ticks;
+    EnumThreadWindows(GetCurrentThreadId(), OnDialog, 0);
 }
 
 std::function<void(HWND)> ChooseFile(const std::string& path) {

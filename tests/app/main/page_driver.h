@@ -9,14 +9,15 @@ std::string TextOf(HWND hwnd);
 HWND PageEdit(HWND page, int id);
 // Replaces the field's text as typed and presses Enter.
 void EnterText(HWND page, int id, const char* text);
-// Clicks a button or check box of a page and delivers what it posted.
+// Clicks an item of a page at its centre with the mouse and delivers what it posted.
 void ClickItem(HWND page, int id);
 // The user clicks tab i of a tab control whose notifications go to owner under the given id.
 void ClickTab(HWND tab, int i, HWND owner, int id = 0);
 // The property pane's tab i, clicked, with the main window shown.
 void ShowPaneTab(int i);
 
-// Acts once on a modal dialog with the given title from a thread timer, while its own loop runs.
+// Acts once on a modal dialog with the given title from a thread timer, while its own loop runs; fails
+// the test and cancels a dialog that stays open longer than a limit.
 struct ModalAction {
     ModalAction(const char* title, std::function<void(HWND)> action);
     ~ModalAction() { KillTimer(0, m_timer); }
@@ -24,6 +25,7 @@ struct ModalAction {
 
   private:
     static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD);
+    static BOOL CALLBACK OnDialog(HWND dialog, LPARAM);
     static inline bool s_acted = false;
     UINT_PTR m_timer;
 };

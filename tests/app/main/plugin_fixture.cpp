@@ -12,6 +12,13 @@ namespace {
 
 const char* kSettingsKey = "Software\\orlek31\\pyldlqHX";
 
+// The host document's file, this run's own, removed at the end.
+std::string DocumentPath() {
+    char folder[MAX_PATH];
+    GetTempPathA(sizeof folder, folder);
+    return std::string(folder) + "hxmaintest" + std::to_string(GetCurrentProcessId()) + ".json";
+}
+
 // Binds the host functions to this program, gives the plug-in a host window and points the current
 // user's registry at a private key, so that no other program's settings are touched.
 struct HostEnvironment : testing::Environment {
@@ -32,6 +39,7 @@ struct HostEnvironment : testing::Environment {
         RegCloseKey(user);
         RegDeleteTreeA(HKEY_CURRENT_USER, key.c_str());
         DestroyWindow(host);
+        DeleteFileA(DocumentPath().c_str());
     }
     HWND host = 0;
     HKEY user = 0;
@@ -47,14 +55,8 @@ CMDPLUGIN* Plugin() {
     return static_cast<CMDPLUGIN*>(GetCmdPlugin());
 }
 
-DLMAIN* Main() {
-    return Plugin()->GetMainWindow();
-}
-
 HXDocHandle OpenHostDocument(const std::string& json) {
-    char folder[MAX_PATH];
-    GetTempPathA(sizeof folder, folder);
-    std::string path = std::string(folder) + "hxmaintest" + std::to_string(GetCurrentProcessId()) + ".json";
+    const std::string path = DocumentPath();
     std::ofstream(path, std::ios::binary) << json;
     std::string error;
     EXPECT_TRUE(hxhost::OpenDocumentFile(path, &error)) << error;
@@ -70,10 +72,6 @@ std::string DocumentJson(const std::string& extraMaterials, bool withFirst) {
 
 BOOL SendEvent(int event, void* options) {
     return DispatchEvent(Plugin(), hxhost::DocumentHandle(), event, options);
-}
-
-void SendActivate(BOOL flag) {
-    SendEvent(100, &flag);
 }
 
 void SendOpen(HXDocHandle doc) {
@@ -144,14 +142,4 @@ void PumpMessages() {
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }
-}
-
-PluginSession::PluginSession() {
-    SendEvent(1);
-    PumpMessages();
-}
-
-PluginSession::~PluginSession() {
-    SendEvent(2);
-    PumpMessages();
 }

@@ -9,7 +9,10 @@
 #include "app/dlmain.h"
 
 CMDPLUGIN* Plugin();
-DLMAIN* Main(); // null between sessions
+// The plug-in's main window; null between sessions.
+inline DLMAIN* Main() {
+    return Plugin()->GetMainWindow();
+}
 
 // Opens a document from JSON text (a file in the temporary folder, so it can be saved back).
 HXDocHandle OpenHostDocument(const std::string& json);
@@ -18,7 +21,9 @@ std::string DocumentJson(const std::string& extraMaterials = "", bool withFirst 
 
 // Events as the host sends them.
 BOOL SendEvent(int event, void* options = nullptr);
-void SendActivate(BOOL flag);
+inline void SendActivate(BOOL flag) {
+    SendEvent(100, &flag);
+}
 void SendOpen(HXDocHandle doc);
 int SendSave(HXDocHandle doc); // the save_uid the plug-in wrote back
 void SendUndoState(HXDocHandle doc, int state, int size);
@@ -45,6 +50,12 @@ void PumpMessages();
 
 // Initialise on construction, exit on destruction.
 struct PluginSession {
-    PluginSession();
-    ~PluginSession();
+    PluginSession() {
+        SendEvent(1);
+        PumpMessages();
+    }
+    ~PluginSession() {
+        SendEvent(2);
+        PumpMessages();
+    }
 };

@@ -6,7 +6,9 @@
 // after windows.h
 #include <shellapi.h>
 
+#include <algorithm>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <memory>
@@ -29,6 +31,30 @@ std::string ReadText(const std::string& path) {
     return text.str();
 }
 
+// The arguments as a C runtime that reads its command line byte by byte splits them: each byte
+// stands for one character, so the second byte of a double-byte character is seen as what it is.
+std::vector<std::string> SplitBytes(const std::string& line) {
+    std::wstring wide(line.size(), L'\0');
+    std::transform(line.begin(), line.end(), wide.begin(), [](char c) { return wchar_t(BYTE(c)); });
+    int n = 0;
+    LPWSTR* argv = CommandLineToArgvW(wide.c_str(), &n);
+    std::vector<std::string> args;
+    for (int i = 0; argv && i < n; ++i)
+        args.emplace_back(argv[i], argv[i] + wcslen(argv[i]));
+    LocalFree(argv);
+    return args;
+}
+
+// A document of one triangle of the given size with the given children of its settings' model.
+std::string Document(const std::string& size, const std::string& settings) {
+    return R"({ "materials": [ { "name": "red", "uid": 1001 } ], "objects": [ { "name": "tri", "vertices":
+      [[-)" +
+           size + ",-" + size + ",0],[" + size + ",-" + size + ",0],[" + size + "," + size +
+           R"(,0]], "faces": [ { "v": [0,1,2], "m": 0 } ] } ], "settings": { "name": "plugin", "children":
+      [ { "name": "model", "attributes": [["ver", "10000"]], "children": [ )" +
+           settings + " ] } ] } }";
+}
+
 // A scratch folder holding the renderer in a folder of its own and an alpha map; a document with one
 // textured quad; the work path in the scratch folder.
 class RenderJob : public testing::Test {
@@ -37,6 +63,7 @@ class RenderJob : public testing::Test {
         char tmp[MAX_PATH];
         GetTempPathA(sizeof tmp, tmp);
         root = std::string(tmp) + "hxrender" + std::to_string(GetCurrentProcessId()) + "\\";
+        Remove(); // what a run that was stopped left under the same process id
         CreateDirectoryA(root.c_str(), nullptr);
         CreateDirectoryA((root + "pyrell").c_str(), nullptr);
         ASSERT_TRUE(CopyFileA(("Z:" + std::string(PYRELL_EXE)).c_str(), Exe().c_str(), FALSE));
@@ -60,11 +87,14 @@ class RenderJob : public testing::Test {
         for (const char* name : {"PYRELL_LOG", "PYRELL_EXIT", "PYRELL_NOWRITE", "PYRELL_TRUNCATE"})
             SetEnvironmentVariableA(name, nullptr);
         session.reset();
+        Remove();
+    }
+    // Removes the scratch folder, also when a file dialog has left the current folder inside it.
+    void Remove() const {
+        SetCurrentDirectoryA((root + "..").c_str());
         std::string from = root + '\0'; // the list ends with two zero bytes
-        SHFILEOPSTRUCTA op = {};
-        op.wFunc = FO_DELETE;
-        op.pFrom = from.c_str();
-        op.fFlags = FOF_NOCONFIRMATION | FOF_SILENT | FOF_NOERRORUI;
+        const FILEOP_FLAGS quiet = FOF_NOCONFIRMATION | FOF_SILENT | FOF_NOERRORUI;
+        SHFILEOPSTRUCTA op = {0, FO_DELETE, from.c_str(), nullptr, quiet, FALSE, nullptr, nullptr};
         SHFileOperationA(&op);
     }
 
@@ -87,6 +117,11 @@ class RenderJob : public testing::Test {
     }
     static std::string Render(int expected) {
         return Printed([&] { EXPECT_EQ(Main()->Render(), expected); });
+    }
+    // The picture shown now.
+    static std::vector<BYTE> Shown() {
+        const UBMPDAT& image = Main()->GetRenderView().GetImage();
+        return std::vector<BYTE>(image.GetBits(), image.GetBits() + image.GetLineBytes() * image.GetHeight());
     }
 
     // The command lines the renderer was started with, in order.
@@ -146,10 +181,10 @@ TEST_F(RenderJob, CommandLineWithoutPreviewWithItsOwnBackgroundAndARendererWitho
 
 TEST_F(RenderJob, EachFailureIsReportedAndKeepsThePreviousPicture) {
     Render(1);
-    UBMPDAT& shown = Main()->GetRenderView().GetImage();
-    std::vector<BYTE> before(shown.GetBits(), shown.GetBits() + shown.GetLineBytes() * shown.GetHeight());
+    const std::vector<BYTE> before = Shown();
     Main()->GetScene()->GetRender()->width = 120; // a new picture would differ in size
     std::ofstream(root + "blocker") << "x";
+    std::filesystem::create_directories(root + "noback\\tmp\\back.bmp");
     const std::string out = Work() + "tmp.bmp", exe = Exe(), work = root + "work";
     struct {
         const char* variable; // makes the renderer fail on purpose
@@ -163,6 +198,7 @@ TEST_F(RenderJob, EachFailureIsReportedAndKeepsThePreviousPicture) {
         {nullptr, exe, root + "nosse", "このCPUはSSE2をサポートしていないのでpyrell.exeを実行できません!!", 1,
          0},
         {nullptr, exe, root + "blocker\\w", root + "blocker\\w\\tmp\\の作成ができません!!", 0, 0},
+        {nullptr, exe, root + "noback", root + "noback\\tmp\\back.bmp 保存失敗!!", 0, 0},
         {nullptr, exe, "C:\\" + std::string(1015, 'w'), "作業パスが長すぎます!!", 0, 0},
     };
     size_t runs = Commands().size();
@@ -175,8 +211,7 @@ TEST_F(RenderJob, EachFailureIsReportedAndKeepsThePreviousPicture) {
         EXPECT_NE(printed.find(row.line), std::string::npos) << printed;
         runs += row.started;
         EXPECT_EQ(Commands().size(), runs) << row.line;
-        ASSERT_EQ(shown.GetWidth(), 300) << row.line;
-        EXPECT_EQ(0, memcmp(shown.GetBits(), before.data(), before.size())) << row.line;
+        EXPECT_EQ(Shown(), before) << row.line;
     }
 }
 
@@ -210,8 +245,151 @@ TEST_F(RenderJob, SavingThePictureAndTheScene) {
     EXPECT_TRUE(Exists(root + "menu.bmp"));
     EXPECT_TRUE(Exists(root + "__pyldlgHX__mtl0__alpha.bmp"));
     EXPECT_NE(ReadText(root + "scene.pyl").find(root + "scene.hxo"), std::string::npos);
-    // Without a document there is nothing to save or render, and no dialog opens.
-    SendEvent(201);
+    // A document closed while the scene's dialog is open writes nothing; without one there is nothing to
+    // save or render, and no dialog opens.
+    ModalAction closeFirst("SavePYL", [&](HWND dialog) {
+        SendEvent(201);
+        ChooseFile(root + "closed")(dialog);
+    });
+    EXPECT_EQ(Main()->SavePYL(), 0);
+    EXPECT_TRUE(ModalAction::Acted());
+    EXPECT_FALSE(Exists(root + "closed.pyl"));
     EXPECT_EQ(Main()->SavePYL(), 0);
     EXPECT_EQ(Main()->Render(), 0);
+}
+
+// A path whose last byte is 0x5C would escape its closing quote; other backslashes, blanks and
+// double-byte characters reach the renderer as they are, each path one argument.
+TEST_F(RenderJob, EveryQuotedPathReachesTheRendererAsOneArgument) {
+    const struct {
+        std::string renderer, background; // empty: the stand-in renderer, the generated background
+        std::string refused;              // the path the failure line shows; empty: rendered
+    } rows[] = {
+        {"", "Z:\\nothere\\", "Z:\\nothere\\"},
+        {"", "Z:\\nothere\\表", "Z:\\nothere\\表"},
+        {"", "b.bmp\" /width=\"7", "b.bmp_ /width=_7"},
+        {"", "Z:\\a b\\\\c.bmp", ""},
+        {"", "Z:\\表\\c.bmp", ""},
+        {root + "pyrell\\", "", root + "pyrell\\"},
+        {root + "p\"\n.exe", "", root + "p__.exe"},
+    };
+    for (const auto& row : rows) {
+        const std::string exe = row.renderer.empty() ? Exe() : row.renderer;
+        SetPaths(exe, Work());
+        strcpy(Main()->GetScene()->GetRender()->back_filename, row.background.c_str());
+        const size_t runs = Commands().size();
+        std::string printed = Render(row.refused.empty() ? 1 : 0);
+        if (!row.refused.empty()) {
+            EXPECT_NE(printed.find("使えない文字を含むファイル名です!!(" + row.refused + ")\r\n"),
+                      std::string::npos)
+                << printed;
+            EXPECT_EQ(Commands().size(), runs) << row.refused; // the renderer never ran
+            continue;
+        }
+        const std::string background = row.background.empty() ? Work() + "tmp\\back.bmp" : row.background;
+        EXPECT_EQ(SplitBytes(Commands().back()),
+                  (std::vector<std::string>{exe, Work() + "tmp\\tmp.pyl", "/run", "/width=300", "/height=300",
+                                            "/bg=" + background, "/out=" + Work() + "tmp.bmp", "preview"}));
+    }
+}
+
+// Windows drops trailing blanks and dots from a file name, in any case: each of these would be opened
+// as a model file, so nothing is written, not even the maps the conversion makes beside it.
+TEST_F(RenderJob, ASceneThatWindowsWouldOpenAsAModelIsRefused) {
+    const struct {
+        const char* name;
+        const char* model; // written beside the scene; null: refused
+    } rows[] = {{"a.hxo", nullptr},    {"a.HXO", nullptr}, {"a.hxo ", nullptr},       {"a.hxo.", nullptr},
+                {"a.hxo. .", nullptr}, {"a.pyl", "a.hxo"}, {"a.hxo.pyl", "a.hxo.hxo"}};
+    int folder = 0;
+    for (const auto& row : rows) {
+        const std::string dir = root + "scenes" + std::to_string(folder++) + "\\";
+        std::filesystem::create_directories(dir);
+        int saved = -1;
+        std::string printed = Printed([&] {
+            saved = Main()->ExportScene((dir + row.name).c_str(), Main()->GetHostDoc(), Main()->GetScene());
+        });
+        std::vector<std::string> written;
+        for (const auto& entry : std::filesystem::directory_iterator(dir))
+            written.push_back(entry.path().filename().string());
+        std::sort(written.begin(), written.end());
+        if (row.model) {
+            EXPECT_EQ(saved, 1) << row.name << printed;
+            EXPECT_EQ(written,
+                      (std::vector<std::string>{"__pyldlgHX__mtl0__alpha.bmp", row.model, row.name}));
+        } else {
+            EXPECT_EQ(saved, 0) << row.name;
+            EXPECT_EQ(written, std::vector<std::string>{}) << row.name;
+            EXPECT_EQ(printed, "モデルファイルと同じ名前には保存できません!!(" + dir + row.name + ")\r\n");
+        }
+    }
+}
+
+// Real folders are often read-only, hidden, archived or not indexed.
+TEST_F(RenderJob, TheSceneFolderIsAFolderWhateverItsAttributes) {
+    const std::string scenes = Work() + "tmp";
+    std::filesystem::create_directories(scenes);
+    for (DWORD attributes : {FILE_ATTRIBUTE_READONLY, FILE_ATTRIBUTE_HIDDEN, FILE_ATTRIBUTE_ARCHIVE,
+                             FILE_ATTRIBUTE_NOT_CONTENT_INDEXED}) {
+        ASSERT_TRUE(SetFileAttributesA(scenes.c_str(), attributes));
+        EXPECT_EQ(Render(1).find("作成"), std::string::npos) << attributes;
+        SetFileAttributesA(scenes.c_str(), FILE_ATTRIBUTE_NORMAL);
+    }
+}
+
+// Settings finite as written can overflow once the conversion multiplies them; such a number is never
+// written, the renderer does not run and the picture shown stays.
+TEST_F(RenderJob, ANumberThatIsNotFiniteStopsTheExport) {
+    Render(1);
+    const std::vector<BYTE> shown = Shown();
+    const struct {
+        std::string document, line;
+    } rows[] = {
+        {Document("1",
+                  R"({ "name": "lightsky", "attributes": [["col", "3e38 3e38 3e38"], ["scale", "10"]] })"),
+         "有限でない数値は書き込めません!!(SkyLight              inf inf inf)"},
+        {Document("1", R"({ "name": "lightpoint", "attributes": [["name", "p"], ["scale", "3e38"]] })"),
+         "有限でない数値は書き込めません!!(Intensity          inf inf inf)"},
+        {Document("3e38", R"({ "name": "lightpoint", "attributes": [["name", "p"], ["scale", "0"]] })"),
+         "有限でない数値は書き込めません!!(Intensity          nan nan nan)"},
+    };
+    for (const auto& row : rows) {
+        SendOpen(OpenHostDocument(row.document));
+        const size_t runs = Commands().size();
+        EXPECT_NE(Render(0).find(row.line + "\r\n" + Work() + "tmp\\tmp.pyl 保存失敗!!\r\n"),
+                  std::string::npos)
+            << row.line;
+        EXPECT_EQ(Commands().size(), runs) << row.line;
+        for (const char* file : {"tmp\\tmp.pyl", "tmp\\tmp.hxo"})
+            for (const char* word : {"nan", "inf"})
+                EXPECT_EQ(ReadText(Work() + file).find(word), std::string::npos) << file << word;
+        EXPECT_EQ(Shown(), shown) << row.line;
+    }
+}
+
+// Every file the job makes must fit the file functions; the longest is the map of the last material,
+// "<work>\tmp\__pyldlgHX__mtl0__alpha.bmp", 32 characters more than the work folder.
+TEST_F(RenderJob, AWorkFolderTooLongForTheMapFilesStopsTheJobBeforeAnythingIsWritten) {
+    for (size_t length : {MAX_PATH - 33, MAX_PATH - 32}) {
+        const std::string work = root + std::string(length - root.size(), 'w');
+        SetPaths(Exe(), work);
+        const bool fits = length < MAX_PATH - 32;
+        EXPECT_EQ(Render(fits ? 1 : 0).find("作業パスが長すぎます!!") == std::string::npos, fits) << length;
+        EXPECT_EQ(Exists(work + "\\tmp"), fits) << length;
+    }
+}
+
+// A stored work folder too long to read is reported, and the stored value is kept at exit.
+TEST_F(RenderJob, AStoredWorkFolderTooLongToReadIsReportedAndKept) {
+    session.reset();
+    const std::string stored(1500, 'p');
+    SetSetting("pylcomm_tmppath", REG_SZ, stored.c_str(), static_cast<DWORD>(stored.size() + 1));
+    session = std::make_unique<PluginSession>();
+    EXPECT_NE(TextOf(Main()->GetMessageWindow().GetHwnd()).find("pylcomm_tmppath"), std::string::npos);
+    EXPECT_STREQ(Main()->GetTmpPath(), "C:\\pyrell\\tmp");
+    session.reset();
+    DWORD size = 0;
+    RegGetValueA(HKEY_CURRENT_USER, "Software\\orlek31\\pyldlqHX", "pylcomm_tmppath", RRF_RT_REG_SZ, nullptr,
+                 nullptr, &size);
+    EXPECT_EQ(size, stored.size() + 1);
 }

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <cstring>
 #include <string>
 #include <vector>
 
+#include "app/dlp_rendpyrell.h"
 #include "page_driver.h"
 #include "plugin_fixture.h"
 #include "res/resource.h"
@@ -91,40 +91,37 @@ TEST(MainWindowStartup, HostileStoredValuesAreRefusedOrHeldInRange) {
             SetSetting(names[i], types[(round + i) % 4], value.data(), DWORD(value.size()));
         DLMAIN main;
         main.LoadSettings();
-        EXPECT_TRUE(main.GetViewScale() >= 0.1f && main.GetViewScale() <= 10.0f) << label;
+        EXPECT_GE(main.GetViewScale(), 0.1f) << label;
+        EXPECT_LE(main.GetViewScale(), 10.0f) << label;
         for (const char* text : {main.GetTmpPath(), main.GetPyrellPath(), main.GetRenderImageFilename()})
             EXPECT_LT(strnlen(text, DLMAIN::PATHSIZE), size_t(DLMAIN::PATHSIZE)) << label;
     });
     DeleteSettingsKey();
 }
 
-TEST(MainWindowLayout, FourShowFlagCombinationsFromTheMenu) {
+TEST(MainWindowLayout, PaneViewAndMessagesFillAKnownSizeInEachOfTheMenusFourCombinations) {
     DeleteSettingsKey();
     PluginSession session;
     HWND hwnd = Main()->GetHwnd();
-    HWND view = Main()->GetRenderView().GetHwnd(), mess = Main()->GetMessageWindow().GetHwnd();
-    // Rows: the menu item, then where the view starts and how much less than the room inside the frame
-    // (W x H) it is high, and whether the message window shows below it.
+    HWND parts[] = {Main()->GetPropertyPane()->GetTabTable().GetHwnd(), Main()->GetRenderView().GetHwnd(),
+                    Main()->GetMessageWindow().GetHwnd()};
+    MoveWindow(hwnd, 0, 0, 800, 600, TRUE);
+    // Rows: the menu item, then the pane's, the view's and the message window's place in the 792 x 556
+    // room inside the frame; each switch makes the window a pixel taller.
     struct {
-        int command, x, lessHigh;
-        bool mess;
-    } rows[] = {{0, 264, 120, 1},
-                {ID_WINDOW_MESSAGE, 264, 8, 0},
-                {ID_WINDOW_PROPERTY, 0, 0, 0},
-                {ID_WINDOW_MESSAGE, 0, 120, 1},
-                {ID_WINDOW_PROPERTY, 264, 120, 1}};
+        int command;
+        const char* placed;
+    } rows[] = {{0, "0 0 256 548, 264 0 528 436, 264 452 528 96, "},
+                {ID_WINDOW_MESSAGE, "0 0 256 549, 264 0 528 549, 264 453 528 96 hidden, "},
+                {ID_WINDOW_PROPERTY, "0 0 256 550 hidden, 0 0 792 558, 0 454 792 96 hidden, "},
+                {ID_WINDOW_MESSAGE, "0 0 256 551 hidden, 0 0 792 439, 0 455 792 96, "},
+                {ID_WINDOW_PROPERTY, "0 0 256 552, 264 0 528 440, 264 456 528 96, "}};
     for (const auto& row : rows) {
         if (row.command) SendMessageA(hwnd, WM_COMMAND, row.command, 0);
-        RECT r;
-        GetWindowRect(hwnd, &r);
-        int W = (r.right - r.left) - (GetSystemMetrics(SM_CXFRAME) + 2 * GetSystemMetrics(SM_CXBORDER)) - 2;
-        int H = (r.bottom - r.top) - (GetSystemMetrics(SM_CYFRAME) + 2 * GetSystemMetrics(SM_CYBORDER) +
-                                      GetSystemMetrics(SM_CYCAPTION) + GetSystemMetrics(SM_CYMENU));
-        std::string x = std::to_string(row.x) + " ", w = std::to_string(W - row.x);
-        EXPECT_EQ(Rect(view) + ", " + (GetWindowLongA(mess, GWL_STYLE) & WS_VISIBLE ? Rect(mess) : "hidden"),
-                  x + "0 " + w + " " + std::to_string(H - row.lessHigh) + ", " +
-                      (row.mess ? x + std::to_string(H - 104) + " " + w + " 96" : "hidden"))
-            << row.command;
+        std::string placed;
+        for (HWND part : parts)
+            placed += Rect(part) + (GetWindowLongA(part, GWL_STYLE) & WS_VISIBLE ? ", " : " hidden, ");
+        EXPECT_EQ(row.placed, placed) << row.command;
     }
     // The close box only minimises: the window lives until the plug-in exits.
     SendMessageA(hwnd, WM_CLOSE, 0, 0);

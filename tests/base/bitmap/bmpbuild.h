@@ -1,12 +1,12 @@
 #pragma once
 // Builds BMP files byte by byte, independently of the image class, for the loader's tests.
 #include <cstdint>
-#include <cstdlib>
+#include <fstream>
 #include <functional>
 #include <string>
 #include <vector>
 
-#include "base/filepath.h"
+#include "tests/base/scratch.h"
 
 struct BmpSpec {
     int width = 4, height = 3, bpp = 24;
@@ -63,14 +63,12 @@ inline std::vector<unsigned char> BuildBmp(const BmpSpec& s) {
 }
 
 inline std::string SaveBytes(const std::string& path, const std::vector<unsigned char>& b) {
-    WriteFileFromBuffer(path.c_str(), b.data(), long(b.size()));
+    std::ofstream(path, std::ios::binary)
+        .write(reinterpret_cast<const char*>(b.data()), std::streamsize(b.size()));
     return path;
 }
 
 inline std::vector<unsigned char> LoadBytes(const std::string& path) {
-    void* data = nullptr;
-    long n = ReadFileAlloc(path.c_str(), &data);
-    std::vector<unsigned char> b(static_cast<unsigned char*>(data), static_cast<unsigned char*>(data) + n);
-    free(data);
-    return b;
+    std::ifstream file(path, std::ios::binary);
+    return std::vector<unsigned char>(std::istreambuf_iterator<char>(file), {});
 }

@@ -2,6 +2,7 @@
 
 #include <climits>
 #include <cstring>
+#include <tuple>
 
 #include "base/ubmpdat.h"
 #include "bmpbuild.h"
@@ -29,16 +30,18 @@ BmpSpec Spec(int bpp, std::vector<uint32_t> palette = {}, std::vector<uint32_t> 
 void ExpectLoads(const BmpSpec& spec) {
     UBMPDAT img;
     ASSERT_TRUE(img.LoadBMP(SaveBytes("load.bmp", BuildBmp(spec)).c_str()));
-    EXPECT_EQ(spec.width * 100 + spec.height, img.GetWidth() * 100 + img.GetHeight());
-    EXPECT_EQ(spec.bpp, img.GetBitCount());
+    EXPECT_EQ(std::tuple(spec.width, spec.height, spec.bpp),
+              std::tuple(img.GetWidth(), img.GetHeight(), img.GetBitCount()));
     uint32_t mask = spec.bpp == 32 ? 0xffffffffu : (1u << spec.bpp) - 1;
     for (int y = 0; y < spec.height; y++)
         for (int x = 0; x < spec.width; x++)
             ASSERT_EQ(spec.value(x, y) & mask, img.GetPixelValue(x, y)) << x << "," << y;
     for (int i = 0; i < img.GetPaletteCount(); i++) {
         RGBQUAD e = img.GetPaletteEntry(i);
-        uint32_t want = size_t(i) < spec.palette.size() ? spec.palette[i] & 0xffffff : 0; // others zero
-        EXPECT_EQ(want, uint32_t(e.rgbRed << 16 | e.rgbGreen << 8 | e.rgbBlue | e.rgbReserved << 24)) << i;
+        uint32_t want = size_t(i) < spec.palette.size() ? spec.palette[i] : 0; // others zero
+        EXPECT_EQ(std::vector<int>({int(want >> 16 & 255), int(want >> 8 & 255), int(want & 255), 0}),
+                  std::vector<int>({e.rgbRed, e.rgbGreen, e.rgbBlue, e.rgbReserved}))
+            << i;
     }
 }
 
@@ -61,9 +64,8 @@ TEST(BmpSave, FilesAreExactAndTheRightWayUp) {
     ASSERT_TRUE(bottomUp.SaveBMP("bottomup.bmp"));
     EXPECT_EQ(kSixPixelFile, LoadBytes("bottomup.bmp"));
 
-    UBMPDAT empty;
-    EXPECT_FALSE(empty.SaveBMP("empty.bmp"));
-    EXPECT_FALSE(img.SaveBMP("no_such_dir\\x.bmp"));
+    EXPECT_EQ(std::tuple(0, 0, 0), (std::tuple{UBMPDAT().SaveBMP("empty.bmp"),
+                                               img.SaveBMP("no_such_dir\\x.bmp"), img.SaveBMP(nullptr)}));
     for (int bpp : {1, 4, 8}) { // palettes go between the headers and the rows
         UBMPDAT pal(9, 5, bpp);
         const RGBCOLOR entries[3] = {RGBCOLOR(1, 2, 3), RGBCOLOR(200, 100, 50), RGBCOLOR(7, 8, 9)};
@@ -78,37 +80,10 @@ TEST(BmpSave, FilesAreExactAndTheRightWayUp) {
     }
 }
 
-TEST(BmpLoad, EveryDepthRowOrderHeaderAndPalette) {
-    for (int bpp : {1, 4, 8, 16, 24, 32})
-        for (bool topDown : {false, true}) {
-            SCOPED_TRACE(testing::Message() << bpp << (topDown ? " top-down" : " bottom-up"));
-            BmpSpec spec;
-            spec.width = 13;
-            spec.bpp = bpp;
-            spec.topDown = topDown;
-            for (int i = 0; i < (bpp <= 8 ? 1 << bpp : 0); i++)
-                spec.palette.push_back(uint32_t(i * 0x010203 + 0x0f0000));
-            ExpectLoads(spec);
-        }
-    BmpSpec shortPalette = Spec(8, {0x112233, 0x445566, 0x778899}); // 3 entries stored and counted
-    shortPalette.colorsUsed = 3;
-    shortPalette.value = [](int x, int y) { return uint32_t((x + y) % 3); };
-    ExpectLoads(shortPalette);
-    BmpSpec v5 = Spec(32, {}, {0xff0000, 0xff00, 0xff}); // masks that say what the layout says anyway
-    v5.infoSize = 124;
-    v5.value = [](int x, int y) { return uint32_t(0x40000000u | x << 16 | y); };
-    ExpectLoads(v5);
-    ExpectLoads(Spec(16, {}, {0x7c00, 0x3e0, 0x1f}));
-    UBMPDAT img;
-    ASSERT_TRUE(img.LoadBMP(SaveBytes("alpha.bmp", BuildBmp(v5)).c_str()));
-    EXPECT_EQ(RGBCOLOR(0, 0, 1, 255), img.GetPixel(0, 1)); // alpha only with the flag
-    img.SetAlphaFlag(1);
-    EXPECT_EQ(RGBCOLOR(0, 0, 1, 0x40), img.GetPixel(0, 1));
-}
-
-// Every prefix of valid files, headers that do not fit the file and tens of thousands of seeded
-// mutations: each file is refused with the image as it was, or loaded whole from the file's bytes.
-TEST(BmpLoad, HostileFilesNeverCrashOrCorrupt) {
+// Files of every depth, row order, header and palette load with each pixel and palette entry. Every
+// prefix of them, headers that do not fit the file and tens of thousands of seeded mutations are
+// refused with the image as it was, or loaded whole from the file's own bytes.
+TEST(BmpLoad, EveryLayoutLoadsAndHostileFilesAreRefusedOrLoadedWhole) {
     UBMPDAT img(5, 4, 24);
     img.Fill(RGBCOLOR(9, 99, 199));
     int loaded = 0, refused = 0;
@@ -119,13 +94,25 @@ TEST(BmpLoad, HostileFilesNeverCrashOrCorrupt) {
         std::vector<unsigned char> pixels(img.GetBits(), img.GetBits() + img.GetLineBytes() * h);
         if (img.LoadBMP("bad.bmp")) {
             loaded++;
-            ASSERT_LE(size_t(img.GetLineBytes()) * img.GetHeight(), file.size()) << what;
-            ASSERT_GT(img.GetWidth(), 0) << what;
+            // The size the headers give, each row the file's own bytes where the headers put it.
+            BITMAPFILEHEADER head;
+            BITMAPINFOHEADER info;
+            memcpy(&head, file.data(), sizeof head);
+            memcpy(&info, &file[sizeof head], sizeof info);
+            const int height = info.biHeight < 0 ? -info.biHeight : info.biHeight;
+            ASSERT_EQ(std::tuple(int(info.biWidth), height, int(info.biBitCount)),
+                      std::tuple(img.GetWidth(), img.GetHeight(), img.GetBitCount()))
+                << what;
+            const size_t stride = (size_t(info.biWidth) * info.biBitCount + 31) / 32 * 4;
+            ASSERT_LE(head.bfOffBits + stride * height, file.size()) << what;
+            for (int y = 0; y < height; y++) {
+                size_t row = head.bfOffBits + stride * (info.biHeight < 0 ? y : height - 1 - y);
+                ASSERT_EQ(0, memcmp(img.GetRowAddress(y), &file[row], stride)) << what;
+            }
             return;
         }
         refused++;
-        ASSERT_EQ(w * 1000 + h * 10 + bpp / 8,
-                  img.GetWidth() * 1000 + img.GetHeight() * 10 + img.GetBitCount() / 8)
+        ASSERT_EQ(std::tuple(w, h, bpp), std::tuple(img.GetWidth(), img.GetHeight(), img.GetBitCount()))
             << what;
         ASSERT_EQ(0, memcmp(pixels.data(), img.GetBits(), pixels.size())) << what;
     };
@@ -154,18 +141,26 @@ TEST(BmpLoad, HostileFilesNeverCrashOrCorrupt) {
     load(BuildBmp(palette), "16 of 256 entries");
     load(BuildBmp(Spec(16, {}, {0xf800, 0x7e0, 0x1f})), "5-6-5 masks, not the 5-5-5 the image holds");
 
-    std::vector<BmpSpec> specs = {BmpSpec(),
-                                  Spec(8, std::vector<uint32_t>(256, 0x204080)),
-                                  Spec(4, std::vector<uint32_t>(16, 0x102030)),
-                                  Spec(1, {0xffffff, 0}),
-                                  Spec(16, {}, {0x7c00, 0x3e0, 0x1f}),
-                                  Spec(32, {}, {0xff0000, 0xff00, 0xff})};
-    specs[2].topDown = specs[5].topDown = true;
-    specs[5].infoSize = 124;
-    specs[2].colorsUsed = 16;
-    specs[3].width = 17;
+    std::vector<BmpSpec> specs;
+    for (int bpp : {1, 4, 8, 16, 24, 32})
+        for (bool topDown : {false, true}) {
+            specs.push_back(Spec(bpp));
+            specs.back().width = 13;
+            specs.back().topDown = topDown;
+            for (int i = 0; i < (bpp <= 8 ? 1 << bpp : 0); i++)
+                specs.back().palette.push_back(uint32_t(i * 0x010203 + 0x0f0000));
+        }
+    BmpSpec shortPalette = Spec(8, {0x112233, 0x445566, 0x778899}); // 3 entries stored and counted
+    shortPalette.colorsUsed = 3;
+    shortPalette.value = [](int x, int y) { return uint32_t((x + y) % 3); };
+    BmpSpec v5 = Spec(32, {}, {0xff0000, 0xff00, 0xff}); // masks that say what the layout says anyway
+    v5.infoSize = 124;
+    v5.value = [](int x, int y) { return uint32_t(0x40000000u | x << 16 | y); };
+    specs.insert(specs.end(), {shortPalette, v5, Spec(16, {}, {0x7c00, 0x3e0, 0x1f})});
     std::vector<std::vector<unsigned char>> seeds;
     for (const BmpSpec& spec : specs) {
+        SCOPED_TRACE(testing::Message() << spec.bpp << (spec.topDown ? " top-down" : " bottom-up"));
+        ExpectLoads(spec);
         seeds.push_back(BuildBmp(spec));
         mutate::EachPrefix(seeds.back(), load);
     }
@@ -174,6 +169,9 @@ TEST(BmpLoad, HostileFilesNeverCrashOrCorrupt) {
     mutate::EachMutation(seeds, mutate::Options{20240611, 20000, fields, "", 138}, load);
     EXPECT_GT(loaded, 1000); // both outcomes really happen
     EXPECT_GT(refused, 5000);
-    EXPECT_FALSE(img.LoadBMP(nullptr));
-    EXPECT_FALSE(img.LoadBMP("no_such_file.bmp"));
+    EXPECT_EQ(std::pair(0, 0), (std::pair{img.LoadBMP(nullptr), img.LoadBMP("no_such_file.bmp")}));
+    ASSERT_TRUE(img.LoadBMP(SaveBytes("alpha.bmp", BuildBmp(v5)).c_str()));
+    EXPECT_EQ(RGBCOLOR(0, 0, 1, 255), img.GetPixel(0, 1)); // alpha only with the flag
+    img.SetAlphaFlag(1);
+    EXPECT_EQ(RGBCOLOR(0, 0, 1, 0x40), img.GetPixel(0, 1));
 }

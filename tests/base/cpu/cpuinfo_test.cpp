@@ -8,12 +8,8 @@ namespace {
 
 CPUID_REGS Regs(const char* vendor, unsigned signature, unsigned standard, unsigned limit,
                 unsigned extended) {
-    CPUID_REGS regs;
+    CPUID_REGS regs = {{}, signature, standard, limit, extended};
     std::memcpy(regs.vendor, vendor, 12);
-    regs.signature = signature;
-    regs.standard = standard;
-    regs.extended_limit = limit;
-    regs.extended = extended;
     return regs;
 }
 

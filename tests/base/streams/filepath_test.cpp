@@ -10,7 +10,7 @@
 #define SJIS_HYOU "\x95\x5c"
 #define SJIS_SO "\x83\x5c"
 
-TEST(PathParts, FolderNameAndExtension) {
+TEST(PathParts, FolderNameAndExtensionChangedSplitAndJoined) {
     const struct {
         const char *path, *dir, *name, *ext;
     } rows[] = {
@@ -42,16 +42,15 @@ TEST(PathParts, FolderNameAndExtension) {
     EXPECT_STREQ("", small);
     EXPECT_EQ(0, ExtensionsDiffer("a.Pyl", "C:\\b.pyl"));
     EXPECT_EQ(nullptr, FindLastChar(SJIS_SO "a", '\\'));
-}
 
-TEST(PathParts, ChangeSplitAndJoin) {
+    // Changing, splitting and joining.
     const struct {
         int (*call)(char* dst, size_t size, const char* a, const char* b);
         const char *a, *b;
         size_t size;
         int result;
         const char* want;
-    } rows[] = {
+    } calls[] = {
         {ChangeExtension, "model.hxo", "bmp", 64, 0, "model.bmp"},
         {ChangeExtension, "a.txt", "x.bmp", 64, 0, "a.bmp"},
         {ChangeExtension, "C:\\my.pics\\render", ".bmp", 64, 0, "C:\\my.pics\\render.bmp"}, // not C:\my.bmp
@@ -66,7 +65,7 @@ TEST(PathParts, ChangeSplitAndJoin) {
         {JoinPath, "C:\\abc", "x", 8, 0, "C:\\abc\\"}, // keeps the folder part
         {JoinPath, "C:\\abcde", "x", 8, 0, ""},
     };
-    for (const auto& r : rows) {
+    for (const auto& r : calls) {
         char out[64];
         EXPECT_EQ(r.result, r.call(out, r.size, r.a, r.b)) << r.a << " " << r.b;
         EXPECT_STREQ(r.want, out);
@@ -75,12 +74,12 @@ TEST(PathParts, ChangeSplitAndJoin) {
     EXPECT_EQ(0, ChangeExtension(same, sizeof same, same, "hxo"));
     EXPECT_STREQ("C:\\out\\scene.hxo", same);
 
-    char folder[32], name[32], ext[32], small[3];
+    char folder[32], name[32], ext[32], three[3];
     EXPECT_TRUE(
         SplitExtension(folder, sizeof folder, name, sizeof name, ext, sizeof ext, "C:\\dir\\file.tar.gz"));
     EXPECT_EQ(std::string("C:\\dir|file.tar|gz"), std::string(folder) + "|" + name + "|" + ext);
-    EXPECT_FALSE(SplitExtension(folder, sizeof folder, small, sizeof small, ext, sizeof ext, "C:x.txt.y"));
-    EXPECT_EQ(std::string("C:||y"), std::string(folder) + "|" + small + "|" + ext);
+    EXPECT_FALSE(SplitExtension(folder, sizeof folder, three, sizeof three, ext, sizeof ext, "C:x.txt.y"));
+    EXPECT_EQ(std::string("C:||y"), std::string(folder) + "|" + three + "|" + ext);
 }
 
 TEST(WholeFiles, ReadAndWrite) {

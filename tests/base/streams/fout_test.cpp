@@ -1,37 +1,37 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <fstream>
 #include <string>
+#include <tuple>
 #include <vector>
 
-#include "base/filepath.h"
 #include "base/fmatrix.h"
 #include "base/fout.h"
 #include "base/fquat.h"
 #include "base/rgbcolor.h"
 #include "base/tabfout.h"
+#include "tests/base/scratch.h"
 
 namespace {
 
 using Bytes = std::vector<unsigned char>;
+using Calls = std::vector<int>; // the results of calls made in order: a failure shows which one
 
 std::string Text(const FOUTMEM& mem, FOUT& out) {
     return std::string(reinterpret_cast<char*>(mem.GetData()), out.Tell());
 }
 
 std::string FileText(const char* path) {
-    void* data = nullptr;
-    long n = ReadFileAlloc(path, &data);
-    std::string text(static_cast<char*>(data), n);
-    free(data);
-    return text;
+    std::ifstream file(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), {});
 }
 
 } // namespace
 
 // Each multi-byte item is reversed on its own when the byte-order flag is 0, never a whole array,
 // and every typed reader reads back what its writer wrote.
-TEST(FoutBytes, ItemsAreReversedOneByOneAndReadBack) {
+TEST(FoutMemory, ItemsReverseOneByOneReadBackAndNeverOverrunABlock) {
     const Bytes want[2] = {
         {0x3f, 0x80, 0, 0, 0x12, 0x34, 1, 2, 3,   4,   4, 3, 2,    1,
          0x3f, 0x80, 0, 0, 0x40, 0,    0, 0, 'a', 'b', 0, 0, 0x0d, 0x0a},
@@ -48,14 +48,14 @@ TEST(FoutBytes, ItemsAreReversedOneByOneAndReadBack) {
         FOUTMEM mem;
         ASSERT_TRUE(mem.Create(out, 1));
         out.SetLittleEndian(flag);
-        EXPECT_TRUE(out.WriteFloat(1.0f) && out.WriteS16(0x1234) && out.WriteU16(pair, 2));
-        EXPECT_TRUE(out.WriteColor(RGBCOLOR(1, 2, 3, 4)) && out.WriteFVEC2(FVEC2(1, 2)));
-        EXPECT_TRUE(out.WriteString("ab") && out.Printf(nullptr) && out.PrintNewLine());
+        EXPECT_EQ(Calls(8, 1), (Calls{out.WriteFloat(1.0f), out.WriteS16(0x1234), out.WriteU16(pair, 2),
+                                      out.WriteColor(RGBCOLOR(1, 2, 3, 4)), out.WriteFVEC2(FVEC2(1, 2)),
+                                      out.WriteString("ab"), out.Printf(nullptr), out.PrintNewLine()}));
         EXPECT_EQ(Text(mem, out), std::string(want[flag].begin(), want[flag].end())) << flag;
-        EXPECT_TRUE(out.WriteS8(-5) && out.WriteU32(0xdeadbeef) && out.WriteLong(-7L) &&
-                    out.WriteColor(colours, 2));
-        EXPECT_TRUE(out.WriteFVEC3(points, 2) && out.WriteFVEC4(FVEC4(1, 2, 3, 4)) && out.WriteMatrix(&m, 1));
-        EXPECT_TRUE(out.WriteQuat(FQUAT(1, 2, 3, 4)) && out.WriteString("name"));
+        EXPECT_EQ(Calls(9, 1), (Calls{out.WriteS8(-5), out.WriteU32(0xdeadbeef), out.WriteLong(-7L),
+                                      out.WriteColor(colours, 2), out.WriteFVEC3(points, 2),
+                                      out.WriteFVEC4(FVEC4(1, 2, 3, 4)), out.WriteMatrix(&m, 1),
+                                      out.WriteQuat(FQUAT(1, 2, 3, 4)), out.WriteString("name")}));
 
         FOUT in;
         FOUTMEM view(in, mem.GetBuffer(), out.Tell());
@@ -63,52 +63,41 @@ TEST(FoutBytes, ItemsAreReversedOneByOneAndReadBack) {
         in.Seek(14);
         EXPECT_EQ(FVEC2(1, 2), in.ReadFVEC2());
         in.Skip(6);
-        EXPECT_TRUE(in.ReadS8() == -5 && in.ReadU32() == 0xdeadbeef && in.ReadLong() == -7L);
+        EXPECT_EQ(std::tuple(int8_t(-5), 0xdeadbeefu, -7L),
+                  (std::tuple{in.ReadS8(), in.ReadU32(), in.ReadLong()}));
         RGBCOLOR c;
         FVEC3 p[2];
-        EXPECT_EQ(colours[0], in.ReadColor());
-        EXPECT_TRUE(in.ReadColor(&c) && in.ReadFVEC3(p, 2) && c == colours[1] && p[1] == points[1]);
-        EXPECT_EQ(FVEC4(1, 2, 3, 4), in.ReadFVEC4());
-        EXPECT_EQ(m, in.ReadMatrix());
-        EXPECT_EQ(FQUAT(1, 2, 3, 4), in.ReadQuat());
         char name[8];
-        EXPECT_TRUE(in.ReadString(name, sizeof name) && in.IsEOF());
-        EXPECT_STREQ("name", name);
+        EXPECT_EQ(std::tuple(colours[0], 1, 1, FVEC4(1, 2, 3, 4), m, FQUAT(1, 2, 3, 4), 1, 1),
+                  (std::tuple{in.ReadColor(), in.ReadColor(&c), in.ReadFVEC3(p, 2), in.ReadFVEC4(),
+                              in.ReadMatrix(), in.ReadQuat(), in.ReadString(name, sizeof name), in.IsEOF()}));
+        EXPECT_EQ(std::tuple(colours[1], points[0], points[1], std::string("name")),
+                  std::tuple(c, p[0], p[1], std::string(name)));
         EXPECT_EQ(FVEC3(0, 0, 0), in.ReadFVEC3()); // a failed by-value read gives zero
     }
-}
-
-TEST(FoutMemory, GrowsFitsAndNeverOverrunsACallersBlock) {
+    // An owned block grows and fits; a caller's block is never overrun.
     FOUT out;
     FOUTMEM mem;
     ASSERT_TRUE(mem.Create(out, 0x10000));
-    EXPECT_TRUE(out.WriteU8(7) && out.Write(Bytes(0x10001, 0xab).data(), 0x10001));
-    EXPECT_EQ(0x20000, mem.GetSize());
-    EXPECT_TRUE(mem.Fit());
-    EXPECT_EQ(0x10002, mem.GetSize());
-    EXPECT_EQ(0xab, mem.GetBuffer()[0x10001]);
-    out.Seek(0);
-    EXPECT_TRUE(mem.Fit()); // nothing before the cursor: the block is freed
-    EXPECT_EQ(nullptr, mem.GetBuffer());
-    EXPECT_TRUE(out.WriteU8(1)); // and grows again after that
+    EXPECT_EQ(Calls(2, 1), (Calls{out.WriteU8(7), out.Write(Bytes(0x10001, 0xab).data(), 0x10001)}));
+    EXPECT_EQ(std::tuple(0x20000L, 1, 0x10002L, 0xab),
+              (std::tuple{mem.GetSize(), mem.Fit(), mem.GetSize(), int(mem.GetBuffer()[0x10001])}));
+    out.Seek(0); // nothing before the cursor: the block is freed, and grows again after that
+    EXPECT_EQ(std::tuple(1, true, 1), (std::tuple{mem.Fit(), mem.GetBuffer() == nullptr, out.WriteU8(1)}));
 
     unsigned char buf[8] = {1, 2, 3, 4, 5, 6, 0, 'x'};
     FOUT s;
     FOUTMEM view(s, buf, 6);
     unsigned char got[8] = {};
-    EXPECT_FALSE(s.Read(got, 7)); // more than there is: nothing copied
-    EXPECT_EQ(0, got[0] + s.Tell());
-    s.Seek(4);
-    EXPECT_FALSE(s.WriteU32(0xffffffff)); // crosses the end: refused whole
-    EXPECT_EQ(0, buf[6]);
-    EXPECT_FALSE(s.Close()); // the refused write is reported
+    EXPECT_EQ(std::tuple(0, 0, 0L), (std::tuple{s.Read(got, 7), int(got[0]), s.Tell()})); // nothing copied
+    s.Seek(4); // a write across the end is refused whole, and reported at the close
+    EXPECT_EQ(std::tuple(0, 0, 0), (std::tuple{s.WriteU32(0xffffffff), int(buf[6]), s.Close()}));
     FOUTMEM strings(s, buf, 8);
-    char small[4];
-    EXPECT_FALSE(s.ReadString(small, sizeof small)); // does not fit: cut and terminated
-    EXPECT_STREQ("\x01\x02\x03", small);
+    char small[4]; // too small: cut and terminated; then the block ends first
+    EXPECT_EQ(std::pair(0, std::string("\x01\x02\x03")),
+              (std::pair{s.ReadString(small, 4), std::string(small)}));
     s.Seek(7);
-    EXPECT_FALSE(s.ReadString(small, sizeof small)); // the block ends first
-    EXPECT_STREQ("x", small);
+    EXPECT_EQ(std::pair(0, std::string("x")), (std::pair{s.ReadString(small, 4), std::string(small)}));
     s.Seek(7);
     EXPECT_FALSE(s.SkipString()); // fails instead of looping
 }
@@ -127,7 +116,7 @@ TEST(FoutText, IndentedLinesEndInCrLfAndAreNeverCut) {
     out.Print("%s", "50%");
     out.NewLine();
     out.PopIndent();
-    EXPECT_TRUE(out.IndentNewLine() && out.IndentWrite32(1.0f));
+    EXPECT_EQ(Calls(2, 1), (Calls{out.IndentNewLine(), out.IndentWrite32(1.0f)}));
     out.PopIndent();
     out.PopIndent(); // already empty: stays empty
     out.IndentPrintLn("end");
@@ -152,39 +141,38 @@ TEST(FoutFile, ShortReadsFailAndTheFileKeepsWhatLiesBeforeTheCursor) {
     FOUT out;
     FOUTFILE file;
     ASSERT_TRUE(file.OpenWrite(out, path));
-    EXPECT_STREQ(path, out.GetName());
-    EXPECT_TRUE(out.WriteS32(0x01020304) && out.Printf("hi"));
-    EXPECT_EQ(6, out.GetSize());
+    EXPECT_EQ(
+        std::tuple(std::string(path), 1, 1, 6L),
+        (std::tuple{std::string(out.GetName()), out.WriteS32(0x01020304), out.Printf("hi"), out.GetSize()}));
     ASSERT_TRUE(file.OpenWrite(out, "fout_second.bin")); // the first file is closed and flushed
     EXPECT_EQ(std::string("\x04\x03\x02\x01hi", 6), FileText(path));
     EXPECT_TRUE(out.Close());
     for (int memory = 0; memory <= 1; memory++) {
         ASSERT_TRUE(memory ? file.OpenReadMemory(out, path) : file.OpenRead(out, path));
-        EXPECT_EQ(6, out.GetSize());
-        EXPECT_EQ(0x01020304, out.ReadS32());
-        char three[3];
-        EXPECT_FALSE(out.Read(three, 3)); // only two bytes are left
+        char three[3]; // only two bytes are left after the number
+        EXPECT_EQ(std::tuple(6L, 0x01020304, 0),
+                  (std::tuple{out.GetSize(), out.ReadS32(), out.Read(three, 3)}));
         out.Seek(4);
         EXPECT_EQ('h', out.ReadS8());
         out.Skip(1);
-        EXPECT_EQ(0, out.ReadU8());
-        EXPECT_TRUE(out.IsEOF() && out.Close());
-        EXPECT_FALSE(out.IsOpen());
+        EXPECT_EQ(std::tuple(0, 1, 1, 0),
+                  (std::tuple{int(out.ReadU8()), out.IsEOF(), out.Close(), out.IsOpen()}));
     }
-    EXPECT_FALSE(file.OpenRead(out, "no_such_dir\\missing.bin"));
-    EXPECT_FALSE(out.WriteU8(1)); // no file behind the stream
+    FILE* f = fopen(path, "wb"); // a caller's stream: left open by the refused opens that follow
+    file.Attach(out, f);
+    EXPECT_TRUE(out.Printf("a"));
+    for (const char* bad : {static_cast<const char*>(nullptr), "", "no_such_dir\\missing.bin"}) {
+        EXPECT_EQ(Calls(4, 0), (Calls{file.OpenRead(out, bad), file.OpenReadMemory(out, bad),
+                                      file.OpenWrite(out, bad), file.OpenWriteMemory(out, bad, 8)}))
+            << bad;
+        EXPECT_FALSE(out.WriteU8(1)) << bad; // no file behind the stream
+    }
+    EXPECT_EQ(std::pair(size_t(1), 0), (std::pair{fwrite("b", 1, 1, f), fclose(f)}));
+    EXPECT_EQ("ab", FileText(path));
     ASSERT_TRUE(file.OpenWriteMemory(out, path, 8));
-    EXPECT_TRUE(out.Printf("abcd") && out.WriteS32(0x34333231));
+    EXPECT_EQ(Calls(2, 1), (Calls{out.Printf("abcd"), out.WriteS32(0x34333231)}));
     EXPECT_FALSE(out.WriteU8(0)); // past the size given at open
     out.Seek(2);
     EXPECT_FALSE(out.Close()); // the refused write is reported
-    EXPECT_EQ("ab", FileText(path));
-
-    FILE* f = fopen(path, "wb");
-    file.Attach(out, f);
-    EXPECT_TRUE(out.Printf("a"));
-    file.OpenRead(out, nullptr); // a caller's stream is left open
-    EXPECT_EQ(1u, fwrite("b", 1, 1, f));
-    EXPECT_EQ(0, fclose(f));
     EXPECT_EQ("ab", FileText(path));
 }

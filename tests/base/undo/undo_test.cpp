@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
 #include <vector>
 
 #include "base/fout.h"
@@ -53,44 +54,34 @@ TEST(UndoHistory, SnapshotsRestoreTheirBytesAndFailedStoresAreReported) {
         doc.state.assign(b == 2 ? 200000 : 0, b); // the real snapshots are empty; this one grows the stream
         h.PushKeyed(b == 3 ? 1 : 4, 1, new UNDOSUB(&doc));
     }
-    EXPECT_EQ(h.RestoreByKey(4, &doc), 1); // the oldest of two entries with the key
-    EXPECT_TRUE(doc.state.empty());
-    EXPECT_EQ(h.RestoreByKey(5, &doc), 0);
-    EXPECT_EQ(h.Undo(&doc), 1);
-    EXPECT_EQ(doc.state, std::vector<unsigned char>(200000, 2));
-    EXPECT_EQ(h.Undo(&doc), 1);
-    EXPECT_EQ(h.Undo(&doc), 0);
-    EXPECT_EQ(h.Redo(&doc), 1);
+    // Key 4 restores the oldest of its two entries; then undo, undo, a refused undo and a redo.
+    EXPECT_EQ(std::tuple(1, size_t(0), 0, 1, std::vector<unsigned char>(200000, 2), 1, 0, 1),
+              (std::tuple{h.RestoreByKey(4, &doc), doc.state.size(), h.RestoreByKey(5, &doc), h.Undo(&doc),
+                          doc.state, h.Undo(&doc), h.Undo(&doc), h.Redo(&doc)}));
     doc.state = {9}; // a push after an undo drops the entries after the position
     h.Push(new UNDOSUB(&doc));
-    EXPECT_EQ(h.GetCount(), 3);
-    EXPECT_FALSE(h.CanRedo());
+    EXPECT_EQ(std::pair(3, 0), std::pair(h.GetCount(), h.CanRedo()));
     UNDOSUB entry(&doc);
     EXPECT_EQ(entry.Store(nullptr), 0);
     doc.failStore = 1;
     EXPECT_EQ(entry.Store(&doc), 0);
 }
 
-TEST(UndoHistory, LimitsKeepTheNewestAndReleaseEachEntryOnce) {
+TEST(UndoHistory, LimitsAndKeyWindowsDropTheOldestOnceAndKeepAValidPosition) {
     SizedEntry::destroyed = 0;
     {
         UNDOBUFF2 h;
         PushKeys(h, 0, 100);
-        EXPECT_EQ(h.GetEntry(0)->key, 1);
-        EXPECT_EQ(SizedEntry::destroyed, 1);
+        EXPECT_EQ(std::pair(1, 1), std::pair(h.GetEntry(0)->key, SizedEntry::destroyed));
         h.SetMaxCount(3);
         EXPECT_EQ(Keys(h), (std::vector<int>{98, 99, 100}));
         h.Clear();
-        EXPECT_EQ(h.GetUsedMemory(), 0u);
-        EXPECT_EQ(SizedEntry::destroyed, 101);
+        EXPECT_EQ(std::pair(0u, 101), std::pair(h.GetUsedMemory(), SizedEntry::destroyed));
         PushKeys(h, 1, 3, 10u << 20); // the memory limit always keeps two
-        EXPECT_EQ(Keys(h), (std::vector<int>{2, 3}));
-        EXPECT_EQ(h.GetUsedMemory(), 20u << 20);
+        EXPECT_EQ(std::pair(std::vector<int>{2, 3}, 20u << 20), std::pair(Keys(h), h.GetUsedMemory()));
     }
     EXPECT_EQ(SizedEntry::destroyed, 104);
-}
-
-TEST(UndoHistory, KeyedPushDropsKeysOutsideTheWindowAndKeepsAValidPosition) {
+    // A keyed push drops the keys outside its window and keeps a valid position.
     const struct {
         int last, key, window;
         std::vector<int> keys;
@@ -104,15 +95,14 @@ TEST(UndoHistory, KeyedPushDropsKeysOutsideTheWindowAndKeepsAValidPosition) {
         UNDOBUFF2 h;
         PushKeys(h, 1, r.last);
         h.PushKeyed(r.key, r.window, new SizedEntry(8));
-        EXPECT_EQ(Keys(h), r.keys) << r.key;
-        EXPECT_EQ(h.GetPos(), h.GetCount() - 1) << r.key; // on the new entry
+        EXPECT_EQ(std::pair(r.keys, int(r.keys.size()) - 1), std::pair(Keys(h), h.GetPos()))
+            << r.key; // on the new entry
     }
     UNDOBUFF2 h;
     PushKeys(h, 1, 6);
     h.SetPos(1);
     h.DropOutsideWindow(5, 2);
-    EXPECT_EQ(Keys(h), (std::vector<int>{3, 4}));
-    EXPECT_EQ(h.GetPos(), 0);
+    EXPECT_EQ(std::pair(std::vector<int>{3, 4}, 0), std::pair(Keys(h), h.GetPos()));
     h.DropOutsideWindow(100, 2);
-    EXPECT_EQ(h.GetPos() * 1000 + int(h.GetUsedMemory()), -1000);
+    EXPECT_EQ(std::pair(h.GetPos(), h.GetUsedMemory()), std::pair(-1, 0u)); // nothing left
 }

@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <string>
+#include <tuple>
 
 #include "base/uregkey.h"
 
@@ -30,15 +31,13 @@ TEST(Uregkey, ValuesThatDoNotFitLeaveTheOutValueAndStringsEndInAZero) {
         EXPECT_EQ(0, reg.GetInt(name, &i)) << name;
     for (const char* name : {"missing", "bare"}) // "bare" fills the buffer with no zero
         EXPECT_EQ(0, reg.GetString(name, text, sizeof text)) << name;
-    EXPECT_EQ(55, i);
-    EXPECT_STREQ("keep", text);
+    EXPECT_EQ(std::pair(55, std::string("keep")), std::pair(i, std::string(text)));
     memset(text, 'x', sizeof text);
     EXPECT_EQ(1, reg.GetString("abc", text, sizeof text)); // stored without its zero
     EXPECT_STREQ("abc", text);
 
-    EXPECT_EQ(0, reg.Open("Software\\pyldlgHX-tests\\no such key"));
-    EXPECT_EQ(nullptr, reg.GetHandle());
-    EXPECT_EQ(0, reg.SetInt("x", 1));
+    EXPECT_EQ(std::tuple(0, HKEY(nullptr), 0), (std::tuple{reg.Open("Software\\pyldlgHX-tests\\no such key"),
+                                                           reg.GetHandle(), reg.SetInt("x", 1)}));
     EXPECT_EQ(
         0, reg.Create((std::string(parent) + "\\" + std::string(300, 'a')).c_str())); // past the name limit
     RegDeleteTreeA(HKEY_CURRENT_USER, parent);

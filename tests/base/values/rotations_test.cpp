@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
 
 namespace {
 
@@ -19,7 +20,8 @@ inline void ExpectNear(const FMATRIX& m, const FMATRIX& expected, float toleranc
         EXPECT_NEAR(m.m[i], expected.m[i], tolerance) << "element " << i;
 }
 
-TEST(Matrix, InverseIsExactAndSingularComesBackUnchanged) {
+TEST(Matrix, InverseTransformsAndProductOrder) {
+    // Inverses are exact; a singular matrix comes back unchanged.
     const FMATRIX singular(1, 2, 3, 0, 4, 5, 6, 0, 1, 2, 3, 0, 7, 8, 9, 1); // row 2 is row 0
     const FMATRIX rows[][2] = {
         {FMATRIX(0, 2, 0, 0, -2, 0, 0, 0, 0, 0, 2, 0, 1, 2, 3, 1),
@@ -30,17 +32,14 @@ TEST(Matrix, InverseIsExactAndSingularComesBackUnchanged) {
     };
     for (const auto& r : rows)
         EXPECT_EQ(r[0].GetInverse(), r[1]);
-}
 
-TEST(Matrix, TransformsAndProductOrder) {
     FMATRIX m = FMATRIX().SetScale(FVEC3(2, 3, 4)).SetTranslation(FVEC3(10, 20, 30));
     EXPECT_EQ(m.TransformVector(FVEC3(1, 1, 1)), FVEC3(2, 3, 4));
     m.m3 = 1; // a projective column 3: ignored by TransformPoint, not by the four-component forms
     m.m15 = 2;
-    EXPECT_EQ(m.TransformPoint(FVEC3(1, 1, 1)), FVEC3(12, 23, 34));
-    EXPECT_EQ(m.TransformPoint4(FVEC3(1, 1, 1)), FVEC4(12, 23, 34, 3));
-    float w = 0;
-    EXPECT_EQ(m.TransformProjective(FVEC3(2, 0, 0), w), FVEC3(14 / 4.0f, 20 / 4.0f, 30 / 4.0f));
+    EXPECT_EQ(std::tuple(FVEC3(12, 23, 34), FVEC4(12, 23, 34, 3), FVEC3(14 / 4.0f, 20 / 4.0f, 30 / 4.0f)),
+              std::tuple(m.TransformPoint(FVEC3(1, 1, 1)), m.TransformPoint4(FVEC3(1, 1, 1)),
+                         m.TransformProjective(FVEC3(2, 0, 0))));
 
     // In A * B the left matrix acts first.
     FMATRIX scale = FMATRIX().SetScale(2), move = FMATRIX().SetTranslationMatrix(FVEC3(1, 0, 0));
@@ -56,7 +55,7 @@ TEST(Matrix, TransformsAndProductOrder) {
               FMATRIX(1, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 0, 0, 0, 0, 1));
 }
 
-TEST(Matrix, RotationDirections) {
+TEST(Matrix, RotationsTurnTheRightWayAndAnglesWrap) {
     const struct {
         FMATRIX m;
         FVEC3 in, out;
@@ -70,22 +69,7 @@ TEST(Matrix, RotationDirections) {
     };
     for (const auto& r : rows)
         ExpectNear(r.m.TransformPoint(r.in), r.out);
-}
-
-TEST(Matrix, WrapAngleEndsForAnyInput) {
-    EXPECT_EQ(FMATRIX::WrapAngle(pi), -pi);
-    EXPECT_EQ(FMATRIX::WrapAngle(7.0f), 7.0f - 6.2831855f);
-    float stepped = 4000.0f; // below the reduction limit results stay those of stepping
-    while (stepped >= pi)
-        stepped -= 6.2831855f;
-    EXPECT_EQ(FMATRIX::WrapAngle(4000.0f), stepped);
-    EXPECT_TRUE(std::isnan(FMATRIX::WrapAngle(NAN)));
-    EXPECT_TRUE(std::isnan(FMATRIX::WrapAngle(-INFINITY)));
-    for (float huge : {1e30f, -1e30f, 3e38f, 1e8f})
-        EXPECT_TRUE(FMATRIX::WrapAngle(huge) >= -pi && FMATRIX::WrapAngle(huge) < pi) << huge;
-}
-
-TEST(Matrix, RotationBetweenOppositeVectorsMapsFromOntoTo) {
+    // A turn between opposite vectors maps the one onto the other.
     for (const FVEC3& from :
          {FVEC3(0, 0, 1), FVEC3(0, 0, -1), FVEC3(0, 1, 0), FVEC3(0, -1, 0), FVEC3(0.6f, 0, 0.8f)}) {
         FMATRIX m = FMATRIX().SetRotationBetween(from, -from);
@@ -94,6 +78,19 @@ TEST(Matrix, RotationBetweenOppositeVectorsMapsFromOntoTo) {
         FQUAT q = FQUAT().SetRotationBetween(from, -from);
         EXPECT_NEAR(q.Length(), 1, 1e-6f);
         ExpectNear(q.Rotate(from), -from);
+    }
+    // Wrapping an angle ends for any input.
+    EXPECT_EQ(FMATRIX::WrapAngle(pi), -pi);
+    EXPECT_EQ(FMATRIX::WrapAngle(7.0f), 7.0f - 6.2831855f);
+    float stepped = 4000.0f; // below the reduction limit results stay those of stepping
+    while (stepped >= pi)
+        stepped -= 6.2831855f;
+    EXPECT_EQ(FMATRIX::WrapAngle(4000.0f), stepped);
+    EXPECT_TRUE(std::isnan(FMATRIX::WrapAngle(NAN)));
+    EXPECT_TRUE(std::isnan(FMATRIX::WrapAngle(-INFINITY)));
+    for (float huge : {1e30f, -1e30f, 3e38f, 1e8f}) {
+        EXPECT_LE(-pi, FMATRIX::WrapAngle(huge)) << huge;
+        EXPECT_LT(FMATRIX::WrapAngle(huge), pi) << huge;
     }
 }
 
@@ -109,7 +106,7 @@ FMATRIX FromEuler(int order, FVEC3 a) {
     return turn(s ? i : k, a.z) * turn(j, a.y) * turn(i, a.x);
 }
 
-TEST(Euler, RoundTripsInEveryOrderAndAtGimbalLock) {
+TEST(Euler, RoundTripsInEveryOrderGimbalLockAndDecomposition) {
     const FVEC3 angles[] = {FVEC3(0.3f, -0.4f, 1.1f), FVEC3(-2.5f, 0.7f, 0.2f), FVEC3(1.0f, 1.2f, -3.0f)};
     for (int order = 0; order < 24; order++) {
         int i, j, k, h, n, s, f;
@@ -126,15 +123,12 @@ TEST(Euler, RoundTripsInEveryOrderAndAtGimbalLock) {
     FVEC3 b = locked.GetEulerAngles(0);
     EXPECT_EQ(b.z, 0.0f);
     ExpectNear(FromEuler(0, b).GetRow3(0), locked.GetRow3(0), 1e-3f);
-}
 
-TEST(Euler, DecomposeAndComposeAreNotInverse) {
+    // Decomposing and composing are not inverse.
     FVEC3 t, s;
     FMATRIX r;
     FMATRIX().SetScale(FVEC3(2, 3, 4)).SetTranslation(FVEC3(1, 2, 3)).Decompose(&t, &s, &r);
-    EXPECT_EQ(t, FVEC3(1, 2, 3));
-    EXPECT_EQ(s, FVEC3(2, 3, 4));
-    EXPECT_EQ(r, FMATRIX::GetIdentity());
+    EXPECT_EQ(std::tuple(FVEC3(1, 2, 3), FVEC3(2, 3, 4), FMATRIX::GetIdentity()), std::tuple(t, s, r));
     FMATRIX::GetZero().Decompose(&t, &s, &r); // zero scale and the vector fallback, no division by 0
     EXPECT_EQ(r, FMATRIX(0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 1, 0, 0, 0, 0, 1));
 
@@ -148,22 +142,19 @@ TEST(Euler, DecomposeAndComposeAreNotInverse) {
     ExpectNear(t, FVEC3(0, 2, 0)); // the translation row is t * R * S, not t
 }
 
-TEST(Quaternion, NormalizeAndAxisAngleFallbacks) {
+TEST(Quaternion, FallbacksProductAndMatrixTurnTheSameWay) {
     // The threshold is on the squared norm.
-    EXPECT_EQ(FQUAT(0, 0, 0.01f, 0).Normalize(), FQUAT::GetIdentity());
-    EXPECT_EQ(FQUAT(0, 0, 0.02f, 0).Normalize(), FQUAT(0, 0, 1, 0));
-    EXPECT_EQ(FQUAT(NAN, 0, 0, 1).Normalize(), FQUAT(0, 0, 0, 1));
+    EXPECT_EQ(std::tuple(FQUAT::GetIdentity(), FQUAT(0, 0, 1, 0), FQUAT(0, 0, 0, 1)),
+              std::tuple(FQUAT(0, 0, 0.01f, 0).Normalize(), FQUAT(0, 0, 0.02f, 0).Normalize(),
+                         FQUAT(NAN, 0, 0, 1).Normalize()));
     EXPECT_EQ(FQUAT::GetIdentity().GetAxisAngle(), FVEC4(0, 0, 0, 0));
     EXPECT_NEAR(FQUAT().SetAxisAngle(FVEC3(0, -1, 0), 2.5f).GetAxisAngle().y * 2.5f, -2.5f, 1e-5f);
     EXPECT_EQ(FQUAT().SetAxisAngle(FVEC3(0, 0, 0), 1.0f), FQUAT(0, 0, std::sin(0.5f), std::cos(0.5f))); // z
-}
 
-TEST(Quaternion, ProductAndMatrixTurnTheSameWay) {
     FQUAT a = FQUAT().SetAxisAngle(FVEC3(0, 0, 1), pi / 2), b = FQUAT().SetAxisAngle(FVEC3(1, 0, 0), pi / 2);
-    FVEC3 p(1, 0, 0);
-    ExpectNear((a * b).Rotate(p), FVEC3(0, 0, 1)); // a first, then b
+    EXPECT_EQ(FQUAT(1, 2, 3, 4) * FQUAT(5, 6, 7, 8), FQUAT(32, 32, 56, -6)); // a first, then b
     ExpectNear(FMATRIX().SetQuat(a * b), FMATRIX().SetQuat(a) * FMATRIX().SetQuat(b), 1e-6f);
-    ExpectNear(FMATRIX().SetQuat(a).TransformPoint(p), a.Rotate(p));
+    ExpectNear(FMATRIX().SetQuat(a).TransformPoint(FVEC3(1, 0, 0)), a.Rotate(FVEC3(1, 0, 0)));
     // Euler angles read the transposed matrix.
     FQUAT x = FQUAT().SetAxisAngle(FVEC3(1, 0, 0), 0.5f);
     ExpectNear(x.GetEulerAngles(0), FVEC3(0.5f, 0, 0));
@@ -175,10 +166,8 @@ TEST(Quaternion, ProductAndMatrixTurnTheSameWay) {
         FQUAT q = FQUAT().SetAxisAngle(turn);
         EXPECT_NEAR(std::fabs(FMATRIX().SetQuat(q).GetQuat().Dot(q)), 1, 1e-6f) << turn.w;
     }
-}
-
-TEST(Quaternion, SlerpTakesTheShorterArcAndSurvivesOppositeEnds) {
-    FQUAT a = FQUAT().SetAxisAngle(FVEC3(0, 0, 1), 0.2f), b = FQUAT().SetAxisAngle(FVEC3(0, 0, 1), 1.4f);
+    // Slerp takes the shorter arc and survives opposite ends.
+    a = FQUAT().SetAxisAngle(FVEC3(0, 0, 1), 0.2f), b = FQUAT().SetAxisAngle(FVEC3(0, 0, 1), 1.4f);
     FQUAT half = FQUAT().SetAxisAngle(FVEC3(0, 0, 1), 0.8f);
     for (const FQUAT& end : {b, -b}) // -b stands for the same turn
         EXPECT_NEAR(FQUAT().Slerp(a, end, 0.5f).Dot(half), 1, 1e-6f);

@@ -26,7 +26,7 @@ std::string MixedLine(size_t n, size_t phase = 0) {
     return s;
 }
 
-TEST(TextSink, SinksFollowTheirNewlineFlagAndPrintIsNotAFormat) {
+TEST(TextSink, SinksFollowTheirFlagsAndCutLongLinesOnACharacter) {
     int owner = 0;
     received.clear();
     UMESS sink, copy;
@@ -51,18 +51,17 @@ TEST(TextSink, SinksFollowTheirNewlineFlagAndPrintIsNotAFormat) {
                                                   "view[0] (1.500000,1.500000,1.500000,1.500000)"}));
     ResetTrace();
     SetTraceNewLine(1);
-}
 
-TEST(TextSink, LongLinesAreCutOnACharacterBoundary) {
-    UMESS sink;
-    sink.SetCallback(nullptr, Record);
+    // Long lines are cut on a character boundary.
+    UMESS cut;
+    cut.SetCallback(nullptr, Record);
     SetTrace(nullptr, Record);
     for (size_t phase = 0; phase < 3; phase++) {
         for (size_t n : {1021u, 1022u, 1023u, 1024u, 5000u}) {
             std::string line = MixedLine(n, phase);
             received.clear();
-            sink.Printf("%s", line.c_str());
-            sink.PrintfLn("%s", line.c_str());
+            cut.Printf("%s", line.c_str());
+            cut.PrintfLn("%s", line.c_str());
             Trace("%s", line.c_str());
             ASSERT_EQ(received.size(), 3u);
             for (int i = 0; i < 3; i++) {

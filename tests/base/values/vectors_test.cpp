@@ -1,13 +1,41 @@
+#include "base/fmatrix.h"
+#include "base/fquat.h"
 #include "base/fvec.h"
 #include "base/rgbcolor.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
+#include <vector>
 
 namespace {
 
-TEST(Vectors, NormalizeFaceNormalAndDivision) {
+// Equality reads every byte of a value: a copy with any one bit changed compares unequal.
+template <class... V> void ExpectEqualityReadsEveryByte(const V&... values) {
+    auto each = [](auto v) {
+        for (size_t i = 0; i < sizeof v; i++) {
+            auto w = v;
+            reinterpret_cast<unsigned char*>(&w)[i] ^= 1;
+            EXPECT_EQ(std::pair(false, true), std::pair(w == v, w != v))
+                << sizeof v << "-byte value, byte " << i;
+        }
+    };
+    (each(values), ...);
+}
+
+// Each element in its own place: a matrix built from rows holds them row by row, its columns are the
+// rows of its transpose, vectors add component by component, and equality reads every element.
+TEST(Values, EveryElementCountsInItsPlaceNormalsAndDivision) {
+    const FMATRIX m(FVEC4(1, 2, 3, 4), FVEC4(5, 6, 7, 8), FVEC4(9, 10, 11, 12), FVEC4(13, 14, 15, 16));
+    EXPECT_EQ(std::vector<float>({1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16}),
+              std::vector<float>(m.m, m.m + 16));
+    EXPECT_EQ(std::tuple(m.GetTranspose(), FVEC2(11, 22), FVEC4(11, 22, 33, 44)),
+              std::tuple(FMATRIX(m.GetColumn(0), m.GetColumn(1), m.GetColumn(2), m.GetColumn(3)),
+                         FVEC2(1, 2) + FVEC2(10, 20), m.GetRow(0) + FVEC4(10, 20, 30, 40)));
+    ExpectEqualityReadsEveryByte(FVEC2(1, 2), FVEC3(1, 2, 3), FVEC4(1, 2, 3, 4), FQUAT(1, 2, 3, 4),
+                                 RGBCOLOR(1, 2, 3, 4), m);
+    // Normalising, face normals and division.
     const FVEC3 rows[][2] = {
         {FVEC3(0, 0, 0), FVEC3(0, 0, 1)}, // too short: the last axis
         {FVEC3(0, 0.00009f, 0), FVEC3(0, 0, 1)},
@@ -27,7 +55,7 @@ TEST(Vectors, NormalizeFaceNormalAndDivision) {
     EXPECT_FLOAT_EQ(FVEC2(1, 0).Angle(FVEC2(0, 1)), -1.5707964f);
 }
 
-TEST(Color, FloatsBecomeBytesTruncatedAndClamped) {
+TEST(Color, FloatsBecomeBytesTruncatedAndArithmeticSaturates) {
     const struct {
         FVEC4 in;
         RGBCOLOR out;
@@ -44,9 +72,7 @@ TEST(Color, FloatsBecomeBytesTruncatedAndClamped) {
         RGBCOLOR c(v, 255 - v, v, v);
         EXPECT_EQ(RGBCOLOR(c.GetFVec4()), c) << v; // lossless both ways
     }
-}
-
-TEST(Color, ArithmeticSaturates) {
+    // Arithmetic saturates.
     const RGBCOLOR white(255, 255, 255, 255), grey(100, 100, 100, 100);
     EXPECT_EQ(RGBCOLOR(10, 20, 30, 40) - RGBCOLOR(20, 10, 30, 50), RGBCOLOR(0, 10, 0, 0));
     EXPECT_EQ(RGBCOLOR(200, 0, 0, 255) + RGBCOLOR(100, 0, 0, 255), RGBCOLOR(255, 0, 0, 255));

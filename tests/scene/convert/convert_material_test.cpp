@@ -113,7 +113,8 @@ TEST(ConvertMaterial, NothingIsAddedWithoutSceneDocumentOrModel) {
     EXPECT_EQ(ConvertScene(&c.scene, doc, nullptr, "x.pyl"), 0);
     // A document the host does not know has no scene 0.
     EXPECT_EQ(ConvertScene(&c.scene, HXDoc(reinterpret_cast<HXDocHandle>(&c)), &c.model, "x.pyl"), 0);
-    EXPECT_EQ(c.scene.GetEyeCount() + c.scene.GetMaterialCount() + c.scene.GetLightCount(), 0);
+    EXPECT_EQ(std::make_tuple(c.scene.GetEyeCount(), c.scene.GetMaterialCount(), c.scene.GetLightCount()),
+              std::make_tuple(0, 0, 0));
 }
 
 } // namespace

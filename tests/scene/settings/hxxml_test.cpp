@@ -8,13 +8,12 @@ namespace {
 // Every out word must be null on entry, so a host that answers nothing gives nothing, never garbage;
 // a null element asks the host nothing at all.
 struct SILENTHOST {
-    static inline std::vector<int> codes;
-    static inline bool outWordsNull = true;
+    static inline std::vector<int> codes, dirty; // every code asked; those whose out word was not null
     static int __cdecl Value(HXXmlHandle, int code, void** block) {
         codes.push_back(code);
         int out = code == 0x101 || code == 0x201 || code == 0x303 ? 1 : code == 0x202 ? 2 : -1;
         if (code == 0x203 || code == 0x301 || code == 0x302) out = 0;
-        if (out >= 0) outWordsNull = outWordsNull && block[out] == nullptr;
+        if (out >= 0 && block[out]) dirty.push_back(code);
         return 1;
     }
 };
@@ -26,21 +25,25 @@ TEST(HXXmlElement, HostThatAnswersNothingGivesNoneNeverGarbage) {
     hxfn::HXXmlElem_Value = SILENTHOST::Value;
     HXXmlElement none;
     std::string value = "stale", text = "stale", nullValue = "stale";
-    EXPECT_FALSE(none.AddChild("x") || none.FirstChild() || none.GetParent() ||
-                 none.GetAttribute("a", nullValue));
+    // Each answer in the order asked: 1 where an element or success came back.
+    EXPECT_EQ((std::vector<int>{!!none.AddChild("x"), !!none.FirstChild(), !!none.GetParent(),
+                                none.GetAttribute("a", nullValue)}),
+              std::vector<int>(4, 0));
     none.SetAttribute("a", "b");
-    EXPECT_TRUE(SILENTHOST::codes.empty());
-    EXPECT_FALSE(elem.AddChild("x") || elem.FirstChild() || elem.NextChild(elem) || elem.GetParent());
-    EXPECT_EQ(elem.GetName() + nullValue, "");
-    EXPECT_EQ(elem.GetNameW(), L"");
-    EXPECT_FALSE(elem.GetText(text) || elem.GetAttribute("a", value) || elem.RemoveChild(elem));
+    EXPECT_EQ(SILENTHOST::codes, std::vector<int>());
+    EXPECT_EQ((std::vector<int>{!!elem.AddChild("x"), !!elem.FirstChild(), !!elem.NextChild(elem),
+                                !!elem.GetParent(), elem.GetText(text), elem.GetAttribute("a", value),
+                                elem.RemoveChild(elem)}),
+              std::vector<int>(7, 0));
+    EXPECT_EQ(std::make_tuple(elem.GetName(), elem.GetNameW(), nullValue, text, value),
+              std::make_tuple(std::string(), std::wstring(), std::string(), std::string(), std::string()));
     hxfn::HXXmlElem_Value = saved;
-    EXPECT_EQ(text + value, "");
-    EXPECT_TRUE(SILENTHOST::outWordsNull);
+    EXPECT_EQ(SILENTHOST::dirty, std::vector<int>());
     EXPECT_EQ(SILENTHOST::codes,
-              (std::vector<int>{0x101, 0x201, 0x202, 0x203, 0x301, 0x301, 0x302, 0x303, 0x102}));
-    EXPECT_EQ(Utf8ToAnsi(nullptr) + AnsiToUtf8(nullptr) + WideToUtf8(nullptr), "");
-    EXPECT_EQ(Utf8ToWide(nullptr), L"");
+              (std::vector<int>{0x101, 0x201, 0x202, 0x203, 0x302, 0x303, 0x102, 0x301, 0x301}));
+    EXPECT_EQ(
+        std::make_tuple(Utf8ToAnsi(nullptr), AnsiToUtf8(nullptr), WideToUtf8(nullptr), Utf8ToWide(nullptr)),
+        std::make_tuple(std::string(), std::string(), std::string(), std::wstring()));
 }
 
 // Names and texts cross as UTF-8 from the ANSI code page and from wide text alike, and named look-ups
@@ -65,7 +68,8 @@ TEST(HXXmlElement, JapaneseTextsCrossAsUtf8InBothForms) {
     EXPECT_EQ(wide.GetNameW(), L"設定");
     std::wstring text;
     EXPECT_TRUE(wide.GetText(text));
-    EXPECT_EQ(text + wide.GetTextW(), L"本文本文");
+    EXPECT_EQ(std::make_pair(text, wide.GetTextW()),
+              std::make_pair(std::wstring(L"本文"), std::wstring(L"本文")));
     EXPECT_EQ(ansi.GetText(), "本文");
 }
 

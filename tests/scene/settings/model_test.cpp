@@ -4,6 +4,8 @@
 
 #include "scene/celsdoc.h"
 
+#include <functional>
+
 namespace {
 
 // A host material gained gets a default record; the record of one the host lost stays, without host
@@ -33,13 +35,47 @@ TEST(RendpylModel, MaterialRecordsFollowTheHostByUniqueId) {
     EXPECT_EQ(model.FindMtlByName("blue"), model.FindMtlById(1003));
 }
 
+// Every text setter of the records cuts a text longer than its field at a whole Shift-JIS character:
+// of 600 double-byte characters the 512th would need bytes 1022 and 1023 of 1024, so it stays out; one
+// single-byte character first moves the boundary. Null is empty text.
+TEST(RendpylModel, TextSettersCutAtAWholeCharacter) {
+    RENDPYL_RENDER r;
+    RENDPYL_CAMERA c;
+    RENDPYL_LIGHTSKY s;
+    RENDPYL_LIGHTDIR d;
+    RENDPYL_LIGHTPOINT p;
+    RENDPYL_MTLMAP m;
+    const std::function<const char*(const char*)> setters[] = {
+        [&](const char* t) { return r.SetBackFilename(t), r.GetBackFilename(); },
+        [&](const char* t) { return c.SetBokehFilename(t), c.GetBokehFilename(); },
+        [&](const char* t) { return s.SetFilename(t), s.GetFilename(); },
+        [&](const char* t) { return d.SetName(t), d.GetName(); },
+        [&](const char* t) { return d.SetFilename(t), d.GetFilename(); },
+        [&](const char* t) { return p.SetName(t), p.GetName(); },
+        [&](const char* t) { return p.SetFilename(t), p.GetFilename(); },
+        [&](const char* t) { return m.SetFilename(t), m.GetFilename(); }};
+    std::string wide;
+    for (int i = 0; i < 600; ++i)
+        wide += "光"; // its second byte is also a first byte
+    const std::string rows[][2] = {{wide, wide.substr(0, 1022)},
+                                   {"x" + wide, ("x" + wide).substr(0, 1023)},
+                                   {std::string(2000, 'a'), std::string(1023, 'a')}};
+    for (size_t i = 0; i < std::size(setters); i++) {
+        for (const auto& row : rows)
+            EXPECT_EQ(setters[i](row[0].c_str()), row[1]) << i;
+        EXPECT_STREQ(setters[i](nullptr), "") << i;
+    }
+}
+
 // Without a model nothing is made or current. A deleted light hands over to the one before it, or to
 // the new first one; a light the model does not hold is not deleted. New lights take the lowest free
 // number of their kind; a light renamed by the user frees its number.
-TEST(Celsdoc, LightsTakeTheLowestFreeNumberAndHandOverOnDelete) {
+TEST(Celsdoc, LightsAndCurrentRecords) {
     CELSDOC doc;
     doc.SetRenderSize(1, 2);
-    EXPECT_FALSE(doc.NewDirLight() || doc.ResetCur() || doc.GetMtlNum() || doc.GetNewDirLightNo());
+    EXPECT_EQ(
+        (std::vector<int>{!!doc.NewDirLight(), doc.ResetCur(), doc.GetMtlNum(), doc.GetNewDirLightNo()}),
+        std::vector<int>(4, 0));
     doc.SetScene(doc.NewScene());
     RENDPYL_LIGHTDIR* l[4];
     for (auto& light : l)
@@ -65,29 +101,25 @@ TEST(Celsdoc, LightsTakeTheLowestFreeNumberAndHandOverOnDelete) {
     EXPECT_EQ(doc.DeletePointLight(doc.GetPointLight(2)), doc.GetPointLight(1));
     EXPECT_EQ(doc.DeletePointLight(doc.GetPointLight(1)), doc.GetPointLight(0));
     EXPECT_EQ(doc.DeletePointLight(doc.GetPointLight(0)), nullptr);
-}
-
-// Only records of the current model become current; a new model leaves nothing of the old current.
-TEST(Celsdoc, CurrentRecordsBelongToTheCurrentModel) {
-    CELSDOC doc;
-    doc.SetScene(doc.NewScene());
-    RENDPYL_MTL foreign;
-    doc.SetCurMtl(&foreign);
+    // Only records of the current model become current; a new model leaves nothing of the old current.
+    RENDPYL_MTL foreignMtl;
+    doc.SetCurMtl(&foreignMtl);
     EXPECT_FALSE(doc.GetCurMtl());
     RENDPYL_MTL* m0 = doc.GetScene()->AddMtl();
     RENDPYL_MTL* m1 = doc.GetScene()->AddMtl();
-    RENDPYL_LIGHTDIR* l = doc.NewDirLight();
+    RENDPYL_LIGHTDIR* sun = doc.NewDirLight();
     EXPECT_EQ(doc.ResetCur(), 1);
     EXPECT_EQ(doc.GetCurMtl(), m0);
-    EXPECT_EQ(doc.GetCurDirLight(), l);
+    EXPECT_EQ(doc.GetCurDirLight(), sun);
     doc.SetCurMtl(m1);
-    doc.SetCurMtl(&foreign);
+    doc.SetCurMtl(&foreignMtl);
     doc.SetCurMtl(nullptr);
     EXPECT_EQ(doc.GetCurMtl(), m1);
     doc.DeleteScene();
     doc.SetScene(doc.NewScene());
     EXPECT_EQ(doc.ResetCur(), 1);
-    EXPECT_FALSE(doc.GetCurMtl() || doc.GetCurDirLight());
+    EXPECT_EQ(std::make_pair(doc.GetCurMtl(), doc.GetCurDirLight()),
+              std::make_pair((RENDPYL_MTL*)nullptr, (RENDPYL_LIGHTDIR*)nullptr));
 }
 
 } // namespace

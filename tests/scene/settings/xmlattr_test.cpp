@@ -9,6 +9,13 @@
 
 namespace {
 
+// Value types as tuples of their elements: compared element by element, each shown on failure.
+struct ELEMS {
+    static auto Of(const FVEC3& v) { return std::make_tuple(v.x, v.y, v.z); }
+    static auto Of(const FQUAT& q) { return std::make_tuple(q.x, q.y, q.z, q.w); }
+    static auto Of(const RGBCOLOR& c) { return std::make_tuple(int(c.r), int(c.g), int(c.b), int(c.a)); }
+};
+
 // "%f" of the float as a double: no exponent, the sign of zero kept.
 TEST(XmlAttr, WrittenTexts) {
     OpenDoc("{}");
@@ -30,11 +37,11 @@ TEST(XmlAttr, WrittenTexts) {
 }
 
 // The leading number of the text, 0 when it has none; integers saturate to their type.
-TEST(XmlAttr, IntegersSaturateToTheirType) {
+TEST(XmlAttr, ReadersOfGoodAndBadTexts) {
     OpenDoc("{}");
     HXXmlElement e = FreshElement();
     // The text, then what int8, uint8, int16, uint16, int and uint32 make of it.
-    const std::pair<const char*, std::array<long long, 6>> rows[] = {
+    const std::pair<const char*, std::array<long long, 6>> integers[] = {
         {"300", {127, 255, 300, 300, 300, 300}},
         {"-300", {-128, 0, -300, 0, -300, 0}},
         {"123456789012345678901234567890", {127, 255, 32767, 65535, INT32_MAX, UINT32_MAX}},
@@ -43,58 +50,59 @@ TEST(XmlAttr, IntegersSaturateToTheirType) {
         {"abc", {0, 0, 0, 0, 0, 0}},
         {"-", {0, 0, 0, 0, 0, 0}},
     };
-    for (const auto& [text, want] : rows) {
+    for (const auto& [text, want] : integers) {
         e.SetAttribute("v", text);
         std::array<long long, 6> got = {GetAttrOr<int8_t>(e, "v", 9),  GetAttrOr<uint8_t>(e, "v", 9),
                                         GetAttrOr<int16_t>(e, "v", 9), GetAttrOr<uint16_t>(e, "v", 9),
                                         GetAttrOr<int>(e, "v", 9),     GetAttrOr<uint32_t>(e, "v", 9)};
         EXPECT_EQ(got, want) << text;
     }
-}
-
-// A float is 0 without a leading number; too small is 0. Vector components the
-// text does not supply keep their values, and so does everything when the attribute is absent.
-TEST(XmlAttr, FloatsVectorsColoursAndArrays) {
-    OpenDoc("{}");
-    HXXmlElement e = FreshElement();
-    const struct {
-        const char* text;
+    // A float is 0 without a leading number; too small is 0. Vector components the text does not supply
+    // keep their values, and so does everything when the attribute is absent. A number that is not
+    // finite reads like garbage, so no setting, and so no scene line, ever holds one.
+    struct Row {
+        std::string text;
         float value;
-        FVEC3 vector;
-    } rows[] = {
-        {"abc", 0, FVEC3(7, 8, 9)},
-        {"+0.5", 0.5f, FVEC3(0.5f, 8, 9)},
-        {"1.5 abc 3", 1.5f, FVEC3(1.5f, 8, 9)},
-        {"  2e3, 4", 2000, FVEC3(2000, 8, 9)},
-        {"1e-999 1e999", 0, FVEC3(0, 8, 9)},
-        {"--1 2 3", 0, FVEC3(7, 8, 9)},
-        {"12px 3", 12, FVEC3(12, 8, 9)},
-        {"", 0, FVEC3(7, 8, 9)},
+        std::tuple<float, float, float> vector;
     };
+    std::vector<Row> rows = {
+        {"abc", 0, {7, 8, 9}},
+        {"+0.5", 0.5f, {0.5f, 8, 9}},
+        {"1.5 abc 3", 1.5f, {1.5f, 8, 9}},
+        {"  2e3, 4", 2000, {2000, 8, 9}},
+        {"1e-999 1e999", 0, {0, 8, 9}},
+        {"--1 2 3", 0, {7, 8, 9}},
+        {"12px 3", 12, {12, 8, 9}},
+        {"", 0, {7, 8, 9}},
+    };
+    for (std::string text : {"nan", "-nan", "NaN(12)", "inf", "-inf", "+INF", "infinity", "1e999", "-1e39"}) {
+        rows.push_back({text, 0, {7, 8, 9}});
+        rows.push_back({"2 " + text + " 3", 2, {2, 8, 9}}); // reading stops at the piece that is no number
+    }
     for (const auto& row : rows) {
-        e.SetAttribute("v", row.text);
+        e.SetAttribute("v", row.text.c_str());
         EXPECT_EQ(GetAttrOr(e, "v", 9.0f), row.value) << row.text;
-        EXPECT_EQ(GetAttrOr(e, "v", FVEC3(7, 8, 9)), row.vector) << row.text;
+        EXPECT_EQ(ELEMS::Of(GetAttrOr(e, "v", FVEC3(7, 8, 9))), row.vector) << row.text;
     }
     FVEC3 v(1, 2, 3);
     EXPECT_EQ(GetAttr(e, "absent", v), 0);
-    EXPECT_EQ(v, FVEC3(1, 2, 3));
+    EXPECT_EQ(ELEMS::Of(v), std::make_tuple(1.0f, 2.0f, 3.0f));
     // Colour channels are clamped, never wrapped; missing ones keep theirs. Arrays are split at blanks,
     // each piece's leading number or 0; extra pieces are ignored.
     e.SetAttribute("rgba", "-1 256 7 1000");
     e.SetAttribute("short", "5");
     e.SetAttribute("ints", "4 x 6 7");
     e.SetAttribute("floats", "  1.5   abc 2.5e1 ");
-    EXPECT_EQ(GetAttrOr(e, "rgba", RGBCOLOR(9, 9, 9, 9)), RGBCOLOR(0, 255, 7, 255));
-    EXPECT_EQ(GetAttrOr(e, "short", RGBCOLOR(9, 9, 9, 9)), RGBCOLOR(5, 9, 9, 9));
-    EXPECT_EQ(GetAttrRGBOr(e, "short", RGBCOLOR(9, 9, 9, 9)), RGBCOLOR(5, 9, 9, 255));
+    EXPECT_EQ(ELEMS::Of(GetAttrOr(e, "rgba", RGBCOLOR(9, 9, 9, 9))), std::make_tuple(0, 255, 7, 255));
+    EXPECT_EQ(ELEMS::Of(GetAttrOr(e, "short", RGBCOLOR(9, 9, 9, 9))), std::make_tuple(5, 9, 9, 9));
+    EXPECT_EQ(ELEMS::Of(GetAttrRGBOr(e, "short", RGBCOLOR(9, 9, 9, 9))), std::make_tuple(5, 9, 9, 255));
     int ia[3] = {-1, -1, -1};
     GetAttr(e, "ints", ia, 3);
     EXPECT_EQ(std::vector<int>(ia, ia + 3), std::vector<int>({4, 0, 6}));
     float fa[4] = {-1, -1, -1, -1};
     GetAttr(e, "floats", fa, 4);
     EXPECT_EQ(std::vector<float>(fa, fa + 4), std::vector<float>({1.5f, 0, 25, -1}));
-    EXPECT_EQ(GetAttrOr(e, "ints", FQUAT(9, 9, 9, 9)).y, 9.0f); // stops at the first piece without number
+    EXPECT_EQ(ELEMS::Of(GetAttrOr(e, "ints", FQUAT(9, 9, 9, 9))), std::make_tuple(4.0f, 9.0f, 9.0f, 9.0f));
 }
 
 } // namespace

@@ -58,9 +58,9 @@ TEST(RendpylXmlLoad, ElementsByNameRecordsById) {
     m.FindMtlById(1002)->jump[1] = 6;
     EXPECT_EQ(LoadSettings(doc, m, root), 1);
     ASSERT_EQ(m.GetDirLightNum(), 3);
-    EXPECT_EQ(std::string(m.GetDirLight(0)->GetName()) + m.GetDirLight(1)->GetName() +
-                  m.GetDirLight(2)->GetName(),
-              "AAB");
+    EXPECT_EQ((std::vector<std::string>{m.GetDirLight(0)->GetName(), m.GetDirLight(1)->GetName(),
+                                        m.GetDirLight(2)->GetName()}),
+              (std::vector<std::string>{"A", "A", "B"}));
     m.DeleteAllDirLights();
     EXPECT_EQ(Dump(SaveSettings(doc, m)), "pyldlgHX\n"
                                           "  model ver=\"10000\"\n"
@@ -101,7 +101,7 @@ TEST(RendpylXmlLoad, DamagedValuesStayInTheirElement) {
     HXDoc doc = OpenDocFile("every_setting");
     RENDPYL_MODEL full, none;
     Import(full, doc);
-    FillEverySetting(full);
+    ASSERT_EQ(LoadSettings(doc, full, HXXmlElement(hxhost::SettingsElement())), 1);
     Import(none, doc);
     const std::string fresh = Dump(SaveSettings(doc, none));
     HXXmlElement saved = SaveSettings(doc, full);
@@ -117,6 +117,7 @@ TEST(RendpylXmlLoad, DamagedValuesStayInTheirElement) {
         RENDPYL_MODEL m[3];
         for (RENDPYL_MODEL& each : m)
             Import(each, doc);
+        TraceLog trace; // only the damaged model can be refused: the later reads are of saved ones
         ASSERT_EQ(LoadSettings(doc, m[0], damaged), 1);
         HXXmlElement read = SaveSettings(doc, m[0]);
         std::string got = Dump(read), what = at[n].name + "=\"" + bad + "\" (" + label + ")";
@@ -128,10 +129,12 @@ TEST(RendpylXmlLoad, DamagedValuesStayInTheirElement) {
         std::string settled = Dump(once);
         LoadSettings(doc, m[2], once);
         ASSERT_EQ(Dump(SaveSettings(doc, m[2])), settled) << what;
-        bool ver = at[n].group == std::string::npos;
-        ASSERT_TRUE(ver ? got == fresh || got == clean : groups.size() == cleanGroups.size()) << what;
-        for (size_t g = 0; g < groups.size() && !ver; g++)
-            ASSERT_TRUE(g == at[n].group || groups[g] == cleanGroups[g]) << what;
+        if (at[n].group == std::string::npos) { // the version: the model is read whole or not at all
+            ASSERT_EQ(got, trace.Has("対応外の形式です!!") ? fresh : clean) << what;
+            return;
+        }
+        if (at[n].group < groups.size()) groups[at[n].group] = cleanGroups[at[n].group]; // its own may change
+        ASSERT_EQ(groups, cleanGroups) << what;
     };
     std::vector<std::string> hostile = {"nan", "-nan", "inf",      "-1e999",
                                         "",    "abc",  "\xff\xfe", "1 2 3 4 5 6 7 8 9"};

@@ -45,7 +45,7 @@ TEST(RendpylXmlSave, NothingWithoutDocumentModelOrElement) {
             }
         }
     }
-    EXPECT_EQ(param.saved + noElem.saved, 0);
+    EXPECT_EQ(std::make_pair(param.saved, noElem.saved), std::make_pair(0, 0));
     EXPECT_FALSE(elem.FirstChild());
 }
 

@@ -1,10 +1,12 @@
-// The model the HXO writer writes: faces in shared blocks, the records, the camera. Name and face
-// operations the plug-in never calls are left out.
+// The model the HXO writer writes: unique names, faces in shared blocks, the records, the camera.
 #include <gtest/gtest.h>
 
 #include "scene/hxo_model.h"
 
+#include <cstdio>
+#include <cstring>
 #include <string>
+#include <tuple>
 
 namespace {
 
@@ -15,6 +17,32 @@ HXO_FACE* AddFace(HXO_OBJ& obj, std::initializer_list<int> corners) {
         face->SetPointCount(face->GetPointCount() + 1);
     }
     return face;
+}
+
+// A unique name is the base, else the base and a number from 002 up; a base too long for the number
+// is cut, at a whole Shift-JIS character, so that base and number fit into a name and nothing past it
+// is written.
+TEST(HxoModel, UniqueNamesStayInTheirBuffer) {
+    std::string jp = "a";
+    for (int i = 0; i < 127; ++i)
+        jp += "光"; // 255 bytes; the second byte of this character is also a first byte
+    const std::string rows[][2] = {{"box", "box003"},
+                                   {std::string(255, 'n'), std::string(252, 'n') + "002"},
+                                   {jp, jp.substr(0, 251) + "002"}};
+    HXO_MODEL model;
+    model.AddObject()->SetName("box002");
+    model.AddMaterial()->SetName("box");
+    for (const auto& row : rows) {
+        model.AddObject()->SetName(row[0].c_str());
+        char out[HXO_NAME_LEN + 8];
+        std::memset(out, 'x', sizeof out);
+        EXPECT_EQ(1, model.MakeUniqueObjectName(out, row[0].c_str()));
+        EXPECT_EQ(std::make_pair(std::string(out), std::string(out + HXO_NAME_LEN, 8)),
+                  std::make_pair(row[1], std::string(8, 'x')));
+    }
+    char out[HXO_NAME_LEN];
+    model.MakeUniqueMaterialName(out, "box");
+    EXPECT_STREQ("box002", out);
 }
 
 // Faces live in shared blocks: making and freeing many in any order keeps every face intact.
@@ -54,12 +82,24 @@ TEST(HxoRecords, BonesWeightsAndAnchors) {
     obj.SetVertexWeight(0, 7, 0.5f);
     obj.SetVertexWeight(0, 7, 0.25f);
     obj.SetVertexWeight(0, 3, 1.0f);
-    EXPECT_EQ(2u, obj.GetVertexWeights(0)->size());
-    EXPECT_EQ(0.25f + 0.0f, obj.GetVertexWeight(0, 7) + obj.GetVertexWeight(2, 7));
+    EXPECT_EQ(std::make_tuple(obj.GetVertexWeights(0)->size(), obj.GetVertexWeight(0, 7),
+                              obj.GetVertexWeight(0, 3), obj.GetVertexWeight(2, 7)),
+              std::make_tuple(size_t(2), 0.25f, 1.0f, 0.0f));
     HXO_ANCHOR* anchor = model.AddAnchor();
     anchor->SetFaceCount(3);
     anchor->SetFaceCount(1);
-    EXPECT_EQ(nullptr, anchor->GetFace(1));
+    EXPECT_EQ(std::make_pair(anchor->GetFace(0) != nullptr, anchor->GetFace(1) != nullptr),
+              std::make_pair(true, false));
+}
+
+// Every field the matrices keep, rounded well above the float error of the way back.
+std::string Camera(const HXO_CAMERA& c) {
+    const FVEC3 &at = c.GetLookAt(), &pos = c.GetPosition();
+    char text[200];
+    std::snprintf(
+        text, sizeof text, "ortho %d head %.4f pich %.4f zoom2 %.4f at %.2f %.2f %.2f pos %.2f %.2f %.2f",
+        c.GetOrtho(), c.GetHead(), c.GetPich(), c.GetZoom2(), at.x, at.y, at.z, pos.x, pos.y, pos.z);
+    return text;
 }
 
 // Matrices made from a camera give the same camera back, in perspective and orthographic views.
@@ -67,6 +107,8 @@ TEST(HxoCamera, MatricesRoundTrip) {
     HXO_CAMERA camera;
     camera.SetLookAt(FVEC3(10, -20, 30));
     camera.SetZoom2(4.0f);
+    camera.SetHead(0.3f);
+    camera.SetPich(-0.7f);
     FMATRIX view, proj;
     camera.GetMatrices(view, proj, 1.5f);
     EXPECT_FLOAT_EQ(0.004f * 1.5f * 1500.0f, proj.m5);
@@ -75,10 +117,7 @@ TEST(HxoCamera, MatricesRoundTrip) {
         camera.GetMatrices(view, proj, 1.0f);
         HXO_CAMERA back;
         back.SetFromMatrices(view, proj);
-        EXPECT_EQ(ortho, back.GetOrtho());
-        EXPECT_NEAR(camera.GetHead() + camera.GetPich(), back.GetHead() + back.GetPich(), 1e-5f);
-        EXPECT_NEAR(4.0f, back.GetZoom2(), 1e-4f);
-        EXPECT_NEAR(-20.0f, back.GetLookAt().y, 0.5f);
+        EXPECT_EQ(Camera(back), Camera(camera));
     }
 }
 

@@ -3,6 +3,7 @@
 
 #include "base/numfmt.h"
 
+#include <climits>
 #include <clocale>
 #include <cmath>
 #include <cstdint>
@@ -10,6 +11,7 @@
 #include <cstring>
 #include <random>
 #include <string>
+#include <tuple>
 
 namespace {
 
@@ -34,9 +36,10 @@ struct Comparer {
 };
 
 // Zeros, infinities, NaNs, the largest, smallest normal and smallest subnormal values, halves, values
-// next to a rounding carry or a power of two, everyday decimals; then k / 2^j, which puts exact halves
-// at every decimal position.
-TEST(NumFmt, EdgeValuesAndTiesMatchPrintf) {
+// next to a rounding carry or a power of two, everyday decimals; k / 2^j, which puts exact halves at
+// every decimal position; every exponent with a spread of mantissas (one in 2047 of all bit patterns),
+// any bits, and the values models are made of: coordinates, UVs and colours.
+TEST(NumFmt, FloatsMatchPrintf) {
     const uint32_t edges[] = {0x00000000, 0x80000000, 0x7F800000, 0xFF800000, 0x7FC00000, 0xFFC00000,
                               0x7F800001, 0xFFC00001, 0x7F7FFFFF, 0xFF7FFFFF, 0x00800000, 0x00000001,
                               0x3F000000, 0x3FC00000, 0x40200000, 0xBF000000, 0x3E800000, 0x3F400000,
@@ -55,13 +58,6 @@ TEST(NumFmt, EdgeValuesAndTiesMatchPrintf) {
         c.Check(k / 128.0f);
         c.Check(k * 0.5f, 0);
     }
-    EXPECT_EQ(0, c.failures);
-}
-
-// Every exponent with a spread of mantissas (one in 2047 of all bit patterns), any bits, and the values
-// models are made of: coordinates, UVs and colours.
-TEST(NumFmt, MillionsOfFloatsMatchPrintf) {
-    Comparer c;
     for (uint64_t bits = 0; bits <= 0xFFFFFFFFu; bits += 2047)
         c.Check(FromBits(uint32_t(bits)));
     std::mt19937 rng(12345);
@@ -75,15 +71,37 @@ TEST(NumFmt, MillionsOfFloatsMatchPrintf) {
     EXPECT_EQ(0, c.failures);
 }
 
-// Integers are pinned by the golden files.
+// The model files count faces and colours with these: every digit count, both signs, ten digits,
+// INT_MIN (which has no positive twin) and the largest unsigned, each as "%d" and as "%u" where it fits;
+// the text, its length, and the bytes after the 12 it may take.
+TEST(NumFmt, IntegersAtTheirEdgesMatchPrintf) {
+    for (long long v : {0LL, 7LL, -7LL, 9LL, 10LL, -10LL, 99LL, 100LL, 999999999LL, 1000000000LL,
+                        -1000000000LL, 1999999999LL, 2147483647LL, -2147483647LL, -2147483648LL, 2147483648LL,
+                        4278222847LL, 4294967295LL}) {
+        for (bool u : {false, true}) {
+            if (u ? v < 0 : v > INT_MAX) continue;
+            char mine[20];
+            std::memset(mine, 'x', sizeof mine);
+            int length = u ? FormatUInt(mine, unsigned(v)) : FormatInt(mine, int(v));
+            char expected[20];
+            std::snprintf(expected, sizeof expected, u ? "%u" : "%d", unsigned(v));
+            EXPECT_EQ(
+                std::make_tuple(std::string(mine, strnlen(mine, 12)), length, std::string(mine + 12, 8)),
+                std::make_tuple(std::string(expected), int(std::strlen(expected)), std::string(8, 'x')));
+        }
+    }
+}
+
+// printf takes the decimal point from the German locale; the formatter must not.
 TEST(NumFmt, IgnoresTheProcessLocale) {
-    const char* previous = std::setlocale(LC_ALL, nullptr);
-    std::string saved = previous ? previous : "C";
-    std::setlocale(LC_ALL, "German_Germany.1252");
-    char mine[NUMFMT_MAX];
+    std::string saved = std::setlocale(LC_ALL, nullptr);
+    ASSERT_NE(std::setlocale(LC_ALL, "German_Germany.1252"), nullptr);
+    char mine[NUMFMT_MAX], printed[16];
+    std::snprintf(printed, sizeof printed, "%.1f", 1.5);
     FormatFloat(mine, -1234.5f);
     std::setlocale(LC_ALL, saved.c_str());
-    EXPECT_STREQ("-1234.500000", mine);
+    EXPECT_EQ(std::make_pair(std::string(printed), std::string(mine)),
+              std::make_pair(std::string("1,5"), std::string("-1234.500000")));
 }
 
 } // namespace

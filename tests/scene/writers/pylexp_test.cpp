@@ -6,18 +6,14 @@
 
 namespace {
 
-TEST(PylExp, EyeOnlySceneAndItsEmptyModel) {
+// A scene of only an eye has an empty model; objects become the model's objects.
+TEST(PylExp, EyeOnlySceneAndObjectsBecomeHxoObjects) {
     PYL_SCENE scene;
     scene.AddEye();
     std::string dir = OutputDir("pyl_eye");
     EXPECT_EQ(1, PYLEXP().Export((dir + "tmp.pyl").c_str(), &scene));
     ExpectGolden("eye_only.pyl", ReadWholeFile(dir + "tmp.pyl"));
     EXPECT_EQ("Hexagrel Document\r\nFormat Text Ver 1.0\r\n\r\neof\r\n", ReadWholeFile(dir + "tmp.hxo"));
-}
-
-TEST(PylExp, ObjectsBecomeHxoObjects) {
-    PYL_SCENE scene;
-    scene.AddEye();
     PYL_OBJ* obj = scene.AddObject();
     obj->SetName("quad");
     obj->SetFacet(1.0471976f);
@@ -29,7 +25,7 @@ TEST(PylExp, ObjectsBecomeHxoObjects) {
         face->SetVertex(k, k);
         face->SetUV(k, FVEC2(k & 1 ? 1.0f : 0.0f, k & 2 ? 1.0f : 0.0f));
     }
-    std::string dir = OutputDir("pyl_objects");
+    dir = OutputDir("pyl_objects");
     EXPECT_EQ(1, PYLEXP().Export((dir + "tmp.pyl").c_str(), &scene));
     ExpectGolden("pyl_object.hxo", ReadWholeFile(dir + "tmp.hxo"));
 }
@@ -62,16 +58,8 @@ TEST(PylExp, ChannelsInTheRenderersOrderLightsByPosition) {
                                           "\t\tNormal             \"n.bmp\"\r\n\r\n"));
 }
 
-// Only a '.' after the last '\' starts an extension; a name that does not fit is no name.
-TEST(PylExp, HxoPathChangesTheFileNameOnly) {
-    char out[1024];
-    EXPECT_EQ(1, MakeHxoPath(out, sizeof out, "C:\\my.dir\\scene"));
-    EXPECT_STREQ("C:\\my.dir\\scene.hxo", out);
-    EXPECT_EQ(0, MakeHxoPath(out, 10, "C:\\abcdefgh"));
-    EXPECT_STREQ("", out);
-}
-
-// Written to memory: a path this long cannot be opened as a file. A stream that cannot grow fails.
+// Written to memory: a path this long cannot be opened as a file. A stream that cannot grow fails. Only
+// a '.' after the last '\' starts an extension; a model name that does not fit is no name.
 TEST(PylExp, LongPathsAppearWholeAndShortWritesFail) {
     PYL_SCENE scene;
     scene.AddEye();
@@ -92,6 +80,11 @@ TEST(PylExp, LongPathsAppearWholeAndShortWritesFail) {
     char small[100];
     FOUTMEM fixed(out, small, sizeof small);
     EXPECT_EQ(0, exporter.WriteScene(out, "C:\\w\\tmp.pyl", &scene));
+    char hxo[1024];
+    EXPECT_EQ(1, MakeHxoPath(hxo, sizeof hxo, "C:\\my.dir\\scene"));
+    EXPECT_STREQ("C:\\my.dir\\scene.hxo", hxo);
+    EXPECT_EQ(0, MakeHxoPath(hxo, 10, "C:\\abcdefgh"));
+    EXPECT_STREQ("", hxo);
 }
 
 // Without eye the file is opened but nothing is written; when a folder stands where the HXO file

@@ -8,6 +8,7 @@
 #include "ui/udlgicon.h"
 #include "ui/udlgpopupmenu.h"
 #include "ui/udlgradio.h"
+#include "ui/udlgslider.h"
 #include "ui/udlgtree.h"
 
 namespace {
@@ -15,11 +16,9 @@ namespace {
 using ControlTest = UiTest;
 
 RECT g_menuRect;
-// Notes where the open popup menu lies and picks its first item, from a thread timer while the menu's
-// own loop runs.
-void CALLBACK PickFirst(HWND, UINT, UINT_PTR timer, DWORD) {
-    KillTimer(0, timer);
-    GetWindowRect(FindWindowA("#32768", 0), &g_menuRect);
+// Notes where the open popup menu lies and picks its first item.
+void PickFirst(HWND menu) {
+    GetWindowRect(menu, &g_menuRect);
     HWND target = GetFocus() ? GetFocus() : GetActiveWindow();
     PostMessageA(target, WM_KEYDOWN, VK_DOWN, 0);
     PostMessageA(target, WM_KEYDOWN, VK_RETURN, 0);
@@ -49,11 +48,13 @@ TEST_F(ControlTest, ToggleShowsItsIconWhileOnAndTellsTheOwnerOfEachClick) {
     SendMessageA(item, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
     EXPECT_EQ(RGB(0, 0, 255), Pixel(item, 15, 10));
     SendMessageA(item, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
-    EXPECT_EQ(RGB(0, 255, 0), Pixel(item, 15, 10)); // one-icon mode: the bare swatch
-    EXPECT_EQ(2, Commands(IDC_CHECKICON));
+    // One-icon mode: off shows the bare swatch.
+    EXPECT_EQ(std::make_tuple(RGB(0, 255, 0), 2),
+              std::make_tuple(Pixel(item, 15, 10), Commands(IDC_CHECKICON)));
     UDLGCHECKICON made; // a window of its own, which goes on WM_CLOSE
     ASSERT_TRUE(made.Create2(shown, 77, URECT{200, 5, 30, 30}, blue, blue));
     SendMessageA(made.GetHwnd(), WM_CLOSE, 0, 0);
+    EXPECT_FALSE(IsWindow(made.GetHwnd()));
     DestroyIcon(blue);
 }
 
@@ -66,18 +67,18 @@ TEST_F(ControlTest, RampMapsInteriorColumnsOntoTheTableInsideABlackFrame) {
     for (int i = 0; i < 256; ++i)
         table[i] = RGBCOLOR(i, 255 - i, 7);
     bar.SetColors(table, 256);
-    EXPECT_EQ(RGB(0, 255, 7), At(bar, 1, 5));   // interior column 0 shows entry 0
-    EXPECT_EQ(RGB(254, 1, 7), At(bar, 256, 5)); // interior column 255 shows entry 254
-    EXPECT_EQ(RGB(0, 0, 0), At(bar, 100, 11));
-    EXPECT_EQ(RGB(126, 129, 7), Pixel(item, 128, 6)); // and on the screen
-    bar.SetColors(table, 10);                         // a short table repeats its last entry
+    // Interior column 0 shows entry 0, column 255 entry 254, the frame is black, and the screen shows it.
+    EXPECT_EQ(std::make_tuple(RGB(0, 255, 7), RGB(254, 1, 7), RGB(0, 0, 0), RGB(126, 129, 7)),
+              std::make_tuple(At(bar, 1, 5), At(bar, 256, 5), At(bar, 100, 11), Pixel(item, 128, 6)));
+    bar.SetColors(table, 10); // a short table repeats its last entry
     EXPECT_EQ(RGB(9, 246, 7), At(bar, 256, 5));
     MoveWindow(item, 5, 50, 2, 2, TRUE); // no inside: neither ramp nor frame is written
     bar.ResizeImage();
     bar.SetColors(table, 256);
+    EXPECT_EQ(2, bar.GetImage()->GetWidth()); // the image follows the window
 }
 
-TEST_F(ControlTest, TreeRadioButtonAndIconWrappers) {
+TEST_F(ControlTest, TreeRadioButtonSliderAndIconWrappers) {
     TVINSERTSTRUCTA item = {};
     item.item.mask = TVIF_TEXT;
     item.item.pszText = const_cast<char*>("x");
@@ -92,8 +93,8 @@ TEST_F(ControlTest, TreeRadioButtonAndIconWrappers) {
     UDLGRADIO radio;
     ASSERT_EQ(1, radio.AttachIds(dlg, ids, 0));
     radio.SetSelect(1);
-    EXPECT_EQ(BST_UNCHECKED, IsDlgButtonChecked(dlg, IDC_RADIO1));
-    EXPECT_EQ(1, radio.GetSelect());
+    EXPECT_EQ(std::make_tuple(UINT(BST_UNCHECKED), 1),
+              std::make_tuple(IsDlgButtonChecked(dlg, IDC_RADIO1), radio.GetSelect()));
     CheckDlgButton(dlg, IDC_RADIO3, BST_UNCHECKED);
     EXPECT_EQ(0, radio.GetSelect()); // none on
     const UINT withMissing[] = {IDC_RADIO1, IDC_MISSING};
@@ -104,6 +105,15 @@ TEST_F(ControlTest, TreeRadioButtonAndIconWrappers) {
     char text[8];
     EXPECT_EQ(2, button.GetText(text, 4)); // 3 bytes would split the second character
     EXPECT_STREQ("あ", text);
+    DestroyWindow(button.GetHwnd());
+    EXPECT_EQ(0, button.GetText(text, sizeof text)); // the window is gone: an empty text
+    EXPECT_STREQ("", text);
+    CreateWindowA(TRACKBAR_CLASSA, "", WS_CHILD, 0, 0, 99, 20, dlg, HMENU(2021), 0, 0);
+    UDLGSLIDER slider;
+    ASSERT_TRUE(slider.Attach(dlg, 2021));
+    slider.SetRange(5, 20);
+    slider.SetPos(30); // held inside the range
+    EXPECT_EQ(20, slider.GetPos());
 
     HICON own = SolidIcon(RGB(1, 2, 3)), shared;
     {
@@ -114,22 +124,23 @@ TEST_F(ControlTest, TreeRadioButtonAndIconWrappers) {
         EXPECT_FALSE(icon.Load(GetModuleHandleA(0), "NOSUCHICON"));
         EXPECT_EQ(shared, icon.GetIcon()); // a failed load keeps the icon held before
     }
-    EXPECT_FALSE(IconAlive(own));
-    EXPECT_TRUE(IconAlive(shared));
+    EXPECT_EQ(std::make_tuple(false, true), std::make_tuple(IconAlive(own), IconAlive(shared)));
 }
 
 TEST_F(ControlTest, PopupMenusOpenAtTheItemAndTheChoiceReachesTheOwner) {
     UDLGPOPUPMENU menu;
     EXPECT_FALSE(menu.Load(shown, IDC_SWATCH, IDR_POPUP, 5)); // no such sub-menu
     EXPECT_EQ(0, menu.Track());
-    SetTimer(0, 0, 100, PickFirst);
-    EXPECT_EQ(1, menu.Open(shown, IDC_SWATCH, IDR_POPUP, 0));
-    PumpMessages();
+    {
+        ModalDriver driver(PickFirst, "#32768");
+        EXPECT_EQ(1, menu.Open(shown, IDC_SWATCH, IDR_POPUP, 0));
+    }
     POINT at = GetDlgItemScreenPos(shown, IDC_SWATCH);
-    EXPECT_EQ(at.x, g_menuRect.left);
-    EXPECT_EQ(at.y, g_menuRect.top);
-    SetTimer(0, 0, 100, PickFirst);
-    ShowPopupMenu(shown, IDC_CELSBAR, IDR_POPUP, 0);
+    EXPECT_EQ(std::make_tuple(at.x, at.y), std::make_tuple(g_menuRect.left, g_menuRect.top));
+    {
+        ModalDriver driver(PickFirst, "#32768");
+        ShowPopupMenu(shown, IDC_CELSBAR, IDR_POPUP, 0);
+    }
     PumpMessages();
     EXPECT_EQ(2, Commands(IDM_ONE));
     menu.SetPos(POINT{5, 5}); // items of the loaded menu

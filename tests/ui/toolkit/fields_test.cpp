@@ -21,14 +21,13 @@ TEST_F(FieldTest, TextCommitsOnEnterAndFocusOutButReportsOnlyTextTheProgramSet) 
     UDLGTEXT text;
     ASSERT_EQ(1, text.Attach(dlg, IDC_EDIT));
     Type(text.GetHwnd(), "abc\r");
-    EXPECT_EQ("abc", TextOf(text.GetHwnd())); // Enter is swallowed
-    EXPECT_EQ(1, Commands(IDC_EDIT));
-    EXPECT_EQ(0, text.GetChanged());
+    // Enter is swallowed and reported, but the program never set the text.
+    EXPECT_EQ(std::make_tuple(std::string("abc"), 1, 0),
+              std::make_tuple(TextOf(text.GetHwnd()), Commands(IDC_EDIT), text.GetChanged()));
     text.Printf("%s", "C:\\pyrell\\pyrell.exe");
     SetFocus(text.GetHwnd());
     SetFocus(Item(IDC_INT)); // leaving the field commits it
-    EXPECT_EQ(2, Commands(IDC_EDIT));
-    EXPECT_EQ(1, text.GetChanged());
+    EXPECT_EQ(std::make_tuple(2, 1), std::make_tuple(Commands(IDC_EDIT), text.GetChanged()));
     EXPECT_EQ(0, text.GetChanged()); // reading clears it
 
     SendMessageA(text.GetHwnd(), EM_SETLIMITTEXT, 4096, 0);
@@ -38,6 +37,7 @@ TEST_F(FieldTest, TextCommitsOnEnterAndFocusOutButReportsOnlyTextTheProgramSet) 
     text.Printf("%s", longText.c_str());
     EXPECT_EQ(longText.substr(0, 1022), TextOf(text.GetHwnd())); // below 1024 bytes, whole characters
     text.Printf(nullptr);
+    EXPECT_EQ("", TextOf(text.GetHwnd()));
     UDLGTEXT made; // a window of its own
     ASSERT_EQ(1, made.Create(dlg, 2001, URECT{0, 0, 80, 20}, 1, 0));
     made.Printf("%d", 4);
@@ -47,39 +47,33 @@ TEST_F(FieldTest, TextCommitsOnEnterAndFocusOutButReportsOnlyTextTheProgramSet) 
     EXPECT_EQ(2, Commands(IDC_EDIT));
 }
 
-TEST_F(FieldTest, NumbersAreFilteredFormattedAndCommittedOnEnterTabAndFocusOut) {
+TEST_F(FieldTest, NumbersAreFilteredParsedFormattedAndCommittedOnEnterAndTab) {
     UDLGINTS num;
     num.Attach(dlg, IDC_INT);
     Type(num.GetHwnd(), "-1a2.3\b");
-    EXPECT_EQ("-12", TextOf(num.GetHwnd()));
-    EXPECT_EQ(0, Commands(IDC_INT));
+    EXPECT_EQ(std::make_tuple(std::string("-12"), 0),
+              std::make_tuple(TextOf(num.GetHwnd()), Commands(IDC_INT)));
     Type(num.GetHwnd(), "-12\r");
     EXPECT_EQ(-12, num.GetValue());
     Type(num.GetHwnd(), "7\t");
-    EXPECT_EQ(7, num.GetValue());
-    EXPECT_EQ(2, Commands(IDC_INT));
+    EXPECT_EQ(std::make_tuple(7, 2), std::make_tuple(num.GetValue(), Commands(IDC_INT)));
 
     UDLGFLOATS real;
     real.Attach(dlg, IDC_FLOAT);
     Type(real.GetHwnd(), "3.14159\r");
-    EXPECT_EQ("3.14", TextOf(real.GetHwnd()));
-    EXPECT_EQ(3.14159f, real.GetValue()); // the typed precision is kept
-    real.SetValue(1e20f);                 // shown with more than 19 characters, read back whole
+    // Shown in the format, the typed precision kept.
+    EXPECT_EQ(std::make_tuple(std::string("3.14"), 3.14159f),
+              std::make_tuple(TextOf(real.GetHwnd()), real.GetValue()));
+    real.SetValue(1e20f); // shown with more than 19 characters, read back whole
     EXPECT_EQ(1e20f, real.ReadValue());
     Type(real.GetHwnd(), "1e39\r"); // not finite: the value stays
     EXPECT_EQ(1e20f, real.GetValue());
     real.SetEditable(0);
     Type(real.GetHwnd(), "7");
     EXPECT_NE("7", TextOf(real.GetHwnd()));
-}
 
-TEST_F(FieldTest, ParsingSaturatesAndTakesOnlyDecimalNumbers) {
-    const struct {
-        const char* text;
-        int integer;
-        bool finite;
-        float real;
-    } rows[] = {
+    // The grammar: saturating integers, decimal numbers only.
+    const std::tuple<const char*, int, bool, float> rows[] = {
         {"  99999999999999999999", INT_MAX, true, 1e20f},
         {"-99999999999999999999x", INT_MIN, true, -1e20f},
         {"0x10", 0, true, 0},
@@ -88,31 +82,30 @@ TEST_F(FieldTest, ParsingSaturatesAndTakesOnlyDecimalNumbers) {
         {"1e39", 1, false, 0},
         {" -1.5e1", -1, true, -15},
     };
-    for (const auto& row : rows) {
+    for (const auto& [text, integer, finite, number] : rows) {
         int i = 0;
-        float f = 0;
-        UDLGNUMTRAITS<int>::Parse(row.text, &i);
-        EXPECT_EQ(row.integer, i) << row.text;
-        EXPECT_EQ(row.finite, UDLGNUMTRAITS<float>::Parse(row.text, &f)) << row.text;
-        EXPECT_TRUE(!row.finite || f == row.real) << row.text;
+        float f = 0; // a number that is not finite leaves it alone
+        UDLGNUMTRAITS<int>::Parse(text, &i);
+        bool parsed = UDLGNUMTRAITS<float>::Parse(text, &f);
+        EXPECT_EQ(std::make_tuple(integer, finite, number), std::make_tuple(i, parsed, f)) << text;
     }
 }
 
-TEST_F(FieldTest, SpinContainerTakesTheItemAndStepsFromTheTypedValue) {
-    HWND edit = Item(IDC_SPININT);
-    UDLGINT num;
-    ASSERT_EQ(1, num.AttachRange(dlg, IDC_SPININT, 1, 4096));
-    EXPECT_EQ(num.GetHwnd(), Item(IDC_SPININT));
-    EXPECT_EQ(num.GetHwnd(), GetParent(edit));
-    num.SetStep(10);
-    Type(edit, "300"); // typed, not committed
+TEST_F(FieldTest, ArrowsStepTheStoredValueOrTheTextTypedSinceTheLastCommit) {
+    HWND edit = Item(IDC_FLOAT);
+    UDLGFLOAT num;
+    ASSERT_EQ(1, num.AttachRange(dlg, IDC_FLOAT, 1, 4));
+    EXPECT_EQ(std::make_tuple(num.GetHwnd(), num.GetHwnd()),
+              std::make_tuple(Item(IDC_FLOAT), GetParent(edit)));
+    num.SetStep(0.01f);
+    Type(edit, "3.14159\r"); // committed: shown as 3.14, stored whole
+    ClickSpin(num.GetSpin(), true);
+    EXPECT_EQ(std::make_tuple(3.14159f - 0.01f, std::string("3.13")),
+              std::make_tuple(num.GetValue(), TextOf(edit)));
+    Type(edit, "3.999"); // typed, not committed: the arrow must not overwrite it
     ClickSpin(num.GetSpin(), false);
-    EXPECT_EQ(310, num.GetValue());
-    EXPECT_EQ("310", TextOf(edit));
-    num.SetValue(4090);
-    ClickSpin(num.GetSpin(), false);
-    EXPECT_EQ(4096, num.GetValue());
-    EXPECT_EQ(2, Commands(IDC_SPININT)); // still with the item's id
+    EXPECT_EQ(std::make_tuple(4.0f, std::string("4.00")), std::make_tuple(num.GetValue(), TextOf(edit)));
+    EXPECT_EQ(3, Commands(IDC_FLOAT)); // Enter and each arrow, still with the item's id
 
     EnableWindow(num.GetHwnd(), FALSE); // the container passes its state on
     EXPECT_FALSE(IsWindowEnabled(num.GetSpin()));

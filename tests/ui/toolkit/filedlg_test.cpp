@@ -17,7 +17,7 @@ std::function<void(HWND)> TypeName(const std::string& name) {
 
 } // namespace
 
-TEST_F(FileDialogTest, FilterListsTheAllFilesEntryFirstAndStaysWithinItsLimits) {
+TEST_F(FileDialogTest, FilterListsTheAllFilesEntryFirstStaysWithinItsLimitsAndTheDialogsReturnTheName) {
     FILEEXTFILTER f;
     f.SetAllFiles(1);
     f.AddType("Bmp", "bmp");
@@ -25,15 +25,13 @@ TEST_F(FileDialogTest, FilterListsTheAllFilesEntryFirstAndStaysWithinItsLimits) 
     f.Build();
     const char expect[] = "対応する全てのファイル\0*.bmp;*.png\0Bmp (*.bmp)\0*.bmp\0Png (*.png)\0*.png\0\0";
     EXPECT_EQ(0, memcmp(expect, f.GetFilter(), sizeof expect));
-    const struct {
-        const char* path;
-        int index;
-    } rows[] = {{"C:\\pics\\SHOT.PNG", 2}, {"C:\\pics\\shot", 0}, {"C:\\pics\\shot.", 1},
-                {"C:\\my.pics\\shot", 0},  {"a.gif", 0},          {"a.bmp", 1}};
-    for (const auto& row : rows)
-        EXPECT_EQ(row.index, f.FindExtOfPath(row.path)) << row.path;
-    EXPECT_EQ(-1, f.FindExt("*")); // the all-files entry is no extension
-    EXPECT_EQ(-1, f.FindExt(nullptr));
+    const std::pair<const char*, int> rows[] = {
+        {"C:\\pics\\SHOT.PNG", 2}, {"C:\\pics\\shot", 0}, {"C:\\pics\\shot.", 1},
+        {"C:\\my.pics\\shot", 0},  {"a.gif", 0},          {"a.bmp", 1}};
+    for (const auto& [path, index] : rows)
+        EXPECT_EQ(index, f.FindExtOfPath(path)) << path;
+    // The all-files entry is no extension.
+    EXPECT_EQ(std::make_tuple(-1, -1), std::make_tuple(f.FindExt("*"), f.FindExt(nullptr)));
 
     FILEEXTFILTER big;
     std::string desc = "x";
@@ -43,20 +41,17 @@ TEST_F(FileDialogTest, FilterListsTheAllFilesEntryFirstAndStaysWithinItsLimits) 
     for (int i = 0; i < 299; ++i)
         big.AddType("T", "ext");
     big.Build();
-    EXPECT_EQ(256, big.GetExtCount());
-    EXPECT_EQ(desc.substr(0, 255) + " (*.abcdefghijklmno)", big.GetFilter());
-    EXPECT_EQ(nullptr, big.GetExt(256));
-}
+    EXPECT_EQ(std::make_tuple(256, desc.substr(0, 255) + " (*.abcdefghijklmno)", (const char*)nullptr),
+              std::make_tuple(big.GetExtCount(), std::string(big.GetFilter()), big.GetExt(256)));
 
-TEST_F(FileDialogTest, DialogsReturnTheChosenName) {
-    std::string folder = Folder(); // a dot in the folder's name is no extension
-    FILEEXTFILTER f;
-    f.AddType("Bmp", "bmp");
-    f.Build();
+    std::string folder = Folder(); // the dialogs return the chosen name; a dot in a folder is no extension
+    FILEEXTFILTER bmp;
+    bmp.AddType("Bmp", "bmp");
+    bmp.Build();
     char path[1024] = "";
     {
         ModalDriver driver(TypeName(folder + "\\render"));
-        ASSERT_EQ(1, SaveFileDialog(0, path, "Save test", f.GetFilter(), 1, f.GetExtList()));
+        ASSERT_EQ(1, SaveFileDialog(0, path, "Save test", bmp.GetFilter(), 1, bmp.GetExtList()));
     }
     EXPECT_EQ(folder + "\\render.bmp", path);
 

@@ -1,6 +1,5 @@
 #include <cstdio>
 #include "base/filepath.h"
-#include "tests/common/mutate.h"
 #include "ui/dlgwinpos.h"
 #include "ui/filehistorymenu.h"
 #include "ui/filenamelist.h"
@@ -9,22 +8,22 @@
 namespace {
 
 using HistoryTest = UiTest;
-using List = std::vector<std::string>;
 
-// The entries as "path" (untyped) or "type:path".
-List Entries(const FILEHISTORY& h) {
-    List out;
+// The entries as "path," (untyped) or "type:path,".
+std::string Entries(const FILEHISTORY& h) {
+    std::string out;
     FILEHISTORY_ENTRY e;
     for (int i = 0; h.GetPathType(i, &e.type, e.path, sizeof e.path); i++)
-        out.push_back(h.GetTyped() ? std::to_string(e.type) + ":" + e.path : e.path);
+        out += (h.GetTyped() ? std::to_string(e.type) + ":" : "") + e.path + ",";
     return out;
 }
 
-List Items(HMENU popup) {
-    List out;
+// The menu's item texts, each followed by a comma.
+std::string Items(HMENU popup) {
+    std::string out;
     char text[1100];
     for (int i = 0; GetMenuStringA(popup, i, text, sizeof text, MF_BYPOSITION) > 0; i++)
-        out.push_back(text);
+        out += std::string(text) + ",";
     return out;
 }
 
@@ -36,21 +35,25 @@ HMENU FileMenu() {
     return file;
 }
 
-// Loads a history and a dialog position from the key; both must hold only values a user could have saved.
-void ExpectSaneLoad(const UREGKEY& key, int typed, const std::string& label) {
+// The history (typed unless asked otherwise) and the sized dialog position "w" loaded from the key, as
+// "type:path,...|stored x y width height".
+std::string Loaded(const UREGKEY& key, int typed = 1) {
     FILEHISTORY h;
     h.SetTyped(typed);
     FILEHISTORY_MENU menu;
     menu.SetHistory(&h);
-    ASSERT_TRUE(menu.Load(&key));
-    for (const std::string& entry : Entries(h))
-        EXPECT_GT(entry.size(), size_t(typed ? 2 : 0)) << label;
     DLGWINPOS pos;
     pos.SetSizeFlag(1);
-    ASSERT_TRUE(pos.Load(&key, "w"));
-    EXPECT_TRUE(pos.Save(&key, "saved"));
-    EXPECT_LE(abs(pos.GetOffset().x), 32767) << label;
-    EXPECT_TRUE(pos.GetSize().cx == -1 || (pos.GetSize().cx > 0 && pos.GetSize().cx <= 32767)) << label;
+    EXPECT_TRUE(menu.Load(&key));
+    EXPECT_TRUE(pos.Load(&key, "w"));
+    char values[64];
+    snprintf(values, sizeof values, "|%d %ld %ld %ld %ld", pos.IsStored(), pos.GetOffset().x,
+             pos.GetOffset().y, pos.GetSize().cx, pos.GetSize().cy);
+    return Entries(h) + values;
+}
+
+std::string Dword(int v) {
+    return std::string(reinterpret_cast<const char*>(&v), 4);
 }
 
 } // namespace
@@ -59,13 +62,16 @@ TEST_F(HistoryTest, MostRecentFirstEachPathOnceAndOnlyTypedAddsSetTheType) {
     FILEHISTORY h;
     for (const char* p : {"a", "b", "c", "a"})
         EXPECT_TRUE(h.Add(p));
-    EXPECT_EQ((List{"a", "c", "b"}), Entries(h));
+    EXPECT_EQ("a,c,b,", Entries(h));
     for (int i = 0; i < 10; i++)
         h.Add(std::to_string(i).c_str());
-    EXPECT_EQ((List{"9", "8", "7", "6", "5", "4", "3", "2", "1", "0"}), Entries(h));
+    for (int i : {-1, 10, 2}) // only the one inside the list moves
+        h.MoveToFront(i);
+    EXPECT_EQ("7,9,8,6,5,4,3,2,1,0,", Entries(h));
     char path[1];
-    EXPECT_FALSE(h.GetPath(-1, path, sizeof path));
-    EXPECT_FALSE(h.GetPath(0, path, sizeof path));       // "9" needs 2 bytes
+    // Outside the list, and "9" needs 2 bytes.
+    EXPECT_EQ(std::make_tuple(false, false),
+              std::make_tuple(h.GetPath(-1, path, sizeof path), h.GetPath(0, path, 1)));
     EXPECT_FALSE(h.Add(std::string(1024, 'p').c_str())); // longer than an entry holds: refused, not cut
     FILEHISTORY typed;
     typed.SetTyped(1);
@@ -74,7 +80,7 @@ TEST_F(HistoryTest, MostRecentFirstEachPathOnceAndOnlyTypedAddsSetTheType) {
     typed.AddTyped(1, "scene");
     typed.AddTyped(0, "scene");
     typed.Add("other"); // takes the oldest entry's place and leaves its type
-    EXPECT_EQ((List{"1:other", "0:scene"}), Entries(typed));
+    EXPECT_EQ("1:other,0:scene,", Entries(typed));
     typed.SetMax(0);
     typed.Clear();
     EXPECT_FALSE(typed.Add("a")); // no entry to reuse
@@ -90,8 +96,7 @@ TEST_F(HistoryTest, MenuTakesTheItemsPlaceAndFollowsTheHistory) {
     h.Add("C:\\作業\\b.pyl");
     EXPECT_FALSE(menu.Attach(file, 999)); // no such item
     ASSERT_TRUE(menu.Attach(file, 300));
-    EXPECT_EQ((List{"Open", "最近のファイル"}), Items(file));
-    EXPECT_EQ((List{"C:\\作業\\b.pyl", "C:\\a.pyl"}), Items(menu.GetMenu()));
+    EXPECT_EQ("Open,最近のファイル,|C:\\作業\\b.pyl,C:\\a.pyl,", Items(file) + "|" + Items(menu.GetMenu()));
     h.SetTyped(1);
     h.AddTyped(1, "C:\\a.pyl");
     h.AddTyped(0, std::string(1023, 'x').c_str()); // the longest path keeps its last byte behind the mark
@@ -99,45 +104,71 @@ TEST_F(HistoryTest, MenuTakesTheItemsPlaceAndFollowsTheHistory) {
     DestroyMenu(file);
     file = FileMenu();
     ASSERT_TRUE(menu.Attach(file, 300)); // a new popup in a menu made again
-    EXPECT_EQ((List{"Open", "History"}), Items(file));
-    EXPECT_EQ((List{" " + std::string(1023, 'x'), "*C:\\a.pyl", " C:\\作業\\b.pyl", " C:\\a.pyl"}),
+    EXPECT_EQ("Open,History,", Items(file));
+    EXPECT_EQ(" " + std::string(1023, 'x') + ",*C:\\a.pyl, C:\\作業\\b.pyl, C:\\a.pyl,",
               Items(menu.GetMenu()));
+    EXPECT_EQ(std::make_tuple(1000u, 1003u),
+              std::make_tuple(GetMenuItemID(menu.GetMenu(), 0), GetMenuItemID(menu.GetMenu(), 3)));
     DestroyMenu(file);
 }
 
-TEST_F(HistoryTest, SavedValuesComeBackAndDamagedOnesReadAsMissing) {
+TEST_F(HistoryTest, SavedHistoryAndPlaceComeBackAndDamagedValuesReadAsMissing) {
     UREGKEY& key = Registry();
-    FILEHISTORY saved, loaded;
+    FILEHISTORY saved;
     saved.SetTyped(1);
-    loaded.SetTyped(1);
     saved.AddTyped(0, "C:\\old.pyl");
     saved.AddTyped(7, "C:\\作業\\new.pyl");
-    FILEHISTORY_MENU out, in;
+    FILEHISTORY_MENU out;
     out.SetHistory(&saved);
-    in.SetHistory(&loaded);
+    HWND owner = CreateWindowA("STATIC", "", WS_POPUP, 100, 100, 200, 100, 0, 0, GetModuleHandleA(0), 0);
+    HWND dialog = CreateWindowA("STATIC", "", WS_POPUP, 140, 120, 300, 80, 0, 0, GetModuleHandleA(0), 0);
+    DLGWINPOS pos, loaded;
+    pos.SetSizeFlag(1);
+    loaded.SetSizeFlag(1);
+    pos.Apply(owner, dialog); // nothing stored yet: records
     ASSERT_TRUE(out.Save(&key));
-    ASSERT_TRUE(in.Load(&key));
-    EXPECT_EQ(Entries(saved), Entries(loaded));
+    ASSERT_TRUE(pos.Save(&key, "w"));
+    const std::string history = "7:C:\\作業\\new.pyl,0:C:\\old.pyl,", place = "|1 40 20 300 80";
+    EXPECT_EQ(history + place, Loaded(key));
+    EXPECT_EQ("C:\\作業\\new.pyl,C:\\old.pyl," + place, Loaded(key, 0));
+    ASSERT_TRUE(loaded.Load(&key, "w"));
+    MoveWindow(owner, 300, 200, 200, 100, FALSE);
+    MoveWindow(dialog, 0, 0, 10, 10, FALSE);
+    loaded.Apply(owner, dialog); // the saved offset and size, from the owner's new place
+    RECT r, desk;
+    GetWindowRect(dialog, &r);
+    EXPECT_EQ(std::make_tuple(340L, 220L, 640L, 300L), std::make_tuple(r.left, r.top, r.right, r.bottom));
+    GetWindowRect(GetDesktopWindow(), &desk);
+    MoveWindow(owner, desk.right - 200, desk.bottom - 100, 200, 100, FALSE);
+    loaded.Apply(owner, dialog);
+    GetWindowRect(dialog, &r); // pushed back to end on the desktop's edge
+    EXPECT_EQ(std::make_tuple(desk.right, desk.bottom), std::make_tuple(r.right, r.bottom));
+    DestroyWindow(dialog);
+    DestroyWindow(owner);
     UREGKEY readOnly; // a failed write is reported
     ASSERT_EQ(1, readOnly.Open(kKey));
-    EXPECT_FALSE(out.Save(&readOnly));
-    EXPECT_FALSE(DLGWINPOS().Save(&readOnly, "w"));
+    EXPECT_EQ(std::make_tuple(false, false), std::make_tuple(out.Save(&readOnly), pos.Save(&readOnly, "w")));
 
-    // Damaged values of every type under the names the readers read.
-    const char* names[] = {"filehistory_00", "filehistory_01",     "filehistory_09", "filehistory_type_00",
-                           "w_winpos_x",     "w_winpos_y",         "w_winpos_flg",   "w_winpos_w",
-                           "w_winpos_h",     "filehistory_type_01"};
-    const DWORD types[] = {REG_SZ, REG_DWORD, REG_BINARY, REG_EXPAND_SZ};
-    const std::vector<std::string> seeds = {std::string("C:\\a.pyl\0", 9), std::string("\x28\0\0\0", 4),
-                                            std::string(1030, 'L') + '\0', "unterminated"};
-    mutate::Options o;
-    o.rounds = 400;
-    int round = 0;
-    mutate::EachMutation(seeds, o, [&](const std::string& bytes, const std::string& label) {
-        RegSetValueExA(key.GetHandle(), names[round % 10], 0, types[(round / 10) % 4],
-                       reinterpret_cast<const BYTE*>(bytes.data()), DWORD(bytes.size()));
-        ExpectSaneLoad(key, ++round % 2, label);
-    });
+    // Each damaged value reads as missing, and the others as they were saved.
+    const std::tuple<const char*, DWORD, std::string, std::string> rows[] = {
+        {"filehistory_00", REG_EXPAND_SZ, std::string("C:\\a.pyl\0", 9), "0:C:\\old.pyl," + place},
+        {"filehistory_00", REG_DWORD, Dword(40), "0:C:\\old.pyl," + place},
+        {"filehistory_00", REG_SZ, std::string(1024, 'L'), "0:C:\\old.pyl," + place}, // no room for the zero
+        {"filehistory_01", REG_SZ, std::string("\0", 1), "7:C:\\作業\\new.pyl," + place},
+        {"filehistory_type_00", REG_SZ, Dword(7), "0" + history.substr(1) + place},
+        {"w_winpos_flg", REG_BINARY, Dword(1), history + "|0 40 20 300 80"},
+        {"w_winpos_x", REG_DWORD, Dword(40000), history + "|1 0 20 300 80"},
+        {"w_winpos_y", REG_DWORD, Dword(-40000), history + "|1 40 0 300 80"},
+        {"w_winpos_w", REG_QWORD, Dword(300) + Dword(0), history + "|1 40 20 -1 80"},
+        {"w_winpos_h", REG_DWORD, Dword(0), history + "|1 40 20 300 -1"},
+    };
+    for (const auto& [name, type, bytes, expected] : rows) {
+        ASSERT_TRUE(out.Save(&key));
+        ASSERT_TRUE(pos.Save(&key, "w"));
+        RegSetValueExA(key.GetHandle(), name, 0, type, reinterpret_cast<const BYTE*>(bytes.data()),
+                       DWORD(bytes.size()));
+        EXPECT_EQ(expected, Loaded(key)) << name << " of type " << type;
+    }
 }
 
 TEST_F(HistoryTest, NumberedFilesSortByTheirTrailingNumber) {
@@ -147,39 +178,24 @@ TEST_F(HistoryTest, NumberedFilesSortByTheirTrailingNumber) {
     ASSERT_TRUE(MakeFilePattern(pattern, sizeof pattern, Folder().c_str(), "shot", ""));
     FILENAME_LIST list;
     ASSERT_TRUE(list.Find(pattern)); // shot2.png is skipped as a second number 2
-    ASSERT_EQ(3, list.GetCount());
-    EXPECT_EQ(Folder() + "\\shot07.bmp", list.Get(1));
-    EXPECT_EQ(7, list.GetNumber(1));
-    EXPECT_EQ(10, list.GetHighest());
-    EXPECT_FALSE(list.SetFolder(std::string(260, 'f').c_str())); // paths too long for the list are refused
-    EXPECT_FALSE(list.Find(("C:\\" + std::string(300, 'd') + "\\shot*.bmp").c_str()));
-    const struct {
-        const char* name;
-        int number;
-    } rows[] = {{"image", -1}, {"a12", 12}, {"画像0012", 12}, {"shot99999999999999", 0x7FFFFFFF}};
-    for (const auto& row : rows)
-        EXPECT_EQ(row.number, GetTrailingNumber(row.name)) << row.name;
+    std::string found, f = Folder() + "\\";
+    for (int i = 0; i < list.GetCount(); ++i)
+        found += std::string(list.Get(i)) + "=" + std::to_string(list.GetNumber(i)) + ",";
+    EXPECT_EQ(f + "shot2.bmp=2," + f + "shot07.bmp=7," + f + "shot10.bmp=10,2-10",
+              found + std::to_string(list.GetLowest()) + "-" + std::to_string(list.GetHighest()));
+    // Paths too long for the list are refused.
+    EXPECT_EQ(std::make_tuple(false, false),
+              std::make_tuple(list.SetFolder(std::string(260, 'f').c_str()),
+                              list.Find(("C:\\" + std::string(300, 'd') + "\\shot*.bmp").c_str())));
+    const std::pair<const char*, int> rows[] = {
+        {"image", -1}, {"a12", 12}, {"画像0012", 12}, {"shot99999999999999", 0x7FFFFFFF}};
+    for (const auto& [name, number] : rows)
+        EXPECT_EQ(number, GetTrailingNumber(name)) << name;
     char base[5];
     EXPECT_FALSE(SplitTrailingNumber(base, sizeof base, "longer1")); // does not fit: refused
     EXPECT_TRUE(SplitTrailingNumber(base, sizeof base, "ab12"));
+    EXPECT_STREQ("ab", base);
     EXPECT_FALSE(MakeFilePattern(pattern, 12, "C:\\a", "shot", "bmp"));
     ASSERT_TRUE(MakeFilePattern(pattern, sizeof pattern, "C:\\a.b", "shot.v2", ".png"));
     EXPECT_STREQ("C:\\a.b\\shot.v2*.png", pattern);
-}
-
-TEST_F(HistoryTest, ARestoredDialogFollowsItsOwnerAndStaysOnTheDesktop) {
-    HWND owner = CreateWindowA("STATIC", "", WS_POPUP, 100, 100, 200, 100, 0, 0, GetModuleHandleA(0), 0);
-    HWND dialog = CreateWindowA("STATIC", "", WS_POPUP, 140, 120, 300, 80, 0, 0, GetModuleHandleA(0), 0);
-    RECT desk, r;
-    GetWindowRect(GetDesktopWindow(), &desk);
-    DLGWINPOS pos;
-    pos.SetSizeFlag(1);
-    pos.Apply(owner, dialog); // nothing stored yet: records
-    MoveWindow(owner, desk.right - 200, desk.bottom - 100, 200, 100, FALSE);
-    pos.Apply(owner, dialog);
-    GetWindowRect(dialog, &r);
-    EXPECT_EQ(desk.right, r.right); // pushed back to end on the desktop's edge
-    EXPECT_EQ(desk.bottom, r.bottom);
-    DestroyWindow(dialog);
-    DestroyWindow(owner);
 }

@@ -35,12 +35,12 @@ TEST_F(ListTest, ListsInsertInOrderKeepItemDataAndSelectByIt) {
     list.AddStringData("c", 33);
     list.SetString(1, "x");      // keeps the item's data and selects it
     list.SetString(3, "beyond"); // outside the list: nothing changes
-    EXPECT_EQ(3, SendMessageA(list.GetHwnd(), LB_GETCOUNT, 0, 0));
-    EXPECT_EQ(22u, list.GetSelectData());
+    EXPECT_EQ(std::make_tuple(3L, 22u),
+              std::make_tuple(long(SendMessageA(list.GetHwnd(), LB_GETCOUNT, 0, 0)), list.GetSelectData()));
     EXPECT_FALSE(list.SetSelectData(0)); // data 0 never matches in a list
     EXPECT_TRUE(list.SetSelectData(33));
-    EXPECT_EQ(2, list.GetSelect());
-    EXPECT_EQ(0u, list.GetItemData(3)); // not the control's error value
+    // Selected by its data; data outside the list is no error value.
+    EXPECT_EQ(std::make_tuple(2, 0u), std::make_tuple(list.GetSelect(), list.GetItemData(3)));
 
     UDLGCBOX combo, made;
     ASSERT_TRUE(combo.Attach(dlg, IDC_COMBO));
@@ -58,16 +58,14 @@ TEST_F(ListTest, ScrollCodesWheelNotchesAndOtherBars) {
     bar.SetPage(10);
     bar.SetPos(85);
     LPARAM self = reinterpret_cast<LPARAM>(bar.GetHwnd());
-    const struct {
-        int code, thumb, expect;
-    } steps[] = {
+    const std::tuple<int, int, int> steps[] = {
         {SB_LINEUP, 0, 84},      {SB_LINEDOWN, 0, 85},        {SB_PAGEUP, 0, 75}, {SB_PAGEDOWN, 0, 85},
         {SB_THUMBTRACK, 40, 40}, {SB_THUMBPOSITION, 150, 90}, {SB_TOP, 0, 0},     {SB_LINEUP, 0, 0},
         {SB_BOTTOM, 0, 90},      {SB_ENDSCROLL, 0, 90},       {SB_PAGEUP, 0, 80},
     };
-    for (const auto& s : steps) {
-        bar.OnScroll(WM_VSCROLL, MAKEWPARAM(s.code, s.thumb), self);
-        EXPECT_EQ(s.expect, GetScrollPos(bar.GetHwnd(), SB_CTL)) << "code " << s.code;
+    for (const auto& [code, thumb, expect] : steps) {
+        bar.OnScroll(WM_VSCROLL, MAKEWPARAM(code, thumb), self);
+        EXPECT_EQ(expect, GetScrollPos(bar.GetHwnd(), SB_CTL)) << "code " << code;
     }
     EXPECT_EQ(0, bar.OnScroll(WM_VSCROLL, SB_LINEDOWN, (LPARAM)Item(IDC_EDIT))); // another bar's
     bar.SetPos(50);
@@ -83,10 +81,7 @@ TEST_F(ListTest, ScrollCodesWheelNotchesAndOtherBars) {
 
 TEST_F(ListTest, WrappersOfAMissingItemStayInert) {
     HICON icon = LoadIconA(0, IDI_APPLICATION);
-    const struct {
-        const char* name;
-        bool inert;
-    } rows[] = {
+    const std::pair<const char*, bool> rows[] = {
         {"list", Inert<UDLGLIST>(dlg, [](UDLGLIST& w) { w.AddString("a"); })},
         {"check", Inert<UDLGCHECK>(dlg, [](UDLGCHECK& w) { w.SetCheck(BST_CHECKED); })},
         {"scroll", Inert<UDLGSCROLL>(
@@ -103,8 +98,8 @@ TEST_F(ListTest, WrappersOfAMissingItemStayInert) {
         {"tree", Inert<UDLGTREE>(dlg, [](UDLGTREE& w) { w.Clear(); })},
         {"slider", Inert<UDLGSLIDER>(dlg, [](UDLGSLIDER& w) { w.SetPos(3); })},
     };
-    for (const auto& row : rows)
-        EXPECT_TRUE(row.inert) << row.name;
+    for (const auto& [name, inert] : rows)
+        EXPECT_TRUE(inert) << name;
     EXPECT_EQ(0, Commands(-1));
     UTABTBL tabs;
     EXPECT_FALSE(tabs.AttachDlgItem(dlg, IDC_MISSING));

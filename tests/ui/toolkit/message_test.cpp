@@ -16,26 +16,21 @@ LRESULT CALLBACK WatchDestroy(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam)
 
 } // namespace
 
-TEST_F(MessageTest, PrintedLinesBecomeLineBreaksAndTheLastLineStaysInView) {
+TEST_F(MessageTest, PrintedLinesBreakTheLastStaysInViewAndTheOldestGoAtTheLimit) {
     EDITDLGMESS mess;
     HWND h = mess.Create(dlg, &kArea);
     UMESS& sink = mess;
     sink.Print("a\nb");
     sink.Print("c");    // no line feed: joins the last line
     sink.Print("\r\n"); // kept as it comes: CR CR LF
-    EXPECT_EQ("a\r\nbc\r\r\n", TextOf(h));
     EDITDLGMESS::OutputProc(0, "dropped");
-    EDITDLGMESS unplaced; // no window yet: printing does nothing
+    EDITDLGMESS unplaced; // no window yet: its text goes nowhere
     unplaced.Print("nowhere");
+    EXPECT_EQ("a\r\nbc\r\r\n", TextOf(h));
     for (int i = 0; i < 50; ++i)
         sink.PrintfLn("line %d", i);
     EXPECT_GT(SendMessageA(h, EM_GETFIRSTVISIBLELINE, 0, 0), 40); // the view follows the last line
-}
-
-TEST_F(MessageTest, TheOldestLinesGoAtTheLimitAndALongLineKeepsWholeCharacters) {
-    EDITDLGMESS mess;
-    HWND h = mess.Create(dlg, &kArea);
-    mess.SetMaxLength(10);
+    mess.SetMaxLength(10); // the oldest lines go at the limit, a long line keeps whole characters
     SetWindowTextA(h, "12345\r\n6789\r\n");
     mess.Append("x");
     EXPECT_EQ("6789\r\nx", TextOf(h));
@@ -51,10 +46,14 @@ TEST_F(MessageTest, TheOldestLinesGoAtTheLimitAndALongLineKeepsWholeCharacters) 
 TEST_F(MessageTest, TheEditGoesBeforeItsFont) {
     auto* owned = new EDITDLGMESS;
     HWND edit = owned->Create(dlg, 0);
+    HFONT first = owned->GetFont();
+    owned->SetDefaultFont(); // a second font takes the first one's place, and the first goes
     HFONT font = owned->GetFont();
+    EXPECT_EQ(std::make_tuple(0u, font),
+              std::make_tuple(unsigned(GetObjectType(first)), HFONT(SendMessageA(edit, WM_GETFONT, 0, 0))));
     g_editProc = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(edit, GWLP_WNDPROC, (LONG_PTR)WatchDestroy));
     delete owned;
     EXPECT_FALSE(IsWindow(edit));
-    EXPECT_EQ(OBJ_FONT, g_fontAliveAtDestroy);
-    EXPECT_EQ(0u, static_cast<unsigned>(GetObjectType(font)));
+    EXPECT_EQ(std::make_tuple(OBJ_FONT, 0u),
+              std::make_tuple(g_fontAliveAtDestroy, unsigned(GetObjectType(font))));
 }

@@ -41,8 +41,9 @@ TEST_F(PaintTest, SwatchShowsItsColourInAFrameThatShowsTheState) {
     ASSERT_EQ(1, swatch.AttachWhite(shown, IDC_SWATCH));
     HWND item = Shown(IDC_SWATCH);
     swatch.SetColor(RGBCOLOR(255, 0, 0, 7));
-    EXPECT_EQ(RGB(255, 0, 0), Pixel(item, 20, 15)); // without its alpha
-    EXPECT_EQ(RGB(0, 0, 0), Pixel(item, 0, 0));
+    // The colour without its alpha, in a black frame.
+    EXPECT_EQ(std::make_tuple(RGB(255, 0, 0), RGB(0, 0, 0)),
+              std::make_tuple(Pixel(item, 20, 15), Pixel(item, 0, 0)));
     swatch.Enable(FALSE);
     swatch.Draw();
     EXPECT_EQ(RGB(128, 128, 128), Pixel(item, 1, 1)); // a grey frame
@@ -53,15 +54,14 @@ TEST_F(PaintTest, SphereShadesAndPicksTheDirectionUnderTheCursor) {
     Sphere big(dlg, 77, 100);
     UDLGLIGHTSPH narrow; // a window of its own
     ASSERT_EQ(1, narrow.Create(dlg, 78, URECT{120, 10, 20, 40}));
-    EXPECT_EQ(48.0f, big.sphere.GetRadius());
-    EXPECT_EQ(16.0f, narrow.GetRadius());
+    EXPECT_EQ(std::make_tuple(48.0f, 16.0f), std::make_tuple(big.sphere.GetRadius(), narrow.GetRadius()));
     big.sphere.SetColor(FVEC3(1, 0, 0.5f));
     big.sphere.SetAmbient(FVEC3(0.2f, 0.2f, 0.2f));
-    big.sphere.SetDirection(FVEC3(1, 0, 0)); // a light from the left brightens the left half only
-    EXPECT_EQ(RGB(255, 51, 175), big.Pixel(4, 51));
-    EXPECT_EQ(RGB(51, 51, 51), big.Pixel(95, 51)); // the ambient only
-    EXPECT_EQ(RGB(0, 0, 0), big.Pixel(1, 1));      // stripes outside the sphere
-    EXPECT_EQ(RGB(128, 128, 128), big.Pixel(17, 1));
+    big.sphere.SetDirection(FVEC3(1, 0, 0));
+    // A light from the left brightens the left half only, the right half has the ambient only, and
+    // stripes lie outside the sphere.
+    EXPECT_EQ(std::make_tuple(RGB(255, 51, 175), RGB(51, 51, 51), RGB(0, 0, 0), RGB(128, 128, 128)),
+              std::make_tuple(big.Pixel(4, 51), big.Pixel(95, 51), big.Pixel(1, 1), big.Pixel(17, 1)));
     SendMessageA(big.item, WM_PAINT, 0, 0);
 
     big.Send(WM_RBUTTONDOWN, 30, 30); // another button changes nothing
@@ -74,8 +74,9 @@ TEST_F(PaintTest, SphereShadesAndPicksTheDirectionUnderTheCursor) {
     big.sphere.SetBack(1);
     big.Send(WM_LBUTTONDOWN, 50, 50);
     big.ExpectDirection(0, 0, -1);
-    EXPECT_EQ(4, Commands(77)); // the press, and the moves with the button down
-    SendMessageA(big.item, WM_CLOSE, 0, 0);
+    EXPECT_EQ(4, Commands(77));             // the press, and the moves with the button down
+    SendMessageA(big.item, WM_CLOSE, 0, 0); // detaches and passes the message on, which closes the item
+    EXPECT_FALSE(IsWindow(big.item));
 
     Sphere two(dlg, 79, 2), none(dlg, 80, 0); // too small to hold an inside: nothing written out of bounds
     two.sphere.SetDirection(FVEC3(0, 0, 1));

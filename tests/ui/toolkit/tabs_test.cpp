@@ -1,6 +1,5 @@
 #include "ui_test.h"
 #include <commctrl.h>
-#include <algorithm>
 #include <cstring>
 #include "ui/utabtbl.h"
 
@@ -29,8 +28,12 @@ void AddFivePages(UTABTBL& table, HWND dialog, int scroll, HWND* pages) {
     table.Layout();
 }
 
-int VisibleCount(const HWND* pages) {
-    return std::count_if(pages, pages + 5, Visible);
+// The selected tab, then for each page 1 when it shows, with * on the one the table calls current.
+std::string State(const UTABTBL& t, const HWND* pages) {
+    std::string out = std::to_string(SendMessageA(t.GetHwnd(), TCM_GETCURSEL, 0, 0)) + " ";
+    for (int i = 0; i < 5; ++i)
+        out += (Visible(pages[i]) ? "1" : "0") + std::string(t.GetCurPage() == t.GetPage(i) ? "*" : "");
+    return out;
 }
 
 } // namespace
@@ -40,8 +43,7 @@ TEST_F(TabTest, TheSelectedTabShowsOnlyItsPageAndTheListRoutesItsChanges) {
     HWND pages[5];
     AddFivePages(table, dlg, 0, pages);
     HWND tab = table.GetHwnd();
-    EXPECT_TRUE(Visible(pages[0]));
-    EXPECT_EQ(1, VisibleCount(pages));
+    EXPECT_EQ("0 1*0000", State(table, pages)); // the first tab and its page
     UTABTBLLIST list;
     list.Add(&table);
     SendMessageA(tab, TCM_SETCURSEL, 2, 0);
@@ -49,18 +51,17 @@ TEST_F(TabTest, TheSelectedTabShowsOnlyItsPageAndTheListRoutesItsChanges) {
     NMHDR mine = {tab, 0, UINT(TCN_SELCHANGE)};
     EXPECT_EQ(0, list.OnNotify(dlg, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&click)));
     EXPECT_EQ(0, list.OnNotify(dlg, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&stranger)));
-    EXPECT_TRUE(Visible(pages[0]));
+    EXPECT_EQ("2 100*00", State(table, pages));
     EXPECT_EQ(1, list.OnNotify(dlg, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&mine)));
-    EXPECT_TRUE(Visible(pages[2]));
-    EXPECT_EQ(1, VisibleCount(pages));
+    EXPECT_EQ("2 001*00", State(table, pages));
 
     table.SetPageShownByLabel("Comm", false); // out of the strip: the tabs map to the pages after it
     EXPECT_EQ(4, SendMessageA(tab, TCM_GETITEMCOUNT, 0, 0));
     EXPECT_EQ(2, table.TabToPage(1));
-    EXPECT_TRUE(Visible(pages[1])); // the new first tab's page shows
-    EXPECT_EQ(1, VisibleCount(pages));
-    table.SetPageShownByHwnd(pages[0], true); // back in its place
+    EXPECT_EQ("0 01*000", State(table, pages)); // the new first tab's page shows
+    table.SetPageShownByHwnd(pages[0], true);   // back in its place
     EXPECT_EQ(3, table.TabToPage(3));
+    EXPECT_EQ("0 1*0000", State(table, pages));
 }
 
 TEST_F(TabTest, TemplatePagesBoundedLabelsAndPagesGoWithTheTable) {
@@ -80,8 +81,7 @@ TEST_F(TabTest, TemplatePagesBoundedLabelsAndPagesGoWithTheTable) {
         const char* kept = table.GetPage(2)->label;
         EXPECT_EQ(label.substr(0, 1023), kept); // whole characters below 1024 bytes
         SendMessageA(table.GetHwnd(), WM_CLOSE, 0, 0);
-        EXPECT_EQ(nullptr, table.GetPageHwnd(0));
-        EXPECT_FALSE(IsWindow(window));
+        EXPECT_EQ(std::make_tuple(HWND(0), FALSE), std::make_tuple(table.GetPageHwnd(0), IsWindow(window)));
         window = NewPage(dlg);
         table.AddPageWindow("b", window, 0);
     }
@@ -106,6 +106,5 @@ TEST_F(TabTest, ATallPageScrollsInItsHost) {
     RECT rc;
     GetWindowRect(pages[0], &rc);
     MapWindowPoints(0, table.GetHost(), reinterpret_cast<POINT*>(&rc), 2);
-    EXPECT_EQ(-200, rc.top);
-    EXPECT_EQ(200, GetScrollPos(bar, SB_CTL));
+    EXPECT_EQ(std::make_tuple(-200L, 200), std::make_tuple(rc.top, GetScrollPos(bar, SB_CTL)));
 }

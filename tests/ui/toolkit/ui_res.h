@@ -12,7 +12,6 @@
 #define IDC_TAB 1007
 #define IDC_INT 1011
 #define IDC_FLOAT 1012
-#define IDC_SPININT 1013
 #define IDC_TREE 1020
 #define IDC_RADIO1 1022
 #define IDC_RADIO2 1023

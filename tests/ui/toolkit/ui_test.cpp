@@ -2,6 +2,7 @@
 #include <commctrl.h>
 #include <algorithm>
 #include <cstring>
+#include <filesystem>
 
 HWND UiTest::shown = 0;
 std::vector<std::pair<WPARAM, LPARAM>> UiTest::commands;
@@ -49,12 +50,7 @@ void UiTest::TearDown() {
     }
     if (!m_folder.empty()) {
         SetCurrentDirectoryA(m_cwd); // a file dialog may have made the folder current
-        WIN32_FIND_DATAA found;
-        HANDLE h = FindFirstFileA((m_folder + "\\*").c_str(), &found);
-        for (BOOL more = h != INVALID_HANDLE_VALUE; more; more = FindNextFileA(h, &found))
-            DeleteFileA((m_folder + "\\" + found.cFileName).c_str());
-        FindClose(h);
-        EXPECT_TRUE(RemoveDirectoryA(m_folder.c_str()));
+        EXPECT_LT(0u, std::filesystem::remove_all(m_folder)); // the folder and what is in it
     }
 }
 
@@ -72,6 +68,7 @@ COLORREF UiTest::Pixel(HWND hwnd, int x, int y) {
 
 UREGKEY& UiTest::Registry() {
     if (!m_user) {
+        RegDeleteTreeA(HKEY_CURRENT_USER, kPrivateUser); // what a failed run left behind
         EXPECT_EQ(ERROR_SUCCESS, RegCreateKeyExA(HKEY_CURRENT_USER, kPrivateUser, 0, nullptr, 0,
                                                  KEY_ALL_ACCESS, nullptr, &m_user, nullptr));
         EXPECT_EQ(ERROR_SUCCESS, RegOverridePredefKey(HKEY_CURRENT_USER, m_user));
@@ -85,8 +82,10 @@ const std::string& UiTest::Folder() {
         GetCurrentDirectoryA(sizeof m_cwd, m_cwd);
         char temp[MAX_PATH];
         GetTempPathA(sizeof temp, temp);
-        m_folder = std::string(temp) + "hx ui.test" + std::to_string(GetCurrentProcessId());
-        EXPECT_TRUE(CreateDirectoryA(m_folder.c_str(), nullptr) || GetLastError() == ERROR_ALREADY_EXISTS);
+        // Wine gives process ids again: the tick count keeps a folder a failed run left apart from ours.
+        m_folder = std::string(temp) + "hx ui.test" + std::to_string(GetCurrentProcessId()) + "." +
+                   std::to_string(GetTickCount());
+        EXPECT_TRUE(CreateDirectoryA(m_folder.c_str(), nullptr));
     }
     return m_folder;
 }
@@ -112,15 +111,16 @@ HICON SolidIcon(COLORREF colour) {
 
 static ModalDriver* g_driver = 0;
 
-static BOOL CALLBACK FindModal(HWND hwnd, LPARAM found) {
+BOOL CALLBACK ModalDriver::FindModal(HWND hwnd, LPARAM found) {
     char cls[16] = "";
     GetClassNameA(hwnd, cls, sizeof cls);
-    if (strcmp(cls, "#32770") != 0 || !IsWindowVisible(hwnd) || hwnd == UiTest::shown) return TRUE;
+    if (strcmp(cls, g_driver->m_class) != 0 || !IsWindowVisible(hwnd) || hwnd == UiTest::shown) return TRUE;
     *reinterpret_cast<HWND*>(found) = hwnd;
     return FALSE;
 }
 
-ModalDriver::ModalDriver(std::function<void(HWND)> action) : m_action(std::move(action)) {
+ModalDriver::ModalDriver(std::function<void(HWND)> action, const char* windowClass)
+    : m_action(std::move(action)), m_class(windowClass) {
     g_driver = this;
     m_timer = SetTimer(0, 0, 50, OnTimer);
 }
@@ -128,15 +128,24 @@ ModalDriver::ModalDriver(std::function<void(HWND)> action) : m_action(std::move(
 ModalDriver::~ModalDriver() {
     KillTimer(0, m_timer);
     g_driver = 0;
+    EXPECT_TRUE(m_acted) << "no " << m_class << " window came up";
+    EXPECT_FALSE(m_cancelled) << "a " << m_class << " window was still open after " << kLimitMs << " ms";
 }
 
 void CALLBACK ModalDriver::OnTimer(HWND, UINT, UINT_PTR, DWORD) {
     HWND dlg = 0;
-    if (!g_driver || g_driver->acted) return;
+    if (!g_driver) return;
     EnumThreadWindows(GetCurrentThreadId(), FindModal, reinterpret_cast<LPARAM>(&dlg));
     if (!dlg) return;
-    g_driver->acted = true;
-    g_driver->m_action(dlg);
+    if (!g_driver->m_acted) {
+        g_driver->m_acted = true;
+        g_driver->m_actedAt = GetTickCount();
+        g_driver->m_action(dlg);
+    } else if (GetTickCount() - g_driver->m_actedAt > kLimitMs) {
+        g_driver->m_cancelled = true; // the loop ends, and the case reports it
+        EndMenu();
+        PostMessageA(dlg, WM_COMMAND, IDCANCEL, 0);
+    }
 }
 
 void PressButton(HWND dialog, int id) {

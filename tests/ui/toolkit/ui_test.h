@@ -7,6 +7,7 @@
 #include <windows.h>
 #include <functional>
 #include <string>
+#include <tuple>
 #include <vector>
 #include "base/uregkey.h"
 #include "ui_res.h"
@@ -47,16 +48,21 @@ std::string TextOf(HWND hwnd);
 // A 16 x 16 icon of one opaque colour; the caller destroys it.
 HICON SolidIcon(COLORREF colour);
 
-// Acts once on the thread's modal dialog (a visible dialog other than the shown one) from a thread timer,
-// while the dialog's own loop runs.
+// Acts once on the thread's modal window (a visible dialog other than the shown one, or a window of the
+// class given) from a thread timer, while its own loop runs. One still open kLimitMs after the action is
+// cancelled, and the case fails, rather than the run waiting for ever.
 struct ModalDriver {
-    explicit ModalDriver(std::function<void(HWND)> action);
-    ~ModalDriver();
-    bool acted = false;
+    static constexpr DWORD kLimitMs = 20000;
+    explicit ModalDriver(std::function<void(HWND)> action, const char* windowClass = "#32770");
+    ~ModalDriver(); // fails the case when no window came or one had to be cancelled
 
   private:
     static void CALLBACK OnTimer(HWND, UINT, UINT_PTR, DWORD);
+    static BOOL CALLBACK FindModal(HWND hwnd, LPARAM found);
     std::function<void(HWND)> m_action;
+    const char* m_class;
+    DWORD m_actedAt = 0;
+    bool m_acted = false, m_cancelled = false;
     UINT_PTR m_timer;
 };
 // Presses a dialog's button the way a click does.

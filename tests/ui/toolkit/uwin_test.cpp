@@ -39,7 +39,7 @@ void CollectTrace(void*, const char* text) {
 
 } // namespace
 
-TEST_F(UwinTest, WindowsBindAtCreationAndPassOnWhatTheyDoNotTake) {
+TEST_F(UwinTest, WindowsBindAtCreationDialogsAtInitAndBothPassOnWhatTheyDoNotTake) {
     WNDCLASSA wc = {};
     wc.lpfnWndProc = UWIN::WindowProc;
     wc.hInstance = GetModuleHandleA(0);
@@ -61,15 +61,13 @@ TEST_F(UwinTest, WindowsBindAtCreationAndPassOnWhatTheyDoNotTake) {
                       SW_SHOW);
     SetWindowTextA(hwnd, "passed on"); // reaches the class procedure through the handler
     EXPECT_EQ("passed on", TextOf(hwnd));
-}
 
-TEST_F(UwinTest, DialogsBindOnInitDialogAndAnswerTrueOrFalse) {
-    RecordingWin win;
-    HWND hwnd = win.CreateModeless(GetModuleHandleA(0), IDD_PAGE, dlg);
-    EXPECT_EQ(hwnd, win.hwndAtInit); // bound before its handler saw the message
-    win.answer = 5;
+    RecordingWin page; // a dialog binds on WM_INITDIALOG and answers TRUE or FALSE
+    hwnd = page.CreateModeless(GetModuleHandleA(0), IDD_PAGE, dlg);
+    EXPECT_EQ(hwnd, page.hwndAtInit); // bound before its handler saw the message
+    page.answer = 5;
     EXPECT_EQ(TRUE, UWIN::DialogProc(hwnd, MSG_ANSWER, 0, 0));
-    win.answer = 0;
+    page.answer = 0;
     EXPECT_EQ(FALSE, UWIN::DialogProc(hwnd, MSG_ANSWER, 0, 0));
     EXPECT_EQ(FALSE, UWIN::DialogProc(GetDlgItem(hwnd, IDC_PAGEEDIT), MSG_ANSWER, 0, 0)); // none bound
 }
@@ -81,26 +79,33 @@ TEST_F(UwinTest, AWindowNeverReachesADeletedObjectNorCallsItself) {
     older.Attach(edit);
     newer.Attach(edit); // a second binding passes on to the original procedure, never to itself
     newer.Attach(edit);
+    EXPECT_EQ(original, reinterpret_cast<LONG_PTR>(newer.GetPrevProc()));
     older.Unsubclass(); // the older object leaves the newer binding in place
     SetWindowTextA(edit, "through");
     EXPECT_EQ("through", TextOf(edit));
-    EXPECT_TRUE(newer.Saw(WM_SETTEXT));
+    EXPECT_EQ(1, std::count(newer.seen.begin(), newer.seen.end(), UINT(WM_SETTEXT)));
     EXPECT_FALSE(older.Saw(WM_SETTEXT));
     newer.Unsubclass();
     EXPECT_EQ(original, GetWindowLongPtrA(edit, GWLP_WNDPROC));
 
+    ASSERT_TRUE(UWIN::RegisterClass(GetModuleHandleA(0), "UWINTestClass", false));
     auto* win = new RecordingWin;
     win->Attach(edit);
     SetWindowLongPtrA(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(LaterProc)); // subclassed after us
     delete win;
     EXPECT_EQ(reinterpret_cast<LONG_PTR>(LaterProc), GetWindowLongPtrA(edit, GWLP_WNDPROC)); // kept
-    SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("x")); // reaches no deleted object
-    SetWindowLongPtrA(edit, GWLP_WNDPROC, original);
     win = new RecordingWin;
     HWND made =
         win->Create("UWINTestClass", "", WS_POPUP, URECT{0, 0, 40, 40}, 0, 0, GetModuleHandleA(0), SW_HIDE);
     delete win;
+    // Nothing is bound to the deleted objects any more, and the texts reach the windows.
+    ASSERT_EQ(std::make_tuple(0, 0), std::make_tuple(GetWindowLongPtrA(edit, GWLP_USERDATA),
+                                                     GetWindowLongPtrA(made, GWLP_USERDATA)));
+    SendMessageA(edit, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("x"));
     SendMessageA(made, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("late"));
+    EXPECT_EQ(std::make_tuple(std::string("x"), std::string("late")),
+              std::make_tuple(TextOf(edit), TextOf(made)));
+    SetWindowLongPtrA(edit, GWLP_WNDPROC, original);
     EXPECT_TRUE(DestroyWindow(made));
 }
 
@@ -130,12 +135,11 @@ TEST_F(UwinTest, UpdateRectAgainstTheParentOrTheScreen) {
     GetWindowRect(dlg, &dr);
     POINT origin = {5, 7};
     ClientToScreen(dlg, &origin); // against the parent's window rectangle, not its client area
-    EXPECT_EQ(origin.x - dr.left, child.GetRect().x);
-    EXPECT_EQ(origin.y - dr.top, child.GetRect().y);
+    EXPECT_EQ(std::make_tuple(origin.x - dr.left, origin.y - dr.top),
+              std::make_tuple(child.GetRect().x, child.GetRect().y));
     top.Attach(dlg); // no parent: the screen rectangle's edges as they are
     MoveWindow(dlg, 30, 40, 200, 100, FALSE);
     top.UpdateRect();
-    EXPECT_EQ(30, top.GetRect().x);
-    EXPECT_EQ(230, top.GetRect().width);
-    EXPECT_EQ(140, top.GetRect().height);
+    EXPECT_EQ(std::make_tuple(30, 230, 140),
+              std::make_tuple(top.GetRect().x, top.GetRect().width, top.GetRect().height));
 }
