@@ -1,30 +1,18 @@
 #pragma once
-// Scratch files and child processes for the tests that run programs of the build tree: files in a
-// folder of this run's own under the system's temp folder, removed when the tests end; programs run
-// with their output captured and a time limit.
+// Scratch files and child processes for the tests that run programs of the build tree: files in the
+// run's scratch folder, programs run with their output captured and a time limit.
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
-#include <filesystem>
 #include <fstream>
 #include <string>
 
-inline std::string ScratchFolder() {
-    char temp[MAX_PATH];
-    GetTempPathA(MAX_PATH, temp);
-    return std::string(temp) + "hxscratch" + std::to_string(GetCurrentProcessId());
-}
+#include "tests/common/scratch.h"
 
 inline std::string ScratchPath(const std::string& name) {
-    CreateDirectoryA(ScratchFolder().c_str(), nullptr);
-    return ScratchFolder() + "\\" + name;
+    return ScratchFolder().string() + "\\" + name;
 }
-
-struct ScratchRemoval : testing::Environment {
-    void TearDown() override { std::filesystem::remove_all(ScratchFolder()); }
-};
-inline testing::Environment* const scratchRemoval = testing::AddGlobalTestEnvironment(new ScratchRemoval);
 
 inline std::string WriteScratch(const std::string& name, const std::string& bytes) {
     std::string path = ScratchPath(name);

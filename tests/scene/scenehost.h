@@ -18,7 +18,7 @@
 #include "scene/rendpyl_model.h"
 #include "scene/rendpyl_xml.h"
 #include "tests/base/bitmap/bmpbuild.h"
-#include "tests/base/scratch.h" // each run writes into a folder of its own, removed at the end
+#include "tests/common/scratch.h" // each run writes into a folder of its own, removed at the end
 #include "tools/hxhost/hxhostlib.h"
 #include "tools/hxhost/lib/xmltree.h"
 

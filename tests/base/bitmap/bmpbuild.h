@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/base/scratch.h"
+#include "tests/common/scratch.h"
 
 struct BmpSpec {
     int width = 4, height = 3, bpp = 24;

@@ -11,7 +11,7 @@
 #include "base/fquat.h"
 #include "base/rgbcolor.h"
 #include "base/tabfout.h"
-#include "tests/base/scratch.h"
+#include "tests/common/scratch.h"
 
 namespace {
 
