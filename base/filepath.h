@@ -15,7 +15,7 @@ int FileExists(const char* path);
 long GetFileSizeOf(const char* path);
 FILE* OpenRead(const char* path);
 FILE* OpenWrite(const char* path);
-int CloseFile(FILE* stream); // fclose's result: 0 when closed cleanly
+int CloseFile(FILE* stream); // 0 when flushed and closed cleanly, else EOF
 
 const char* FindChar(const char* text, char c);
 const char* FindLastChar(const char* text, char c);

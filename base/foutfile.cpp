@@ -3,6 +3,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "base/filepath.h"
+
 void FOUTNAMED::SetName(const char* text) {
     if (!text) text = "";
     size_t len = strlen(text);
@@ -151,12 +153,7 @@ int FOUTFILE::Close() {
     bool ok = true;
     // The file keeps what lies before the cursor, so a seek back before closing shortens it.
     if (mode == 4) ok = fwrite(block.data, 1, block.pos, file) == block.pos && !block.failed;
-    if (file) {
-        // The runtime's fclose does not report a failed final flush (a full disk), so flush first.
-        ok = fflush(file) == 0 && ok;
-        ok = !ferror(file) && ok;
-        ok = fclose(file) == 0 && ok;
-    }
+    if (file) ok = CloseFile(file) == 0 && ok;
     file = nullptr;
     block.Release();
     mode = 0;

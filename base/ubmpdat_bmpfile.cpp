@@ -7,6 +7,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "base/filepath.h"
+
 namespace {
 
 const size_t kFileHeader = 14;
@@ -176,7 +178,7 @@ int UBMPDAT::SaveBMP(const char* path) const {
             if (padded) row = static_cast<const unsigned char*>(memcpy(padded, row, used));
             ok = fwrite(row, 1, stride, f) == size_t(stride);
         }
-        ok = fclose(f) == 0 && ok;
+        ok = CloseFile(f) == 0 && ok;
     }
     free(padded);
     return ok;

@@ -52,7 +52,7 @@ long WriteFileFromBuffer(const char* path, const void* data, long n) {
     FILE* f = OpenWrite(path);
     if (!f) return 0;
     bool ok = fwrite(data, 1, n, f) == size_t(n);
-    ok = fclose(f) == 0 && ok; // a failed flush is a failed write
+    ok = CloseFile(f) == 0 && ok;
     return ok ? n : 0;
 }
 
@@ -75,6 +75,9 @@ FILE* OpenRead(const char* path) {
 FILE* OpenWrite(const char* path) {
     return path ? fopen(path, "wb") : nullptr;
 }
+// The runtime's fclose does not report a failed final flush (a full disk), so the flush comes first.
 int CloseFile(FILE* stream) {
-    return stream ? fclose(stream) : EOF;
+    if (!stream) return EOF;
+    bool ok = fflush(stream) == 0 && !ferror(stream);
+    return fclose(stream) == 0 && ok ? 0 : EOF;
 }

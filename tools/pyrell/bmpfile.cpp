@@ -79,5 +79,6 @@ bool WriteBmp(const std::string& path, const Picture& picture, bool truncate) {
     File f(std::fopen(path.c_str(), "wb"), std::fclose);
     if (!f) return false;
     size_t size = truncate ? file.size() / 2 : file.size();
-    return std::fwrite(file.data(), 1, size, f.get()) == size && std::fclose(f.release()) == 0;
+    return std::fwrite(file.data(), 1, size, f.get()) == size && std::fflush(f.get()) == 0 &&
+           std::fclose(f.release()) == 0;
 }

@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <utility>
 
 #include "base/filepath.h"
 
@@ -84,7 +85,8 @@ TEST(PathParts, FolderNameAndExtensionChangedSplitAndJoined) {
 
 TEST(WholeFiles, ReadAndWrite) {
     const char* path = "wholefile_test.bin";
-    EXPECT_EQ(5, WriteFileFromBuffer(path, "hello", 5));
+    EXPECT_EQ(std::pair(5L, 0L), std::pair(WriteFileFromBuffer(path, "hello", 5),
+                                           WriteFileFromBuffer("Z:\\dev\\full", "hello", 5))); // a full disk
     char buf[8] = {};
     EXPECT_EQ(0, ReadFileInto(path, buf, 4)); // larger than the caller's block
     EXPECT_EQ(5, ReadFileInto(path, buf, sizeof buf));
