@@ -5,7 +5,6 @@
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
-#include <imagehlp.h>
 #include <new>
 #include <string>
 #include <vector>
@@ -45,19 +44,12 @@ std::string FormatText(const char* format, ...) {
     return text;
 }
 
-// Whether every file the job makes has a path the ANSI file functions take (MAX_PATH with its zero;
-// the folder creation copies into a buffer of that size). The longest is the map file of the host's
-// last material in the scene folder.
+// Whether every file the job makes has a path the ANSI file functions take (MAX_PATH with its zero).
+// The longest is the map file of the host's last material in the scene folder.
 int FitsFileFunctions(const char* sceneDir, const HXDoc& doc) {
     int lastMaterial = doc ? std::max(0, doc.GetMaterialCount() - 1) : 0;
     std::string longest = FormatText("%s\\__pyldlgHX__mtl%d__alpha.bmp", sceneDir, lastMaterial);
     return longest.size() < MAX_PATH;
-}
-
-// A folder is a folder whatever else it is: read-only, hidden, archived, compressed, not indexed.
-int IsFolder(const char* path) {
-    DWORD attributes = GetFileAttributesA(path);
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 // Creates the scene folder with every missing parent; 0, with its message, when that fails.
@@ -66,8 +58,7 @@ int CreateSceneFolder(DLMAIN& main, const char* dir) {
     std::string withSlash = dir;
     if (withSlash.empty() || withSlash.back() != '\\') withSlash += '\\';
     main.Print("フォルダがない場合作成(%s)", withSlash.c_str());
-    // A file standing where the folder belongs leaves it uncreated, whatever the call reports.
-    if (!MakeSureDirectoryPathExists(withSlash.c_str()) || !IsFolder(dir)) {
+    if (!MakeFolderPath(withSlash.c_str())) {
         main.Print("%sの作成ができません!!", withSlash.c_str());
         return 0;
     }

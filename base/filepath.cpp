@@ -196,3 +196,21 @@ int MakeRelativePath(char* dst, size_t size, const char* file, const char* folde
     const char* text = relative[0] == '.' && relative[1] == '\\' ? relative + 2 : relative;
     return CopyText(dst, size, text);
 }
+
+int IsFolder(const char* path) {
+    DWORD attributes = path ? GetFileAttributesA(path) : INVALID_FILE_ATTRIBUTES;
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+// A parent that cannot be made is passed over: whether the whole path is a folder at the end decides.
+int MakeFolderPath(const char* path) {
+    if (!path || !*path) return 0;
+    std::string part;
+    for (const char* p = path; *p; p = CharNextA(p)) {
+        if ((*p == '\\' || *p == '/') && !part.empty() && !IsFolder(part.c_str()))
+            CreateDirectoryA(part.c_str(), nullptr);
+        part.append(p, CharNextA(p) - p);
+    }
+    if (!IsFolder(path)) CreateDirectoryA(path, nullptr);
+    return IsFolder(path);
+}

@@ -39,3 +39,10 @@ int SplitExtension(char* folder, size_t folderSize, char* name, size_t nameSize,
 int JoinPath(char* dst, size_t size, const char* folder, const char* name);
 // The file's path relative to the folder; 0 (dst = the file's own path when it fits) when none exists.
 int MakeRelativePath(char* dst, size_t size, const char* file, const char* folder);
+
+// 1 when the path names a folder, whatever its other attributes (read-only, hidden, archived).
+int IsFolder(const char* path);
+// Creates the folder with every missing parent; 1 when the path names a folder afterwards. The path is cut
+// only at whole '\\' or '/' characters: the system's own helper for this also cuts at the second byte of a
+// character such as 表 or ソ and leaves stray folders named by half a character.
+int MakeFolderPath(const char* path);

@@ -22,7 +22,7 @@ endif()
 
 string(REGEX MATCHALL "DLL Name: [^\n]+" imports "${dump}")
 set(system kernel32.dll user32.dll gdi32.dll advapi32.dll comctl32.dll comdlg32.dll shell32.dll ole32.dll
-  imagehlp.dll shlwapi.dll msvcrt.dll)
+  shlwapi.dll msvcrt.dll)
 foreach(import IN LISTS imports)
   string(SUBSTRING "${import}" 10 -1 library)
   string(TOLOWER "${library}" library)
