@@ -1,7 +1,10 @@
 #include "scene/pylexp.h"
 
+#include <windows.h>
+
 #include <new>
 #include <string>
+#include <vector>
 
 #include "base/filepath.h"
 #include "scene/hxoexp.h"
@@ -52,6 +55,26 @@ void AddObject(HXO_MODEL& model, const PYL_OBJ& src) {
     }
 }
 
+// The file Windows opens for path: resolved against the current folder with `.` and `..` applied and
+// `/` made `\`, without the trailing blanks and dots it drops from a name (neither byte is ever the
+// second byte of a Shift-JIS character). Empty when the path cannot be resolved.
+std::string OpenedName(const char* path) {
+    DWORD size = GetFullPathNameA(path, 0, nullptr, nullptr);
+    if (!size) return "";
+    std::vector<char> full(size);
+    DWORD n = GetFullPathNameA(path, size, full.data(), nullptr);
+    if (!n || n >= size) return "";
+    std::string opened(full.data(), n);
+    while (!opened.empty() && (opened.back() == ' ' || opened.back() == '.'))
+        opened.pop_back();
+    return opened;
+}
+
+// Whether a resolved name ends in a separator, that is names a folder and no file.
+bool NamesNoFile(const std::string& opened) {
+    return opened.empty() || *CharPrevA(opened.c_str(), opened.c_str() + opened.size()) == '\\';
+}
+
 } // namespace
 
 int MakeHxoPath(char* out, size_t size, const char* path) {
@@ -81,12 +104,13 @@ int PYLEXP::SaveHxoModel(const char* path, const PYL_SCENE* scene) {
 
 int PYLEXP::CheckScenePath(const char* path) {
     if (!path || !CheckQuotablePath(mess, path)) return 0;
-    // Windows opens a name without its trailing blanks and dots, so "a.hxo. " is a.hxo. Neither
-    // byte is ever the second byte of a Shift-JIS character.
-    std::string opened(path);
-    while (!opened.empty() && (opened.back() == ' ' || opened.back() == '.'))
-        opened.pop_back();
-    if (ExtensionDiffers(opened.c_str(), "hxo") == 0) {
+    // The name as typed may hide its real one: "a.hxo\." and "x\..\a.hxo" open a.hxo.
+    const std::string scene = OpenedName(path);
+    char hxoPath[1024];
+    bool refused = NamesNoFile(scene) || ExtensionDiffers(scene.c_str(), "hxo") == 0;
+    if (!refused && MakeHxoPath(hxoPath, sizeof hxoPath, path))
+        refused = lstrcmpiA(OpenedName(hxoPath).c_str(), scene.c_str()) == 0;
+    if (refused) {
         mess.PrintfLn("モデルファイルと同じ名前には保存できません!!(%s)", path);
         return 0;
     }

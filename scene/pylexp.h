@@ -19,8 +19,8 @@ class PYLEXP {
     UMESS& GetMess() { return mess; }
 
     // 1 when a scene can be written at path: it can stand between quotes, and the file Windows opens
-    // for it is not named .hxo in any case (it would overwrite its own model or another scene's).
-    // Else 0 after a failure line.
+    // for it is a file, not named .hxo in any case and not the one its model opens (it would overwrite
+    // its own model or another scene's). Else 0 after a failure line.
     int CheckScenePath(const char* path);
     // 1 when every path the scene writes can stand between quotes; else 0 after a failure line.
     int CheckScenePaths(const PYL_SCENE* scene);
