@@ -88,3 +88,8 @@ inline ProcessRun RunProcess(std::string command) {
     CloseHandle(read[1]);
     return run;
 }
+
+// Makes path a link to the Unix device on which every write fails for want of room, as on a full disk.
+inline bool LinkToFullDevice(const std::string& path) {
+    return RunOnUnixName("ln -s /dev/full", path, true);
+}

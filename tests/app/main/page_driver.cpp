@@ -1,6 +1,7 @@
 #include "page_driver.h"
 #include <gtest/gtest.h>
 #include <commctrl.h>
+#include <dlgs.h>
 #include "app/dlp_rendpyrell.h"
 #include "plugin_fixture.h"
 
@@ -82,8 +83,13 @@ void CALLBACK ModalAction::OnTimer(HWND, UINT, UINT_PTR, DWORD) {
     EnumThreadWindows(GetCurrentThreadId(), OnDialog, 0);
 }
 
-std::function<void(HWND)> ChooseFile(const std::string& path) {
-    return [path](HWND dlg) {
+std::function<void(HWND)> ChooseFile(const std::string& path, int type) {
+    return [path, type](HWND dlg) {
+        if (type) {
+            HWND types = GetDlgItem(dlg, cmb1);
+            SendMessageA(types, CB_SETCURSEL, type - 1, 0);
+            SendMessageA(dlg, WM_COMMAND, MAKEWPARAM(cmb1, CBN_SELENDOK), LPARAM(types));
+        }
         SetDlgItemTextA(dlg, 1148, path.c_str()); // the file-name box
         PostMessageA(dlg, WM_COMMAND, IDOK, 0);
     };

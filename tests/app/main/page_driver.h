@@ -30,6 +30,7 @@ struct ModalAction {
     UINT_PTR m_timer;
 };
 
-// Types a name into a file dialog and presses OK.
-std::function<void(HWND)> ChooseFile(const std::string& path);
+// Picks the file type (counted from 1; 0 keeps the dialog's), types a name into a file dialog and
+// presses OK.
+std::function<void(HWND)> ChooseFile(const std::string& path, int type = 0);
 std::function<void(HWND)> Cancel();

@@ -150,7 +150,7 @@ class Pages : public testing::Test {
     }
 
     struct ForgetSettings {
-        ~ForgetSettings() { DeleteSettingsKey(); } // after the session has stored them
+        ~ForgetSettings() { ResetSettings(); } // after the session has stored them
     } forget;
     PluginSession session;
 };

@@ -5,19 +5,13 @@
 #include <fstream>
 
 #include "host/hxexports.h"
+#include "tests/common/testfiles.h"
 #include "tools/hxhost/eventoptions.h"
 #include "tools/hxhost/hxhostlib.h"
 
 namespace {
 
 const char* kSettingsKey = "Software\\orlek31\\pyldlqHX";
-
-// The host document's file, this run's own, removed at the end.
-std::string DocumentPath() {
-    char folder[MAX_PATH];
-    GetTempPathA(sizeof folder, folder);
-    return std::string(folder) + "hxmaintest" + std::to_string(GetCurrentProcessId()) + ".json";
-}
 
 // Binds the host functions to this program, gives the plug-in a host window and points the current
 // user's registry at a private key, so that no other program's settings are touched.
@@ -33,13 +27,13 @@ struct HostEnvironment : testing::Environment {
         RegCreateKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &user,
                         nullptr);
         ASSERT_EQ(RegOverridePredefKey(HKEY_CURRENT_USER, user), ERROR_SUCCESS);
+        ResetSettings();
     }
     void TearDown() override {
         RegOverridePredefKey(HKEY_CURRENT_USER, nullptr);
         RegCloseKey(user);
         RegDeleteTreeA(HKEY_CURRENT_USER, key.c_str());
         DestroyWindow(host);
-        DeleteFileA(DocumentPath().c_str());
     }
     HWND host = 0;
     HKEY user = 0;
@@ -56,7 +50,7 @@ CMDPLUGIN* Plugin() {
 }
 
 HXDocHandle OpenHostDocument(const std::string& json) {
-    const std::string path = DocumentPath();
+    const std::string path = ScratchPath("document.json");
     std::ofstream(path, std::ios::binary) << json;
     std::string error;
     EXPECT_TRUE(hxhost::OpenDocumentFile(path, &error)) << error;
@@ -111,8 +105,10 @@ void SetShiftState(BYTE state) {
     SetKeyboardState(keys);
 }
 
-void DeleteSettingsKey() {
+void ResetSettings() {
     RegDeleteTreeA(HKEY_CURRENT_USER, kSettingsKey);
+    const std::string work = ScratchPath("work");
+    SetSetting("pylcomm_tmppath", REG_SZ, work.c_str(), DWORD(work.size() + 1));
 }
 
 void SetSetting(const char* name, DWORD type, const void* data, DWORD size) {

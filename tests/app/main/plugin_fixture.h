@@ -14,7 +14,7 @@ inline DLMAIN* Main() {
     return Plugin()->GetMainWindow();
 }
 
-// Opens a document from JSON text (a file in the temporary folder, so it can be saved back).
+// Opens a document from JSON text (a file in the run's scratch folder, so it can be saved back).
 HXDocHandle OpenHostDocument(const std::string& json);
 // Two materials, uid 1001 and 1002, plus the given extra material entries.
 std::string DocumentJson(const std::string& extraMaterials = "", bool withFirst = true);
@@ -36,8 +36,9 @@ struct ShiftHeld {
     ~ShiftHeld() { SetShiftState(0); }
 };
 
-// The main window's settings, in this program's private registry.
-void DeleteSettingsKey();
+// The main window's settings, in this program's private registry. Reset forgets them all but the work
+// folder, which stays in the scratch folder: no session reads what a machine keeps in the default one.
+void ResetSettings();
 void SetSetting(const char* name, DWORD type, const void* data, DWORD size);
 inline void SetSettingInt(const char* name, DWORD value) {
     SetSetting(name, REG_DWORD, &value, sizeof value);

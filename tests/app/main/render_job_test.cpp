@@ -22,14 +22,9 @@
 #include "plugin_fixture.h"
 #include "res/pageids.h"
 #include "res/resource.h"
+#include "tests/common/testfiles.h"
 
 namespace {
-
-std::string ReadText(const std::string& path) {
-    std::stringstream text;
-    text << std::ifstream(path, std::ios::binary).rdbuf();
-    return text.str();
-}
 
 // The arguments as a C runtime that reads its command line byte by byte splits them: each byte
 // stands for one character, so the second byte of a double-byte character is seen as what it is.
@@ -43,6 +38,22 @@ std::vector<std::string> SplitBytes(const std::string& line) {
         args.emplace_back(argv[i], argv[i] + wcslen(argv[i]));
     LocalFree(argv);
     return args;
+}
+
+// The transparency map the conversion writes for the document's one material.
+const std::string kMap = "__pyldlgHX__mtl0__alpha.bmp";
+
+// The names in a folder, sorted as bytes.
+std::vector<std::string> Listing(const std::string& folder) {
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA found;
+    HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &found);
+    for (BOOL more = find != INVALID_HANDLE_VALUE; more; more = FindNextFileA(find, &found))
+        if (strcmp(found.cFileName, ".") != 0 && strcmp(found.cFileName, "..") != 0)
+            names.push_back(found.cFileName);
+    if (find != INVALID_HANDLE_VALUE) FindClose(find);
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
 // A document of one triangle of the given size with the given children of its settings' model.
@@ -60,10 +71,8 @@ std::string Document(const std::string& size, const std::string& settings) {
 class RenderJob : public testing::Test {
   protected:
     void SetUp() override {
-        char tmp[MAX_PATH];
-        GetTempPathA(sizeof tmp, tmp);
-        root = std::string(tmp) + "hxrender" + std::to_string(GetCurrentProcessId()) + "\\";
-        Remove(); // what a run that was stopped left under the same process id
+        std::filesystem::current_path(ScratchFolder()); // a file dialog may have left it inside root
+        ASSERT_TRUE(RemoveTree(ScratchPath("render")));
         CreateDirectoryA(root.c_str(), nullptr);
         CreateDirectoryA((root + "pyrell").c_str(), nullptr);
         ASSERT_TRUE(CopyFileA(("Z:" + std::string(PYRELL_EXE)).c_str(), Exe().c_str(), FALSE));
@@ -76,7 +85,7 @@ class RenderJob : public testing::Test {
                            root + R"(alpha.bmp" }, "settings": { "name": "plugin" } })";
         for (size_t at = json.find(root); (at = json.find('\\', at)) != std::string::npos; at += 2)
             json.insert(at, "\\"); // a JSON string
-        DeleteSettingsKey();
+        ResetSettings();
         session = std::make_unique<PluginSession>();
         SendOpen(OpenHostDocument(json));
         SendActivate(TRUE);
@@ -87,15 +96,6 @@ class RenderJob : public testing::Test {
         for (const char* name : {"PYRELL_LOG", "PYRELL_EXIT", "PYRELL_NOWRITE", "PYRELL_TRUNCATE"})
             SetEnvironmentVariableA(name, nullptr);
         session.reset();
-        Remove();
-    }
-    // Removes the scratch folder, also when a file dialog has left the current folder inside it.
-    void Remove() const {
-        SetCurrentDirectoryA((root + "..").c_str());
-        std::string from = root + '\0'; // the list ends with two zero bytes
-        const FILEOP_FLAGS quiet = FOF_NOCONFIRMATION | FOF_SILENT | FOF_NOERRORUI;
-        SHFILEOPSTRUCTA op = {0, FO_DELETE, from.c_str(), nullptr, quiet, FALSE, nullptr, nullptr};
-        SHFileOperationA(&op);
     }
 
     static bool Exists(const std::string& path) {
@@ -127,7 +127,7 @@ class RenderJob : public testing::Test {
     // The command lines the renderer was started with, in order.
     std::vector<std::string> Commands() const {
         std::vector<std::string> found;
-        std::istringstream log(ReadText(root + "log.txt"));
+        std::istringstream log(ReadFileBytes(root + "log.txt"));
         for (std::string line; std::getline(log, line);)
             if (line.rfind("cmd=", 0) == 0) found.push_back(line.substr(4));
         return found;
@@ -137,7 +137,7 @@ class RenderJob : public testing::Test {
                Work() + "tmp\\back.bmp\" /out=\"" + Work() + "tmp.bmp\" preview";
     }
 
-    std::string root;
+    const std::string root = ScratchPath("render\\");
     std::unique_ptr<PluginSession> session;
 };
 
@@ -150,10 +150,10 @@ TEST_F(RenderJob, TheRenderButtonRunsTheRendererAndItsPictureIsShownAgainAtTheNe
                   "tmp\\tmp.pyl保存\r\n背景保存:" + Work() + "tmp\\back.bmp\r\npyrell実行(" + Exe() + "," +
                   Work() + "tmp\\tmp.pyl)...\r\n");
     EXPECT_EQ(Commands(), std::vector<std::string>{DefaultCommand()});
-    EXPECT_NE(ReadText(root + "log.txt").find("cwd=" + root + "pyrell\n"), std::string::npos);
+    EXPECT_NE(ReadFileBytes(root + "log.txt").find("cwd=" + root + "pyrell\n"), std::string::npos);
     EXPECT_TRUE(Exists(Work() + "tmp\\tmp.hxo"));
-    EXPECT_TRUE(Exists(Work() + "tmp\\__pyldlgHX__mtl0__alpha.bmp"));
-    EXPECT_EQ(ReadText(Work() + "tmp\\back.bmp").size(), 3126u);
+    EXPECT_TRUE(Exists(Work() + "tmp\\" + kMap));
+    EXPECT_EQ(ReadFileBytes(Work() + "tmp\\back.bmp").size(), 3126u);
     UBMPDAT written;
     ASSERT_TRUE(written.LoadBMP((Work() + "tmp.bmp").c_str()));
     UBMPDAT& shown = Main()->GetRenderView().GetImage();
@@ -185,6 +185,11 @@ TEST_F(RenderJob, EachFailureIsReportedAndKeepsThePreviousPicture) {
     Main()->GetScene()->GetRender()->width = 120; // a new picture would differ in size
     std::ofstream(root + "blocker") << "x";
     std::filesystem::create_directories(root + "noback\\tmp\\back.bmp");
+    const std::string fullBack = root + "full\\tmp\\back.bmp", fullMap = root + "fullmap\\tmp\\" + kMap;
+    for (const std::string& link : {fullBack, fullMap}) {
+        std::filesystem::create_directories(std::filesystem::path(link).parent_path());
+        ASSERT_TRUE(LinkToFullDevice(link)) << link;
+    }
     const std::string out = Work() + "tmp.bmp", exe = Exe(), work = root + "work";
     struct {
         const char* variable; // makes the renderer fail on purpose
@@ -199,6 +204,8 @@ TEST_F(RenderJob, EachFailureIsReportedAndKeepsThePreviousPicture) {
          0},
         {nullptr, exe, root + "blocker\\w", root + "blocker\\w\\tmp\\の作成ができません!!", 0, 0},
         {nullptr, exe, root + "noback", root + "noback\\tmp\\back.bmp 保存失敗!!", 0, 0},
+        {nullptr, exe, root + "full", fullBack + " 保存失敗!!", 0, 0}, // a full disk
+        {nullptr, exe, root + "fullmap", fullMap + " 保存失敗!!", 0, 0},
         {nullptr, exe, "C:\\" + std::string(1015, 'w'), "作業パスが長すぎます!!", 0, 0},
     };
     size_t runs = Commands().size();
@@ -220,6 +227,7 @@ TEST_F(RenderJob, SavingThePictureAndTheScene) {
     strcpy(name, (root + "none.bmp").c_str());
     Main()->SaveImage(); // no picture yet
     EXPECT_FALSE(Exists(root + "none.bmp"));
+    Main()->GetScene()->GetRender()->height = 64; // smaller than the write buffer: only the close can fail
     Render(1);
     struct {
         std::string name, line;
@@ -229,7 +237,9 @@ TEST_F(RenderJob, SavingThePictureAndTheScene) {
         {root + "shot." + std::string(200, 'b'),
          "(" + std::string(79, 'b') + ")対応外の形式です"}, // shown cut
         {root + "nofolder\\shot.bmp", root + "nofolder\\shot.bmpの保存に失敗しました"},
+        {root + "full.bmp", root + "full.bmpの保存に失敗しました"}, // on a full disk
     };
+    ASSERT_TRUE(LinkToFullDevice(root + "full.bmp"));
     for (const auto& row : rows) {
         strcpy(name, row.name.c_str());
         EXPECT_NE(Printed([] { Main()->SaveImage(); }).find(row.line + "\r\n"), std::string::npos)
@@ -243,8 +253,8 @@ TEST_F(RenderJob, SavingThePictureAndTheScene) {
         SendMessageA(Main()->GetHwnd(), WM_COMMAND, id, 0);
     }
     EXPECT_TRUE(Exists(root + "menu.bmp"));
-    EXPECT_TRUE(Exists(root + "__pyldlgHX__mtl0__alpha.bmp"));
-    EXPECT_NE(ReadText(root + "scene.pyl").find(root + "scene.hxo"), std::string::npos);
+    EXPECT_TRUE(Exists(root + kMap));
+    EXPECT_NE(ReadFileBytes(root + "scene.pyl").find(root + "scene.hxo"), std::string::npos);
     // A document closed while the scene's dialog is open writes nothing; without one there is nothing to
     // save or render, and no dialog opens.
     ModalAction closeFirst("SavePYL", [&](HWND dialog) {
@@ -293,36 +303,72 @@ TEST_F(RenderJob, EveryQuotedPathReachesTheRendererAsOneArgument) {
     }
 }
 
-// Windows drops trailing blanks and dots from a file name, in any case: each of these would be opened
-// as a model file, so nothing is written, not even the maps the conversion makes beside it.
+// Windows resolves a name before it opens it: `.` and `..` applied, `/` taken for `\`, trailing blanks and
+// dots dropped, any case. Each refused name would open a model file, here another scene's: it stays as it
+// was, and nothing else is written, not even the maps the conversion makes beside the scene.
 TEST_F(RenderJob, ASceneThatWindowsWouldOpenAsAModelIsRefused) {
     const struct {
         const char* name;
-        const char* model; // written beside the scene; null: refused
-    } rows[] = {{"a.hxo", nullptr},    {"a.HXO", nullptr}, {"a.hxo ", nullptr},       {"a.hxo.", nullptr},
-                {"a.hxo. .", nullptr}, {"a.pyl", "a.hxo"}, {"a.hxo.pyl", "a.hxo.hxo"}};
+        std::vector<std::string> written; // empty: refused
+    } rows[] = {
+        {"a.hxo", {}},
+        {"a.HXO", {}},
+        {"a.hxo ", {}},
+        {"a.hxo.", {}},
+        {"a.hxo. .", {}},
+        {"a.hxo\\.", {}},
+        {"A.HXO\\.", {}},
+        {"a.hxo .\\.", {}},
+        {"a.hxo/.", {}},
+        {"a.hxo\\x\\..", {}},
+        {"sub\\..\\a.hxo\\.", {}},
+        {"a.hxo/", {}},
+        {"a.pyl", {kMap, "a.hxo", "a.pyl"}},
+        {"a.hxo.pyl", {kMap, "a.hxo", "a.hxo.hxo", "a.hxo.pyl"}},
+        {"sub\\..\\a.pyl", {kMap, "a.hxo", "a.pyl"}},
+    };
     int folder = 0;
     for (const auto& row : rows) {
         const std::string dir = root + "scenes" + std::to_string(folder++) + "\\";
-        std::filesystem::create_directories(dir);
+        CreateDirectoryA(dir.c_str(), nullptr);
+        std::ofstream(dir + "a.hxo") << "another scene's model";
         int saved = -1;
         std::string printed = Printed([&] {
             saved = Main()->ExportScene((dir + row.name).c_str(), Main()->GetHostDoc(), Main()->GetScene());
         });
-        std::vector<std::string> written;
-        for (const auto& entry : std::filesystem::directory_iterator(dir))
-            written.push_back(entry.path().filename().string());
-        std::sort(written.begin(), written.end());
-        if (row.model) {
-            EXPECT_EQ(saved, 1) << row.name << printed;
-            EXPECT_EQ(written,
-                      (std::vector<std::string>{"__pyldlgHX__mtl0__alpha.bmp", row.model, row.name}));
-        } else {
-            EXPECT_EQ(saved, 0) << row.name;
-            EXPECT_EQ(written, std::vector<std::string>{}) << row.name;
-            EXPECT_EQ(printed, "モデルファイルと同じ名前には保存できません!!(" + dir + row.name + ")\r\n");
+        EXPECT_EQ(saved, !row.written.empty()) << row.name << printed;
+        if (!row.written.empty()) {
+            EXPECT_EQ(Listing(dir), row.written) << row.name;
+            continue;
         }
+        EXPECT_EQ(std::pair(Listing(dir), ReadFileBytes(dir + "a.hxo")),
+                  std::pair(std::vector<std::string>{"a.hxo"}, std::string("another scene's model")))
+            << row.name;
+        EXPECT_EQ(printed, "モデルファイルと同じ名前には保存できません!!(" + dir + row.name + ")\r\n");
     }
+}
+
+// Characters whose second byte is a backslash (表, ソ, 能) end no folder name: the job makes the work
+// folder and nothing beside it, every file lands inside, each path reaches the renderer whole, and the
+// menu saves the scene and the picture there.
+TEST_F(RenderJob, AJapaneseWorkFolderHoldsEveryFile) {
+    const std::string work = root + "作業表\\ソ能\\";
+    SetPaths(Exe(), work);
+    Render(1);
+    EXPECT_EQ(Listing(root + "作業表"), std::vector<std::string>{"ソ能"});
+    EXPECT_EQ(Listing(work + "tmp"), (std::vector<std::string>{kMap, "back.bmp", "tmp.hxo", "tmp.pyl"}));
+    EXPECT_EQ(
+        SplitBytes(Commands().back()),
+        (std::vector<std::string>{Exe(), work + "tmp\\tmp.pyl", "/run", "/width=300", "/height=300",
+                                  "/bg=" + work + "tmp\\back.bmp", "/out=" + work + "tmp.bmp", "preview"}));
+    for (auto [id, title, path] : {std::make_tuple(ID_FILE_SAVEIMAGE, "Save", work + "絵"),
+                                   std::make_tuple(ID_FILE_SAVEPYL, "SavePYL", work + "場面")}) {
+        ModalAction choose(title, ChooseFile(path));
+        SendMessageA(Main()->GetHwnd(), WM_COMMAND, id, 0);
+    }
+    EXPECT_EQ(Listing(work),
+              (std::vector<std::string>{kMap, "tmp", "tmp.bmp", "絵.bmp", "場面.hxo", "場面.pyl"}));
+    EXPECT_NE(ReadFileBytes(work + "場面.pyl").find("\"" + work + "場面.hxo\""), std::string::npos);
 }
 
 // Real folders are often read-only, hidden, archived or not indexed.
@@ -362,7 +408,7 @@ TEST_F(RenderJob, ANumberThatIsNotFiniteStopsTheExport) {
         EXPECT_EQ(Commands().size(), runs) << row.line;
         for (const char* file : {"tmp\\tmp.pyl", "tmp\\tmp.hxo"})
             for (const char* word : {"nan", "inf"})
-                EXPECT_EQ(ReadText(Work() + file).find(word), std::string::npos) << file << word;
+                EXPECT_EQ(ReadFileBytes(Work() + file).find(word), std::string::npos) << file << word;
         EXPECT_EQ(Shown(), shown) << row.line;
     }
 }

@@ -30,7 +30,7 @@ std::string Rect(HWND hwnd, bool child = true) {
 } // namespace
 
 TEST(MainWindowStartup, ExitWritesEveryValueTheNextStartReadsAndShiftSkips) {
-    DeleteSettingsKey();
+    ResetSettings();
     {
         PluginSession session;
         EXPECT_EQ(TextOf(Main()->GetMessageWindow().GetHwnd()),
@@ -96,11 +96,11 @@ TEST(MainWindowStartup, HostileStoredValuesAreRefusedOrHeldInRange) {
         for (const char* text : {main.GetTmpPath(), main.GetPyrellPath(), main.GetRenderImageFilename()})
             EXPECT_LT(strnlen(text, DLMAIN::PATHSIZE), size_t(DLMAIN::PATHSIZE)) << label;
     });
-    DeleteSettingsKey();
+    ResetSettings();
 }
 
 TEST(MainWindowLayout, PaneViewAndMessagesFillAKnownSizeInEachOfTheMenusFourCombinations) {
-    DeleteSettingsKey();
+    ResetSettings();
     PluginSession session;
     HWND hwnd = Main()->GetHwnd();
     HWND parts[] = {Main()->GetPropertyPane()->GetTabTable().GetHwnd(), Main()->GetRenderView().GetHwnd(),

@@ -38,3 +38,4 @@ target_compile_definitions(${name} PRIVATE HX_FAKE_HOST_DIR="${hx_fake_dir}"
 # The built plug-in exports exactly its fourteen names, undecorated, and imports only system DLLs.
 add_test(NAME dll_exports_and_imports COMMAND ${CMAKE_COMMAND} -DOBJDUMP=${CMAKE_OBJDUMP}
   -DDLL=$<TARGET_FILE:pyldlgHX> -P ${dir}/check_dll.cmake)
+set_tests_properties(dll_exports_and_imports PROPERTIES TIMEOUT 60)
