@@ -25,7 +25,7 @@ class Dispatch : public ::testing::Test {
 
 TEST_F(Dispatch, EachEventReachesItsHandlerWithItsOptionsAndAnswersAsTheTableSays) {
     int v[] = {17, 34, 640, 480, 10, 20, 42, 8, 'A', 12, -34, 120};
-    // Each button bit is set in a different set of these, so any two swapped flags show.
+    // Each button bit is set in a different set of these, so any two swapped flags show; 0x40 is no flag.
     int bits[] = {0x4B, 0x32, 0x2C};
     char t[] = "t";
     const std::vector<HXEventParam> message = {
@@ -56,12 +56,12 @@ TEST_F(Dispatch, EachEventReachesItsHandlerWithItsOptionsAndAnswersAsTheTableSay
         {110, "OnDraw", 1, {}, {0, 1, 1}},
         {110, "OnDraw", 1, odd, {0, 10, 1}},
         {110, "OnDraw", 1, {{nullptr, nullptr}, {"width", &v[4]}}, {0, 1, 1}}, // the list ends at a null key
-        {120, "OnMouse120", 2, mouse, {P(kScene), 12, -34, 120, 0}},
-        {121, "OnMouse121", 2, {{"button_state", &bits[0]}}, {0, 0, 0, 0, 0b101010}}, // 0x40 is no flag
-        {122, "OnMouse122", 2, {{"button_state", &bits[1]}}, {0, 0, 0, 0, 0b011001}},
-        {123, "OnMouse123", 2, {{"button_state", &bits[2]}}, {0, 0, 0, 0, 0b000111}},
-        {140, "OnKey140", 2, {}, {0, 0, 0, 0, 0, 0}},
-        {141, "OnKey141", 2, key, {0, 'A', 0, 0, 0, 0b000111}},
+        {120, "OnMouse120", 2, mouse, {P(kScene), 12, -34, 120, 0, 0, 0, 0, 0, 0}},
+        {121, "OnMouse121", 2, {{"button_state", &bits[0]}}, {0, 0, 0, 0, 1, 0, 1, 0, 1, 0}},
+        {122, "OnMouse122", 2, {{"button_state", &bits[1]}}, {0, 0, 0, 0, 0, 1, 1, 0, 0, 1}},
+        {123, "OnMouse123", 2, {{"button_state", &bits[2]}}, {0, 0, 0, 0, 0, 0, 0, 1, 1, 1}},
+        {140, "OnKey140", 2, {}, std::vector<intptr_t>(11, 0)},
+        {141, "OnKey141", 2, key, {0, 'A', 0, 0, 0, 0, 0, 0, 1, 1, 1}},
         {200, "OnNewDocument", 1, {{"xml_elem", &v[0]}, {"filename", t}}, {P(t), P(&v[0]), 0}},
         {201, "OnEndDocument", 1, {}, {}},
         {202, "OnSaveDocument", 1, {}, {0, 0, 0}},
@@ -76,7 +76,7 @@ TEST_F(Dispatch, EachEventReachesItsHandlerWithItsOptionsAndAnswersAsTheTableSay
         {240, "OnUpdateScene", 1, {{"scene", kScene}}, {P(kScene)}},
     };
     for (int event = 124; event <= 130; ++event)
-        rows.push_back({event, "OnMouse" + std::to_string(event), 2, {}, {0, 0, 0, 0, 0}});
+        rows.push_back({event, "OnMouse" + std::to_string(event), 2, {}, std::vector<intptr_t>(10, 0)});
     for (int event : {0, 3, 99, 104, 131, 139, 142, 203, 213, 223, 232, 239, 241, -1, 100000})
         rows.push_back({event, "", 0, {}, {}});
     int flag = 5;
