@@ -16,12 +16,13 @@ namespace {
 
 using ListTest = UiTest;
 
-// A wrapper attached to an item the dialog lacks keeps no window, and using it then changes nothing.
-template <class W, class... More> bool Inert(HWND dialog, void (*use)(W&), More... more) {
+// A wrapper attached to an item the dialog lacks keeps no window, and using it then changes nothing: what
+// Attach answered and the window kept after the use.
+template <class W, class... More> std::pair<int, HWND> Inert(HWND dialog, void (*use)(W&), More... more) {
     W w;
-    bool attached = w.Attach(dialog, IDC_MISSING, more...) != 0;
+    const int attached = w.Attach(dialog, IDC_MISSING, more...);
     use(w);
-    return !attached && !w.GetHwnd();
+    return {attached, w.GetHwnd()};
 }
 
 } // namespace
@@ -81,7 +82,7 @@ TEST_F(ListTest, ScrollCodesWheelNotchesAndOtherBars) {
 
 TEST_F(ListTest, WrappersOfAMissingItemStayInert) {
     HICON icon = LoadIconA(0, IDI_APPLICATION);
-    const std::pair<const char*, bool> rows[] = {
+    const std::pair<const char*, std::pair<int, HWND>> rows[] = {
         {"list", Inert<UDLGLIST>(dlg, [](UDLGLIST& w) { w.AddString("a"); })},
         {"check", Inert<UDLGCHECK>(dlg, [](UDLGCHECK& w) { w.SetCheck(BST_CHECKED); })},
         {"scroll", Inert<UDLGSCROLL>(
@@ -99,7 +100,7 @@ TEST_F(ListTest, WrappersOfAMissingItemStayInert) {
         {"slider", Inert<UDLGSLIDER>(dlg, [](UDLGSLIDER& w) { w.SetPos(3); })},
     };
     for (const auto& [name, inert] : rows)
-        EXPECT_TRUE(inert) << name;
+        EXPECT_EQ(std::pair(0, HWND(0)), inert) << name;
     EXPECT_EQ(0, Commands(-1));
     UTABTBL tabs;
     EXPECT_FALSE(tabs.AttachDlgItem(dlg, IDC_MISSING));
