@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstring>
+#include <tuple>
 
 #include "tests/common/testfiles.h"
 #include "tests/common/mutate.h"
@@ -105,25 +107,36 @@ TEST(BmpImage, RefusesBadFilesWithoutAllocating) {
     EXPECT_EQ(nullptr, bits);
 }
 
-// Damaged copies of good files are read or refused; what is read describes pixels that were all in
-// the file.
+// Damaged copies of good files are read or refused; what is read is the size, depth and pixels that the
+// file's own fields give.
 TEST(BmpImage, DamagedFilesAreReadOrRefused) {
     const std::vector<std::string> seeds = {
-        ReadFileBytes(std::string(HX_TEST_DATA) + "/../../../samples/leaf32.bmp"), Bmp(3, 2, 24, kRows24)};
+        ReadFileBytes(std::string(HX_TEST_DATA) + "/../../../samples/leaf32.bmp"), Bmp(3, 2, 24, kRows24),
+        Bmp(3, -2, 24, kRows24, BI_RGB, "gap.")}; // top-down, the pixels four bytes past the header
     mutate::Options options;
     options.rounds = 400;
     options.fields = {2, 10, 14, 18, 22, 26, 28, 30, 34};
     options.head = 70;
-    int refused = 0;
+    int read = 0, refused = 0;
     mutate::EachMutation(seeds, options, [&](const std::string& file, const std::string& label) {
         Loaded image(file);
         refused += image.ok ? 0 : 1;
         if (!image.ok) return;
+        read++;
+        auto field = [&file](size_t at) {
+            int32_t value;
+            std::memcpy(&value, &file[at], 4);
+            return value;
+        };
+        const int32_t width = field(18), height = field(22), bits = field(28) & 0xFFFF;
         const BITMAPINFOHEADER& h = image.header->bmiHeader;
-        size_t stride = (size_t(h.biWidth) * h.biBitCount + 31) / 32 * 4;
-        size_t bytes = stride * size_t(h.biHeight < 0 ? -h.biHeight : h.biHeight);
-        EXPECT_LE(bytes, file.size()) << label;
-        EXPECT_GE(LocalSize(image.bits), bytes) << label;
+        EXPECT_EQ(std::tuple(width, height, bits), std::tuple(h.biWidth, h.biHeight, int32_t(h.biBitCount)))
+            << label;
+        const size_t bytes = (size_t(width) * bits + 31) / 32 * 4 * size_t(height < 0 ? -height : height);
+        ASSERT_GE(LocalSize(image.bits), bytes) << label;
+        ASSERT_LE(size_t(uint32_t(field(10))) + bytes, file.size()) << label;
+        EXPECT_EQ(file.substr(uint32_t(field(10)), bytes), image.Bytes(bytes)) << label;
     });
-    EXPECT_GT(refused, 100);
+    EXPECT_GT(read, 90); // of the 400 rounds
+    EXPECT_GT(refused, 250);
 }
