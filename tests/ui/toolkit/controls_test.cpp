@@ -1,5 +1,6 @@
 #include "ui_test.h"
 #include <commctrl.h>
+#include <algorithm>
 #include <cstring>
 #include "ui/udlgbutton.h"
 #include "ui/udlgcelsbar.h"
@@ -74,8 +75,12 @@ TEST_F(ControlTest, RampMapsInteriorColumnsOntoTheTableInsideABlackFrame) {
     EXPECT_EQ(RGB(9, 246, 7), At(bar, 256, 5));
     MoveWindow(item, 5, 50, 2, 2, TRUE); // no inside: neither ramp nor frame is written
     bar.ResizeImage();
+    const UBMPDAT& image = *bar.GetImage(); // follows the window
+    ASSERT_EQ(std::tuple(2, 2, 8), std::tuple(image.GetWidth(), image.GetHeight(), image.GetLineBytes()));
+    char* bits = reinterpret_cast<char*>(image.GetBits());
+    std::fill_n(bits, 16, 'u');
     bar.SetColors(table, 256);
-    EXPECT_EQ(2, bar.GetImage()->GetWidth()); // the image follows the window
+    EXPECT_EQ(std::string(16, 'u'), std::string(bits, 16));
 }
 
 TEST_F(ControlTest, TreeRadioButtonSliderAndIconWrappers) {
