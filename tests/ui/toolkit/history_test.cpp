@@ -9,7 +9,7 @@ namespace {
 
 using HistoryTest = UiTest;
 
-const char kJapanese[] = "C:\\作業表\\ソ\\能.pyl";
+const std::string kJapanese = "C:\\作業表\\ソ\\能.pyl";
 
 // The entries as "path," (untyped) or "type:path,".
 std::string Entries(const FILEHISTORY& h) {
@@ -46,8 +46,7 @@ std::string Loaded(const UREGKEY& key, int typed = 1) {
     menu.SetHistory(&h);
     DLGWINPOS pos;
     pos.SetSizeFlag(1);
-    EXPECT_TRUE(menu.Load(&key));
-    EXPECT_TRUE(pos.Load(&key, "w"));
+    EXPECT_EQ(std::tuple(true, true), std::tuple(menu.Load(&key), pos.Load(&key, "w")));
     char values[64];
     snprintf(values, sizeof values, "|%d %ld %ld %ld %ld", pos.IsStored(), pos.GetOffset().x,
              pos.GetOffset().y, pos.GetSize().cx, pos.GetSize().cy);
@@ -95,15 +94,13 @@ TEST_F(HistoryTest, MenuTakesTheItemsPlaceAndFollowsTheHistory) {
     menu.SetHistory(&h);
     menu.SetBaseId(1000);
     h.Add("C:\\a.pyl");
-    h.Add(kJapanese);                     // second bytes 0x5C: 表, ソ, 能
+    h.Add(kJapanese.c_str());             // second bytes 0x5C: 表, ソ, 能
     EXPECT_FALSE(menu.Attach(file, 999)); // no such item
     ASSERT_TRUE(menu.Attach(file, 300));
-    EXPECT_EQ(std::string("Open,最近のファイル,|") + kJapanese + ",C:\\a.pyl,",
-              Items(file) + "|" + Items(menu.GetMenu()));
+    EXPECT_EQ("Open,最近のファイル,|" + kJapanese + ",C:\\a.pyl,", Items(file) + "|" + Items(menu.GetMenu()));
     h.SetTyped(1);
     h.AddTyped(1, "C:\\a.pyl");
-    // The longest path keeps its last byte, the second of 表, behind the mark.
-    h.AddTyped(0, (std::string(1021, 'x') + "表").c_str());
+    h.AddTyped(0, (std::string(1021, 'x') + "表").c_str()); // the longest keeps its last byte, 0x5C
     menu.SetEnglish(1);
     DestroyMenu(file);
     file = FileMenu();
@@ -121,7 +118,7 @@ TEST_F(HistoryTest, SavedHistoryAndPlaceComeBackAndDamagedValuesReadAsMissing) {
     FILEHISTORY saved;
     saved.SetTyped(1);
     saved.AddTyped(0, "C:\\old.pyl");
-    saved.AddTyped(7, kJapanese);
+    saved.AddTyped(7, kJapanese.c_str());
     FILEHISTORY_MENU out;
     out.SetHistory(&saved);
     HWND owner = CreateWindowA("STATIC", "", WS_POPUP, 100, 100, 200, 100, 0, 0, GetModuleHandleA(0), 0);
@@ -130,12 +127,11 @@ TEST_F(HistoryTest, SavedHistoryAndPlaceComeBackAndDamagedValuesReadAsMissing) {
     pos.SetSizeFlag(1);
     loaded.SetSizeFlag(1);
     pos.Apply(owner, dialog); // nothing stored yet: records
-    ASSERT_TRUE(out.Save(&key));
-    ASSERT_TRUE(pos.Save(&key, "w"));
-    const std::string newest = "7:" + std::string(kJapanese) + ",", history = newest + "0:C:\\old.pyl,",
+    ASSERT_EQ(std::tuple(true, true), std::tuple(out.Save(&key), pos.Save(&key, "w")));
+    const std::string newest = "7:" + kJapanese + ",", history = newest + "0:C:\\old.pyl,",
                       place = "|1 40 20 300 80";
     EXPECT_EQ(history + place, Loaded(key));
-    EXPECT_EQ(kJapanese + std::string(",C:\\old.pyl,") + place, Loaded(key, 0));
+    EXPECT_EQ(kJapanese + ",C:\\old.pyl," + place, Loaded(key, 0));
     ASSERT_TRUE(loaded.Load(&key, "w"));
     MoveWindow(owner, 300, 200, 200, 100, FALSE);
     MoveWindow(dialog, 0, 0, 10, 10, FALSE);
@@ -168,8 +164,7 @@ TEST_F(HistoryTest, SavedHistoryAndPlaceComeBackAndDamagedValuesReadAsMissing) {
         {"w_winpos_h", REG_DWORD, Dword(0), history + "|1 40 20 300 -1"},
     };
     for (const auto& [name, type, bytes, expected] : rows) {
-        ASSERT_TRUE(out.Save(&key));
-        ASSERT_TRUE(pos.Save(&key, "w"));
+        ASSERT_EQ(std::tuple(true, true), std::tuple(out.Save(&key), pos.Save(&key, "w")));
         RegSetValueExA(key.GetHandle(), name, 0, type, reinterpret_cast<const BYTE*>(bytes.data()),
                        DWORD(bytes.size()));
         EXPECT_EQ(expected, Loaded(key)) << name << " of type " << type;
