@@ -91,10 +91,9 @@ TEST(PfmFiles, WrittenExactlyAndReadWholeOrRefusedWithTheImageKept) {
             const auto at = std::find(third, file.end(), '\n') + 1;
             int w = 0, h = 0, fw, fh;
             std::sscanf(std::string(second, third).c_str(), "%d %d", &w, &h);
-            const int channels = file[1] == 'f' ? 1 : 3;
             fresh.GetSize(&fw, &fh);
-            ASSERT_EQ(std::tuple(w, h, channels), std::tuple(fw, fh, fresh.IsGray() ? 1 : 3)) << what;
-            const size_t bytes = size_t(w) * size_t(h) * channels * 4;
+            ASSERT_EQ(std::tuple(w, h, file[1] == 'f'), std::tuple(fw, fh, fresh.IsGray() == 1)) << what;
+            const size_t bytes = size_t(w) * size_t(h) * (file[1] == 'f' ? 4 : 12);
             ASSERT_LE(bytes, std::min(fresh.GetAllocSize(), size_t(file.end() - at))) << what;
             for (size_t i = 0; i < bytes; i++)
                 ASSERT_EQ(at[fresh.GetScale() > 0 ? i ^ 3 : i],
