@@ -108,8 +108,8 @@ TEST_F(ControlTest, TreeRadioButtonSliderAndIconWrappers) {
     UDLGBUTTON button;
     ASSERT_TRUE(button.Create(dlg, 2020, URECT{200, 120, 80, 24}, "あいう"));
     char text[8];
-    EXPECT_EQ(2, button.GetText(text, 4)); // 3 bytes would split the second character
-    EXPECT_STREQ("あ", text);
+    // Three bytes would split the second character.
+    EXPECT_EQ(std::tuple(2, std::string("あ")), (std::tuple{button.GetText(text, 4), std::string(text)}));
     DestroyWindow(button.GetHwnd());
     EXPECT_EQ(0, button.GetText(text, sizeof text)); // the window is gone: an empty text
     EXPECT_STREQ("", text);

@@ -38,8 +38,8 @@ TEST_F(ListTest, ListsInsertInOrderKeepItemDataAndSelectByIt) {
     list.SetString(3, "beyond"); // outside the list: nothing changes
     EXPECT_EQ(std::make_tuple(3L, 22u),
               std::make_tuple(long(SendMessageA(list.GetHwnd(), LB_GETCOUNT, 0, 0)), list.GetSelectData()));
-    EXPECT_FALSE(list.SetSelectData(0)); // data 0 never matches in a list
-    EXPECT_TRUE(list.SetSelectData(33));
+    // Data 0 never matches in a list.
+    EXPECT_EQ(std::tuple(false, true), (std::tuple{list.SetSelectData(0), list.SetSelectData(33)}));
     // Selected by its data; data outside the list is no error value.
     EXPECT_EQ(std::make_tuple(2, 0u), std::make_tuple(list.GetSelect(), list.GetItemData(3)));
 
@@ -48,8 +48,8 @@ TEST_F(ListTest, ListsInsertInOrderKeepItemDataAndSelectByIt) {
     ASSERT_EQ(1, made.Create(dlg, 2001, URECT{5, 5, 100, 120}));
     combo.SetStringList(texts);
     combo.SetSelect(2);
-    EXPECT_TRUE(combo.SetSelectData(0)); // a combo matches data 0: the first item
-    EXPECT_EQ(0, combo.GetSelect());
+    // A combo matches data 0: the first item.
+    EXPECT_EQ(std::tuple(true, 0), (std::tuple{combo.SetSelectData(0), combo.GetSelect()}));
 }
 
 TEST_F(ListTest, ScrollCodesWheelNotchesAndOtherBars) {
