@@ -134,8 +134,8 @@ TEST_F(ControlTest, TreeRadioButtonSliderAndIconWrappers) {
 
 TEST_F(ControlTest, PopupMenusOpenAtTheItemAndTheChoiceReachesTheOwner) {
     UDLGPOPUPMENU menu;
-    EXPECT_FALSE(menu.Load(shown, IDC_SWATCH, IDR_POPUP, 5)); // no such sub-menu
-    EXPECT_EQ(0, menu.Track());
+    // No such sub-menu: nothing to track.
+    EXPECT_EQ(std::tuple(false, 0), (std::tuple{menu.Load(shown, IDC_SWATCH, IDR_POPUP, 5), menu.Track()}));
     {
         ModalDriver driver(PickFirst, "#32768");
         EXPECT_EQ(1, menu.Open(shown, IDC_SWATCH, IDR_POPUP, 0));

@@ -94,9 +94,9 @@ TEST_F(HistoryTest, MenuTakesTheItemsPlaceAndFollowsTheHistory) {
     menu.SetHistory(&h);
     menu.SetBaseId(1000);
     h.Add("C:\\a.pyl");
-    h.Add(kJapanese.c_str());             // second bytes 0x5C: 表, ソ, 能
-    EXPECT_FALSE(menu.Attach(file, 999)); // no such item
-    ASSERT_TRUE(menu.Attach(file, 300));
+    h.Add(kJapanese.c_str()); // second bytes 0x5C: 表, ソ, 能
+    // No item 999.
+    ASSERT_EQ(std::tuple(false, true), (std::tuple{menu.Attach(file, 999), menu.Attach(file, 300)}));
     EXPECT_EQ("Open,最近のファイル,|" + kJapanese + ",C:\\a.pyl,", Items(file) + "|" + Items(menu.GetMenu()));
     h.SetTyped(1);
     h.AddTyped(1, "C:\\a.pyl");
