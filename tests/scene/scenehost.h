@@ -81,8 +81,7 @@ inline void Import(RENDPYL_MODEL& model, HXDoc doc) {
 // The settings subtree saved into a fresh element, which it returns.
 inline HXXmlElement SaveSettings(HXDoc doc, RENDPYL_MODEL& model) {
     HXDocParam param = {FreshElement().Handle(), 0};
-    EXPECT_EQ(RENDPYL_XMLSAVE().Save(doc, &model, &param), 1);
-    EXPECT_EQ(param.saved, 1);
+    EXPECT_EQ(std::tuple(1, 1), (std::tuple{RENDPYL_XMLSAVE().Save(doc, &model, &param), param.saved}));
     return HXXmlElement(param.elem);
 }
 

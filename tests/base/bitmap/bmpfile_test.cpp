@@ -54,8 +54,7 @@ TEST(BmpSave, FilesAreExactAndTheRightWayUp) {
                               RGBCOLOR(255, 255, 255), RGBCOLOR(0, 0, 0),   RGBCOLOR(16, 32, 64)};
     img.PutRow32(0, rows);
     img.PutRow32(1, rows + 3);
-    ASSERT_TRUE(img.SaveBMP("six.bmp"));
-    EXPECT_EQ(kSixPixelFile, LoadBytes("six.bmp"));
+    EXPECT_EQ(std::tuple(1, kSixPixelFile), (std::tuple{img.SaveBMP("six.bmp"), LoadBytes("six.bmp")}));
     // A caller's bottom-up bitmap, whose first row in memory is the bottom row.
     UBMPDAT bottomUp;
     BITMAPINFO bi = *img.GetInfo();

@@ -77,10 +77,9 @@ TEST(UbmpdatStorage, RefusalsKeepTheImageAndCallersBitmapsKeepTheirLayout) {
     }
     UBMPDAT empty, src(3, 2, 24);
     src.SetPixel(2, 1, RGBCOLOR(7, 8, 9));
-    ASSERT_TRUE(img.CopyFrom(src));
-    EXPECT_FALSE(img.CopyFrom(empty)); // nothing to copy: the image stays
-    ASSERT_TRUE(img.ConvertBitDepth(32));
-    EXPECT_FALSE(img.ConvertBitDepth(8)); // rows of colours cannot be written at 8 bits
+    // Nothing to copy, and rows of colours that cannot be written at 8 bits: the image stays.
+    ASSERT_EQ(std::tuple(1, 0, 1, 0), (std::tuple{img.CopyFrom(src), img.CopyFrom(empty),
+                                                  img.ConvertBitDepth(32), img.ConvertBitDepth(8)}));
     EXPECT_EQ(std::tuple(RGBCOLOR(7, 8, 9), 32, 0),
               std::tuple(img.GetPixel(2, 1), img.GetBitCount(), empty.ConvertBitDepth(24)));
 

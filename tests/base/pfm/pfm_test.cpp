@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cfloat>
+#include <cstdio>
 #include <cstring>
 #include <string>
 #include <tuple>
@@ -83,12 +84,18 @@ TEST(PfmFiles, WrittenExactlyAndReadWholeOrRefusedWithTheImageKept) {
         PFMDATA fresh;
         if (LoadPfm(data, file.size(), &fresh)) {
             loaded++;
-            // The data: the bytes after the third line end, each float's turned when the scale is positive.
-            auto at = file.begin();
-            for (int line = 0; line < 3; line++)
-                at = std::find(at, file.end(), '\n') + 1;
-            ASSERT_LE(size_t(fresh.GetDataSize()), size_t(file.end() - at)) << what;
-            for (size_t i = 0; i < size_t(fresh.GetDataSize()); i++)
+            // The size as "%d %d" reads the second line, the channels from the first; the data: the bytes
+            // after the third line end, each float's turned when the scale is positive.
+            const auto second = std::find(file.begin(), file.end(), '\n') + 1;
+            const auto third = std::find(second, file.end(), '\n') + 1;
+            const auto at = std::find(third, file.end(), '\n') + 1;
+            int w = 0, h = 0, fw, fh;
+            std::sscanf(std::string(second, third).c_str(), "%d %d", &w, &h);
+            fresh.GetSize(&fw, &fh);
+            ASSERT_EQ(std::tuple(w, h, file[1] == 'f'), std::tuple(fw, fh, fresh.IsGray() == 1)) << what;
+            const size_t bytes = size_t(w) * size_t(h) * (file[1] == 'f' ? 4 : 12);
+            ASSERT_LE(bytes, std::min(fresh.GetAllocSize(), size_t(file.end() - at))) << what;
+            for (size_t i = 0; i < bytes; i++)
                 ASSERT_EQ(at[fresh.GetScale() > 0 ? i ^ 3 : i],
                           reinterpret_cast<unsigned char*>(fresh.GetData())[i])
                     << what << ", byte " << i;

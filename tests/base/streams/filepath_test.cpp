@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <tuple>
 #include <utility>
 
 #include "base/filepath.h"
@@ -95,6 +96,5 @@ TEST(WholeFiles, ReadAndWrite) {
     EXPECT_EQ(5, ReadFileAlloc(path, &block));
     EXPECT_EQ(0, memcmp(block, "hello", 5));
     free(block);
-    EXPECT_EQ(0, ReadFileAlloc("no_such_file.bin", &block));
-    EXPECT_EQ(nullptr, block);
+    EXPECT_EQ(std::tuple(0L, (void*)nullptr), (std::tuple{ReadFileAlloc("no_such_file.bin", &block), block}));
 }

@@ -1,4 +1,5 @@
 #include <string>
+#include <tuple>
 #include <utility>
 
 #include <gtest/gtest.h>
@@ -67,25 +68,21 @@ HMODULE PluginDll() {
 TEST(PluginDll, AnswersTheHostsStartUpQuestions) {
     ASSERT_NE(nullptr, PluginDll());
     auto check = EXPORT(HXCheckVersion);
-    EXPECT_EQ(0u, check(0x248F));
-    EXPECT_EQ(0x249u, check(0x2490));
-    EXPECT_EQ(0x249u, check(0xFFFFFFFF));
+    EXPECT_EQ(std::tuple(0u, 0x249u, 0x249u), std::tuple(check(0x248F), check(0x2490), check(0xFFFFFFFF)));
     EXPECT_EQ(TRUE, EXPORT(HXInit)(WinPath(HX_FAKE_HOST_DIR "/complete.dll").c_str()));
     DWORD product = 0, id = 0;
     EXPORT(HXGetPlugInID)(&product, &id);
-    EXPECT_EQ(0x4F524C4Bu, product);
-    EXPECT_EQ(0x50594C44u, id);
-    EXPECT_STREQ("pyldlgHX  Pyrell renderer bridge", EXPORT(HXGetPlugInName)());
-    EXPECT_EQ(7, EXPORT(HXGetPlugInType)());
-    EXPECT_STREQ("pyldlgHX", EXPORT(HXEnumString)(0));
-    EXPECT_EQ(nullptr, EXPORT(HXEnumFileType)(0));
-    EXPECT_EQ(nullptr, EXPORT(HXEnumFileExt)(0));
+    EXPECT_EQ(std::tuple(0x4F524C4Bu, 0x50594C44u, std::string("pyldlgHX  Pyrell renderer bridge"), 7,
+                         std::string("pyldlgHX"), nullptr, nullptr),
+              std::tuple(product, id, std::string(EXPORT(HXGetPlugInName)()), EXPORT(HXGetPlugInType)(),
+                         std::string(EXPORT(HXEnumString)(0)), EXPORT(HXEnumFileType)(0),
+                         EXPORT(HXEnumFileExt)(0)));
     // Exports of the plug-in kinds that import, export, create or modify.
     for (BOOL refused : {EXPORT(HXImportFile)(1, 2, 3), EXPORT(HXExportFile)(1, 2, 3), EXPORT(HXCreate)(1, 2),
                          EXPORT(HXModifySelect)(1, 2), EXPORT(HXModifyObject)(1, 2)})
         EXPECT_EQ(FALSE, refused);
-    EXPECT_EQ(FALSE, EXPORT(HXOnEvent)(nullptr, 99, nullptr));
-    EXPECT_EQ(TRUE, EXPORT(HXOnEvent)(nullptr, 110, nullptr));
+    EXPECT_EQ(std::pair(FALSE, TRUE),
+              std::pair(EXPORT(HXOnEvent)(nullptr, 99, nullptr), EXPORT(HXOnEvent)(nullptr, 110, nullptr)));
 }
 
 } // namespace

@@ -15,7 +15,7 @@ inline intptr_t P(const void* pointer) {
 
 struct RecordedCall {
     std::string handler;
-    std::vector<intptr_t> args; // after the document; a mouse block as x, y, wheel and its flags
+    std::vector<intptr_t> args; // after the document; a mouse block as its nine fields
 };
 
 class RecordingCommandPlugin : public Bare<HXCommandPlugin> {
@@ -32,10 +32,8 @@ class RecordingCommandPlugin : public Bare<HXCommandPlugin> {
     }
 #define HX_RECORD_MOUSE(name)                                                                                \
     HX_RECORD(BOOL, name, (HXDocHandle, HXSceneHandle s, HXMouseState * m), P(s), MOUSE(m))
-// The six flags as binary digits in block order: 0b100000 is lbutton alone, 0b000001 bit20.
-#define MOUSE(m)                                                                                             \
-    m->x, m->y, m->wheel,                                                                                    \
-        m->lbutton << 5 | m->mbutton << 4 | m->rbutton << 3 | m->shift << 2 | m->control << 1 | m->bit20
+// Every field of the block on its own, in block order.
+#define MOUSE(m) m->x, m->y, m->wheel, m->lbutton, m->mbutton, m->rbutton, m->shift, m->control, m->bit20
     int GetPlugInType() override {
         return Record("GetPlugInType", {}) ? type : 0;
     }

@@ -50,8 +50,7 @@ TEST_F(HostFunctions, ListsAndShapesAnswerOnlyWhatTheyHold) {
     EXPECT_EQ(0, HOST(HXDoc_GetObjectCount)(reinterpret_cast<HXDocHandle>(&doc)));
     int points[5] = {-9, -9, -9, -9, -9};
     HOST(HXObj_GetFacePointArray)(Object(0), 1, points);
-    EXPECT_EQ(2, points[2]);
-    EXPECT_EQ(-9, points[3]);
+    EXPECT_EQ(std::tuple(2, -9), std::tuple(points[2], points[3]));
     HXPOINT p{-1, 7, -1};
     HOST(HXObj_GetVertex)(Object(0), 4, &p);
     EXPECT_EQ(7.0f, p.y);

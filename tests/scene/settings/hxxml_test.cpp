@@ -3,6 +3,8 @@
 
 #include "host/hxhostfn.h"
 
+#include <tuple>
+
 namespace {
 
 // Every out word must be null on entry, so a host that answers nothing gives nothing, never garbage;
@@ -56,21 +58,18 @@ TEST(HXXmlElement, JapaneseTextsCrossAsUtf8InBothForms) {
     ansi.SetText("本文");
     wide.SetAttribute(L"値", L"五");
     wide.SetText(L"本文");
-    EXPECT_EQ(HostElem(ansi)->Name(), u8"設定");
-    EXPECT_EQ(*HostElem(ansi)->FindAttribute(u8"名前"), u8"ライト一");
-    EXPECT_EQ(*HostElem(wide)->FindAttribute(u8"値"), u8"五");
-    EXPECT_EQ(root.FirstChild("設定").Handle(), ansi.Handle());
-    EXPECT_EQ(root.FirstChild(L"設定").Handle(), ansi.Handle());
-    EXPECT_EQ(root.NextChild("設定", ansi).Handle(), wide.Handle());
-    EXPECT_EQ(root.NextChild(L"設定", ansi).Handle(), wide.Handle());
-    EXPECT_EQ(ansi.GetAttribute(L"名前"), L"ライト一");
-    EXPECT_EQ(wide.GetAttribute("値"), "五");
-    EXPECT_EQ(wide.GetNameW(), L"設定");
+    // What the host holds: UTF-8.
+    EXPECT_EQ(std::tuple(HostElem(ansi)->Name(), *HostElem(ansi)->FindAttribute(u8"名前"),
+                         *HostElem(wide)->FindAttribute(u8"値")),
+              std::tuple(std::string(u8"設定"), std::string(u8"ライト一"), std::string(u8"五")));
+    EXPECT_EQ(std::tuple(ansi.Handle(), ansi.Handle(), wide.Handle(), wide.Handle()),
+              std::tuple(root.FirstChild("設定").Handle(), root.FirstChild(L"設定").Handle(),
+                         root.NextChild("設定", ansi).Handle(), root.NextChild(L"設定", ansi).Handle()));
     std::wstring text;
-    EXPECT_TRUE(wide.GetText(text));
-    EXPECT_EQ(std::make_pair(text, wide.GetTextW()),
-              std::make_pair(std::wstring(L"本文"), std::wstring(L"本文")));
-    EXPECT_EQ(ansi.GetText(), "本文");
+    EXPECT_EQ(std::tuple(std::wstring(L"ライト一"), std::string("五"), std::wstring(L"設定"), true,
+                         std::wstring(L"本文"), std::wstring(L"本文"), std::string("本文")),
+              (std::tuple{ansi.GetAttribute(L"名前"), wide.GetAttribute("値"), wide.GetNameW(),
+                          wide.GetText(text), text, wide.GetTextW(), ansi.GetText()}));
 }
 
 } // namespace

@@ -16,8 +16,7 @@ TEST(RendpylModel, MaterialRecordsFollowTheHostByUniqueId) {
     RENDPYL_MODEL model;
     EXPECT_EQ(model.SyncHostMtls(), 0);
     model.SetDoc(doc);
-    EXPECT_EQ(model.SyncHostMtls(), 2);
-    EXPECT_EQ(model.SyncHostMtls(), 0);
+    EXPECT_EQ(std::tuple(2, 0), (std::tuple{model.SyncHostMtls(), model.SyncHostMtls()}));
     EXPECT_EQ(model.FindMtlByHost(doc.GetMaterial(2)), model.FindMtlById(1003));
     doc = OpenDoc(R"({"materials": [{"name": "blue", "uid": 1003}, {"name": ")" + std::string(300, 'n') +
                   R"(", "uid": 1004}]})");
@@ -30,9 +29,10 @@ TEST(RendpylModel, MaterialRecordsFollowTheHostByUniqueId) {
         records += std::to_string(model.GetMtl(i)->ID) + ":" + name + " ";
     }
     EXPECT_EQ(records, "1001: 1003:blue 1004:" + std::string(255, 'n') + " ");
-    EXPECT_FALSE(model.GetMtl(0)->GetHostMtl());
-    EXPECT_FALSE(model.FindMtlByName("red"));
-    EXPECT_EQ(model.FindMtlByName("blue"), model.FindMtlById(1003));
+    // The lost material's record has no host material, so no name to be found by.
+    EXPECT_EQ(std::tuple(false, nullptr, model.FindMtlById(1003)),
+              std::tuple(bool(model.GetMtl(0)->GetHostMtl()), model.FindMtlByName("red"),
+                         model.FindMtlByName("blue")));
 }
 
 // Every text setter of the records cuts a text longer than its field at a whole Shift-JIS character:
@@ -81,26 +81,25 @@ TEST(Celsdoc, LightsAndCurrentRecords) {
     for (auto& light : l)
         light = doc.NewDirLight();
     EXPECT_EQ(doc.GetScene()->FindDirLight("Light3"), l[3]);
-    EXPECT_EQ(doc.DeleteDirLight(l[0]), l[1]);
-    EXPECT_TRUE(doc.IsCurDirLight(l[1]));
-    EXPECT_EQ(doc.DeleteDirLight(l[3]), l[2]);
-    EXPECT_EQ(doc.GetNewDirLightNo(), 0);
+    EXPECT_EQ(std::tuple(l[1], 1, l[2], 0), (std::tuple{doc.DeleteDirLight(l[0]), doc.IsCurDirLight(l[1]),
+                                                        doc.DeleteDirLight(l[3]), doc.GetNewDirLightNo()}));
     RENDPYL_LIGHTDIR* e = doc.NewDirLight();
     EXPECT_STREQ(doc.NewDirLight()->GetName(), "Light3");
-    EXPECT_EQ(doc.DeleteDirLight(l[2]), l[1]);
-    EXPECT_EQ(doc.GetDirLight(1), e);
+    EXPECT_EQ(std::tuple(l[1], e), (std::tuple{doc.DeleteDirLight(l[2]), doc.GetDirLight(1)}));
     RENDPYL_LIGHTDIR foreign;
     doc.SetCurDirLight(e);
-    EXPECT_EQ(doc.DeleteDirLight(&foreign), l[1]);
-    EXPECT_EQ(doc.GetDirLightNum(), 3);
+    EXPECT_EQ(std::tuple(l[1], 3), (std::tuple{doc.DeleteDirLight(&foreign), doc.GetDirLightNum()}));
     doc.DeleteAllDirLights();
     EXPECT_FALSE(doc.GetCurDirLight());
     doc.NewPointLight()->SetName("light1");
-    EXPECT_STREQ(doc.NewPointLight()->GetName(), "Light0");
-    EXPECT_STREQ(doc.NewPointLight()->GetName(), "Light1");
-    EXPECT_EQ(doc.DeletePointLight(doc.GetPointLight(2)), doc.GetPointLight(1));
-    EXPECT_EQ(doc.DeletePointLight(doc.GetPointLight(1)), doc.GetPointLight(0));
-    EXPECT_EQ(doc.DeletePointLight(doc.GetPointLight(0)), nullptr);
+    EXPECT_EQ(std::pair(std::string("Light0"), std::string("Light1")),
+              (std::pair{std::string(doc.NewPointLight()->GetName()),
+                         std::string(doc.NewPointLight()->GetName())}));
+    // Each deleted point light hands over to the one before it, the first to none.
+    RENDPYL_LIGHTPOINT* points[3] = {doc.GetPointLight(0), doc.GetPointLight(1), doc.GetPointLight(2)};
+    EXPECT_EQ(std::tuple(points[1], points[0], nullptr),
+              (std::tuple{doc.DeletePointLight(points[2]), doc.DeletePointLight(points[1]),
+                          doc.DeletePointLight(points[0])}));
     // Only records of the current model become current; a new model leaves nothing of the old current.
     RENDPYL_MTL foreignMtl;
     doc.SetCurMtl(&foreignMtl);
@@ -108,18 +107,15 @@ TEST(Celsdoc, LightsAndCurrentRecords) {
     RENDPYL_MTL* m0 = doc.GetScene()->AddMtl();
     RENDPYL_MTL* m1 = doc.GetScene()->AddMtl();
     RENDPYL_LIGHTDIR* sun = doc.NewDirLight();
-    EXPECT_EQ(doc.ResetCur(), 1);
-    EXPECT_EQ(doc.GetCurMtl(), m0);
-    EXPECT_EQ(doc.GetCurDirLight(), sun);
+    EXPECT_EQ(std::tuple(1, m0, sun), (std::tuple{doc.ResetCur(), doc.GetCurMtl(), doc.GetCurDirLight()}));
     doc.SetCurMtl(m1);
     doc.SetCurMtl(&foreignMtl);
     doc.SetCurMtl(nullptr);
     EXPECT_EQ(doc.GetCurMtl(), m1);
     doc.DeleteScene();
     doc.SetScene(doc.NewScene());
-    EXPECT_EQ(doc.ResetCur(), 1);
-    EXPECT_EQ(std::make_pair(doc.GetCurMtl(), doc.GetCurDirLight()),
-              std::make_pair((RENDPYL_MTL*)nullptr, (RENDPYL_LIGHTDIR*)nullptr));
+    EXPECT_EQ(std::tuple(1, nullptr, nullptr),
+              (std::tuple{doc.ResetCur(), doc.GetCurMtl(), doc.GetCurDirLight()}));
 }
 
 } // namespace

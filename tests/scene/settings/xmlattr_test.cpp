@@ -85,8 +85,7 @@ TEST(XmlAttr, ReadersOfGoodAndBadTexts) {
         EXPECT_EQ(ELEMS::Of(GetAttrOr(e, "v", FVEC3(7, 8, 9))), row.vector) << row.text;
     }
     FVEC3 v(1, 2, 3);
-    EXPECT_EQ(GetAttr(e, "absent", v), 0);
-    EXPECT_EQ(ELEMS::Of(v), std::make_tuple(1.0f, 2.0f, 3.0f));
+    EXPECT_EQ(std::tuple(0, 1.0f, 2.0f, 3.0f), (std::tuple{GetAttr(e, "absent", v), v.x, v.y, v.z}));
     // Colour channels are clamped, never wrapped; missing ones keep theirs. Arrays are split at blanks,
     // each piece's leading number or 0; extra pieces are ignored.
     e.SetAttribute("rgba", "-1 256 7 1000");

@@ -56,8 +56,7 @@ TEST(RendpylXmlLoad, ElementsByNameRecordsById) {
     RENDPYL_MODEL m;
     Import(m, doc);
     m.FindMtlById(1002)->jump[1] = 6;
-    EXPECT_EQ(LoadSettings(doc, m, root), 1);
-    ASSERT_EQ(m.GetDirLightNum(), 3);
+    ASSERT_EQ(std::tuple(1, 3), (std::tuple{LoadSettings(doc, m, root), m.GetDirLightNum()}));
     EXPECT_EQ((std::vector<std::string>{m.GetDirLight(0)->GetName(), m.GetDirLight(1)->GetName(),
                                         m.GetDirLight(2)->GetName()}),
               (std::vector<std::string>{"A", "A", "B"}));

@@ -102,19 +102,23 @@ std::string Camera(const HXO_CAMERA& c) {
     return text;
 }
 
-// Matrices made from a camera give the same camera back, in perspective and orthographic views.
+// Matrices made from a camera give the same camera back, in perspective and orthographic views. The
+// projection scales by zoom2 / 1000, its second axis by the aspect too, and in perspective by the
+// distance 1500.
 TEST(HxoCamera, MatricesRoundTrip) {
     HXO_CAMERA camera;
     camera.SetLookAt(FVEC3(10, -20, 30));
     camera.SetZoom2(4.0f);
     camera.SetHead(0.3f);
     camera.SetPich(-0.7f);
-    FMATRIX view, proj;
-    camera.GetMatrices(view, proj, 1.5f);
-    EXPECT_FLOAT_EQ(0.004f * 1.5f * 1500.0f, proj.m5);
+    const char* projections[] = {"6 9 1 1 -225", "0.004 0.006 5.30516e-05 0 0"}; // m0 m5 m10 m11 m14
     for (int ortho = 0; ortho < 2; ++ortho) {
         camera.SetOrtho(ortho);
-        camera.GetMatrices(view, proj, 1.0f);
+        FMATRIX view, proj;
+        camera.GetMatrices(view, proj, 1.5f);
+        char text[100];
+        std::snprintf(text, sizeof text, "%g %g %g %g %g", proj.m0, proj.m5, proj.m10, proj.m11, proj.m14);
+        EXPECT_EQ(std::string(text), projections[ortho]);
         HXO_CAMERA back;
         back.SetFromMatrices(view, proj);
         EXPECT_EQ(Camera(back), Camera(camera));

@@ -11,6 +11,7 @@
 #include <cstring>
 #include <random>
 #include <string>
+#include <string_view>
 #include <tuple>
 
 namespace {
@@ -21,17 +22,18 @@ float FromBits(uint32_t bits) {
     return f;
 }
 
-// Counts the values whose text differs from printf's and reports the first few.
+// Counts the values whose text or length differs from printf's and reports the first few.
 struct Comparer {
     long checked = 0, failures = 0;
     void Check(float value, int decimals = 6) {
         char mine[NUMFMT_MAX], expected[NUMFMT_MAX * 2];
-        int length = FormatFloat(mine, value, decimals);
-        std::snprintf(expected, sizeof expected, "%.*f", decimals, value);
+        const int length = FormatFloat(mine, value, decimals);
+        const int printed = std::snprintf(expected, sizeof expected, "%.*f", decimals, value);
         ++checked;
-        if ((std::strcmp(expected, mine) != 0 || length != int(std::strlen(expected))) && ++failures <= 10)
-            ADD_FAILURE() << value << " decimals " << decimals << ": printf \"" << expected << "\", ours \""
-                          << mine << "\"";
+        if (std::pair(std::string_view(mine), length) != std::pair(std::string_view(expected), printed) &&
+            ++failures <= 10)
+            ADD_FAILURE() << value << " decimals " << decimals << ": printf \"" << expected << "\" of "
+                          << printed << ", ours \"" << mine << "\" of " << length;
     }
 };
 

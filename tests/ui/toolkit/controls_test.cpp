@@ -1,5 +1,6 @@
 #include "ui_test.h"
 #include <commctrl.h>
+#include <algorithm>
 #include <cstring>
 #include "ui/udlgbutton.h"
 #include "ui/udlgcelsbar.h"
@@ -74,8 +75,12 @@ TEST_F(ControlTest, RampMapsInteriorColumnsOntoTheTableInsideABlackFrame) {
     EXPECT_EQ(RGB(9, 246, 7), At(bar, 256, 5));
     MoveWindow(item, 5, 50, 2, 2, TRUE); // no inside: neither ramp nor frame is written
     bar.ResizeImage();
+    const UBMPDAT& image = *bar.GetImage(); // follows the window
+    ASSERT_EQ(std::tuple(2, 2, 8), std::tuple(image.GetWidth(), image.GetHeight(), image.GetLineBytes()));
+    char* bits = reinterpret_cast<char*>(image.GetBits());
+    std::fill_n(bits, 16, 'u');
     bar.SetColors(table, 256);
-    EXPECT_EQ(2, bar.GetImage()->GetWidth()); // the image follows the window
+    EXPECT_EQ(std::string(16, 'u'), std::string(bits, 16));
 }
 
 TEST_F(ControlTest, TreeRadioButtonSliderAndIconWrappers) {
@@ -103,8 +108,8 @@ TEST_F(ControlTest, TreeRadioButtonSliderAndIconWrappers) {
     UDLGBUTTON button;
     ASSERT_TRUE(button.Create(dlg, 2020, URECT{200, 120, 80, 24}, "あいう"));
     char text[8];
-    EXPECT_EQ(2, button.GetText(text, 4)); // 3 bytes would split the second character
-    EXPECT_STREQ("あ", text);
+    // Three bytes would split the second character.
+    EXPECT_EQ(std::tuple(2, std::string("あ")), (std::tuple{button.GetText(text, 4), std::string(text)}));
     DestroyWindow(button.GetHwnd());
     EXPECT_EQ(0, button.GetText(text, sizeof text)); // the window is gone: an empty text
     EXPECT_STREQ("", text);
@@ -129,8 +134,8 @@ TEST_F(ControlTest, TreeRadioButtonSliderAndIconWrappers) {
 
 TEST_F(ControlTest, PopupMenusOpenAtTheItemAndTheChoiceReachesTheOwner) {
     UDLGPOPUPMENU menu;
-    EXPECT_FALSE(menu.Load(shown, IDC_SWATCH, IDR_POPUP, 5)); // no such sub-menu
-    EXPECT_EQ(0, menu.Track());
+    // No such sub-menu: nothing to track.
+    EXPECT_EQ(std::tuple(false, 0), (std::tuple{menu.Load(shown, IDC_SWATCH, IDR_POPUP, 5), menu.Track()}));
     {
         ModalDriver driver(PickFirst, "#32768");
         EXPECT_EQ(1, menu.Open(shown, IDC_SWATCH, IDR_POPUP, 0));

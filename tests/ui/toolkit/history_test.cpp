@@ -9,6 +9,8 @@ namespace {
 
 using HistoryTest = UiTest;
 
+const std::string kJapanese = "C:\\作業表\\ソ\\能.pyl";
+
 // The entries as "path," (untyped) or "type:path,".
 std::string Entries(const FILEHISTORY& h) {
     std::string out;
@@ -44,8 +46,7 @@ std::string Loaded(const UREGKEY& key, int typed = 1) {
     menu.SetHistory(&h);
     DLGWINPOS pos;
     pos.SetSizeFlag(1);
-    EXPECT_TRUE(menu.Load(&key));
-    EXPECT_TRUE(pos.Load(&key, "w"));
+    EXPECT_EQ(std::tuple(true, true), std::tuple(menu.Load(&key), pos.Load(&key, "w")));
     char values[64];
     snprintf(values, sizeof values, "|%d %ld %ld %ld %ld", pos.IsStored(), pos.GetOffset().x,
              pos.GetOffset().y, pos.GetSize().cx, pos.GetSize().cy);
@@ -93,19 +94,19 @@ TEST_F(HistoryTest, MenuTakesTheItemsPlaceAndFollowsTheHistory) {
     menu.SetHistory(&h);
     menu.SetBaseId(1000);
     h.Add("C:\\a.pyl");
-    h.Add("C:\\作業\\b.pyl");
-    EXPECT_FALSE(menu.Attach(file, 999)); // no such item
-    ASSERT_TRUE(menu.Attach(file, 300));
-    EXPECT_EQ("Open,最近のファイル,|C:\\作業\\b.pyl,C:\\a.pyl,", Items(file) + "|" + Items(menu.GetMenu()));
+    h.Add(kJapanese.c_str()); // second bytes 0x5C: 表, ソ, 能
+    // No item 999.
+    ASSERT_EQ(std::tuple(false, true), (std::tuple{menu.Attach(file, 999), menu.Attach(file, 300)}));
+    EXPECT_EQ("Open,最近のファイル,|" + kJapanese + ",C:\\a.pyl,", Items(file) + "|" + Items(menu.GetMenu()));
     h.SetTyped(1);
     h.AddTyped(1, "C:\\a.pyl");
-    h.AddTyped(0, std::string(1023, 'x').c_str()); // the longest path keeps its last byte behind the mark
+    h.AddTyped(0, (std::string(1021, 'x') + "表").c_str()); // the longest keeps its last byte, 0x5C
     menu.SetEnglish(1);
     DestroyMenu(file);
     file = FileMenu();
     ASSERT_TRUE(menu.Attach(file, 300)); // a new popup in a menu made again
     EXPECT_EQ("Open,History,", Items(file));
-    EXPECT_EQ(" " + std::string(1023, 'x') + ",*C:\\a.pyl, C:\\作業\\b.pyl, C:\\a.pyl,",
+    EXPECT_EQ(" " + std::string(1021, 'x') + "表,*C:\\a.pyl, " + kJapanese + ", C:\\a.pyl,",
               Items(menu.GetMenu()));
     EXPECT_EQ(std::make_tuple(1000u, 1003u),
               std::make_tuple(GetMenuItemID(menu.GetMenu(), 0), GetMenuItemID(menu.GetMenu(), 3)));
@@ -117,7 +118,7 @@ TEST_F(HistoryTest, SavedHistoryAndPlaceComeBackAndDamagedValuesReadAsMissing) {
     FILEHISTORY saved;
     saved.SetTyped(1);
     saved.AddTyped(0, "C:\\old.pyl");
-    saved.AddTyped(7, "C:\\作業\\new.pyl");
+    saved.AddTyped(7, kJapanese.c_str());
     FILEHISTORY_MENU out;
     out.SetHistory(&saved);
     HWND owner = CreateWindowA("STATIC", "", WS_POPUP, 100, 100, 200, 100, 0, 0, GetModuleHandleA(0), 0);
@@ -126,11 +127,11 @@ TEST_F(HistoryTest, SavedHistoryAndPlaceComeBackAndDamagedValuesReadAsMissing) {
     pos.SetSizeFlag(1);
     loaded.SetSizeFlag(1);
     pos.Apply(owner, dialog); // nothing stored yet: records
-    ASSERT_TRUE(out.Save(&key));
-    ASSERT_TRUE(pos.Save(&key, "w"));
-    const std::string history = "7:C:\\作業\\new.pyl,0:C:\\old.pyl,", place = "|1 40 20 300 80";
+    ASSERT_EQ(std::tuple(true, true), std::tuple(out.Save(&key), pos.Save(&key, "w")));
+    const std::string newest = "7:" + kJapanese + ",", history = newest + "0:C:\\old.pyl,",
+                      place = "|1 40 20 300 80";
     EXPECT_EQ(history + place, Loaded(key));
-    EXPECT_EQ("C:\\作業\\new.pyl,C:\\old.pyl," + place, Loaded(key, 0));
+    EXPECT_EQ(kJapanese + ",C:\\old.pyl," + place, Loaded(key, 0));
     ASSERT_TRUE(loaded.Load(&key, "w"));
     MoveWindow(owner, 300, 200, 200, 100, FALSE);
     MoveWindow(dialog, 0, 0, 10, 10, FALSE);
@@ -154,7 +155,7 @@ TEST_F(HistoryTest, SavedHistoryAndPlaceComeBackAndDamagedValuesReadAsMissing) {
         {"filehistory_00", REG_EXPAND_SZ, std::string("C:\\a.pyl\0", 9), "0:C:\\old.pyl," + place},
         {"filehistory_00", REG_DWORD, Dword(40), "0:C:\\old.pyl," + place},
         {"filehistory_00", REG_SZ, std::string(1024, 'L'), "0:C:\\old.pyl," + place}, // no room for the zero
-        {"filehistory_01", REG_SZ, std::string("\0", 1), "7:C:\\作業\\new.pyl," + place},
+        {"filehistory_01", REG_SZ, std::string("\0", 1), newest + place},
         {"filehistory_type_00", REG_SZ, Dword(7), "0" + history.substr(1) + place},
         {"w_winpos_flg", REG_BINARY, Dword(1), history + "|0 40 20 300 80"},
         {"w_winpos_x", REG_DWORD, Dword(40000), history + "|1 0 20 300 80"},
@@ -163,8 +164,7 @@ TEST_F(HistoryTest, SavedHistoryAndPlaceComeBackAndDamagedValuesReadAsMissing) {
         {"w_winpos_h", REG_DWORD, Dword(0), history + "|1 40 20 300 -1"},
     };
     for (const auto& [name, type, bytes, expected] : rows) {
-        ASSERT_TRUE(out.Save(&key));
-        ASSERT_TRUE(pos.Save(&key, "w"));
+        ASSERT_EQ(std::tuple(true, true), std::tuple(out.Save(&key), pos.Save(&key, "w")));
         RegSetValueExA(key.GetHandle(), name, 0, type, reinterpret_cast<const BYTE*>(bytes.data()),
                        DWORD(bytes.size()));
         EXPECT_EQ(expected, Loaded(key)) << name << " of type " << type;
@@ -172,16 +172,19 @@ TEST_F(HistoryTest, SavedHistoryAndPlaceComeBackAndDamagedValuesReadAsMissing) {
 }
 
 TEST_F(HistoryTest, NumberedFilesSortByTheirTrailingNumber) {
-    for (const char* name : {"shot10.bmp", "shot2.bmp", "shot07.bmp", "shot.bmp", "shot2x.bmp", "shot2.png"})
-        ASSERT_EQ(1, WriteFileFromBuffer((Folder() + "\\" + name).c_str(), "x", 1));
+    const std::string folder = Folder() + "\\作業表\\ソ", f = folder + "\\"; // second bytes 0x5C
+    for (const std::string& dir : {Folder() + "\\作業表", folder})
+        ASSERT_TRUE(CreateDirectoryA(dir.c_str(), nullptr)) << dir;
+    for (const char* name : {"能10.bmp", "能2.bmp", "能07.bmp", "能.bmp", "能2x.bmp", "能2.png"})
+        ASSERT_EQ(1, WriteFileFromBuffer((f + name).c_str(), "x", 1));
     char pattern[1024];
-    ASSERT_TRUE(MakeFilePattern(pattern, sizeof pattern, Folder().c_str(), "shot", ""));
+    ASSERT_TRUE(MakeFilePattern(pattern, sizeof pattern, folder.c_str(), "能", ""));
     FILENAME_LIST list;
-    ASSERT_TRUE(list.Find(pattern)); // shot2.png is skipped as a second number 2
-    std::string found, f = Folder() + "\\";
+    ASSERT_TRUE(list.Find(pattern)); // 能2.png is skipped as a second number 2
+    std::string found;
     for (int i = 0; i < list.GetCount(); ++i)
         found += std::string(list.Get(i)) + "=" + std::to_string(list.GetNumber(i)) + ",";
-    EXPECT_EQ(f + "shot2.bmp=2," + f + "shot07.bmp=7," + f + "shot10.bmp=10,2-10",
+    EXPECT_EQ(f + "能2.bmp=2," + f + "能07.bmp=7," + f + "能10.bmp=10,2-10",
               found + std::to_string(list.GetLowest()) + "-" + std::to_string(list.GetHighest()));
     // Paths too long for the list are refused.
     EXPECT_EQ(std::make_tuple(false, false),

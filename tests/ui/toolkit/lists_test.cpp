@@ -16,12 +16,13 @@ namespace {
 
 using ListTest = UiTest;
 
-// A wrapper attached to an item the dialog lacks keeps no window, and using it then changes nothing.
-template <class W, class... More> bool Inert(HWND dialog, void (*use)(W&), More... more) {
+// A wrapper attached to an item the dialog lacks keeps no window, and using it then changes nothing: what
+// Attach answered and the window kept after the use.
+template <class W, class... More> std::pair<int, HWND> Inert(HWND dialog, void (*use)(W&), More... more) {
     W w;
-    bool attached = w.Attach(dialog, IDC_MISSING, more...) != 0;
+    const int attached = w.Attach(dialog, IDC_MISSING, more...);
     use(w);
-    return !attached && !w.GetHwnd();
+    return {attached, w.GetHwnd()};
 }
 
 } // namespace
@@ -37,8 +38,8 @@ TEST_F(ListTest, ListsInsertInOrderKeepItemDataAndSelectByIt) {
     list.SetString(3, "beyond"); // outside the list: nothing changes
     EXPECT_EQ(std::make_tuple(3L, 22u),
               std::make_tuple(long(SendMessageA(list.GetHwnd(), LB_GETCOUNT, 0, 0)), list.GetSelectData()));
-    EXPECT_FALSE(list.SetSelectData(0)); // data 0 never matches in a list
-    EXPECT_TRUE(list.SetSelectData(33));
+    // Data 0 never matches in a list.
+    EXPECT_EQ(std::tuple(false, true), (std::tuple{list.SetSelectData(0), list.SetSelectData(33)}));
     // Selected by its data; data outside the list is no error value.
     EXPECT_EQ(std::make_tuple(2, 0u), std::make_tuple(list.GetSelect(), list.GetItemData(3)));
 
@@ -47,8 +48,8 @@ TEST_F(ListTest, ListsInsertInOrderKeepItemDataAndSelectByIt) {
     ASSERT_EQ(1, made.Create(dlg, 2001, URECT{5, 5, 100, 120}));
     combo.SetStringList(texts);
     combo.SetSelect(2);
-    EXPECT_TRUE(combo.SetSelectData(0)); // a combo matches data 0: the first item
-    EXPECT_EQ(0, combo.GetSelect());
+    // A combo matches data 0: the first item.
+    EXPECT_EQ(std::tuple(true, 0), (std::tuple{combo.SetSelectData(0), combo.GetSelect()}));
 }
 
 TEST_F(ListTest, ScrollCodesWheelNotchesAndOtherBars) {
@@ -81,7 +82,7 @@ TEST_F(ListTest, ScrollCodesWheelNotchesAndOtherBars) {
 
 TEST_F(ListTest, WrappersOfAMissingItemStayInert) {
     HICON icon = LoadIconA(0, IDI_APPLICATION);
-    const std::pair<const char*, bool> rows[] = {
+    const std::pair<const char*, std::pair<int, HWND>> rows[] = {
         {"list", Inert<UDLGLIST>(dlg, [](UDLGLIST& w) { w.AddString("a"); })},
         {"check", Inert<UDLGCHECK>(dlg, [](UDLGCHECK& w) { w.SetCheck(BST_CHECKED); })},
         {"scroll", Inert<UDLGSCROLL>(
@@ -99,7 +100,7 @@ TEST_F(ListTest, WrappersOfAMissingItemStayInert) {
         {"slider", Inert<UDLGSLIDER>(dlg, [](UDLGSLIDER& w) { w.SetPos(3); })},
     };
     for (const auto& [name, inert] : rows)
-        EXPECT_TRUE(inert) << name;
+        EXPECT_EQ(std::pair(0, HWND(0)), inert) << name;
     EXPECT_EQ(0, Commands(-1));
     UTABTBL tabs;
     EXPECT_FALSE(tabs.AttachDlgItem(dlg, IDC_MISSING));

@@ -24,9 +24,12 @@ TEST_F(MessageTest, PrintedLinesBreakTheLastStaysInViewAndTheOldestGoAtTheLimit)
     sink.Print("c");    // no line feed: joins the last line
     sink.Print("\r\n"); // kept as it comes: CR CR LF
     EDITDLGMESS::OutputProc(0, "dropped");
-    EDITDLGMESS unplaced; // no window yet: its text goes nowhere
+    EDITDLGMESS unplaced; // no window yet: its text goes nowhere, not even to its own window later
     unplaced.Print("nowhere");
-    EXPECT_EQ("a\r\nbc\r\r\n", TextOf(h));
+    HWND placed = unplaced.Create(dlg, &kArea);
+    unplaced.Print("here");
+    EXPECT_EQ(std::pair(std::string("a\r\nbc\r\r\n"), std::string("here")),
+              std::pair(TextOf(h), TextOf(placed)));
     for (int i = 0; i < 50; ++i)
         sink.PrintfLn("line %d", i);
     EXPECT_GT(SendMessageA(h, EM_GETFIRSTVISIBLELINE, 0, 0), 40); // the view follows the last line

@@ -1,6 +1,7 @@
 #include "ui/udlgcol.h"
 #include "ui/udlglightsph.h"
 #include "ui_test.h"
+#include <algorithm>
 
 namespace {
 
@@ -78,8 +79,17 @@ TEST_F(PaintTest, SphereShadesAndPicksTheDirectionUnderTheCursor) {
     SendMessageA(big.item, WM_CLOSE, 0, 0); // detaches and passes the message on, which closes the item
     EXPECT_FALSE(IsWindow(big.item));
 
-    Sphere two(dlg, 79, 2), none(dlg, 80, 0); // too small to hold an inside: nothing written out of bounds
-    two.sphere.SetDirection(FVEC3(0, 0, 1));
+    // Too small to hold an inside: a new direction is kept but draws nothing, and a press picks nothing and
+    // tells nobody.
+    Sphere two(dlg, 79, 2), none(dlg, 80, 0);
+    const UBMPDAT& image = *two.sphere.GetImage();
+    ASSERT_EQ(std::tuple(2, 2, 8), std::tuple(image.GetWidth(), image.GetHeight(), image.GetLineBytes()));
+    char* bits = reinterpret_cast<char*>(image.GetBits());
+    std::fill_n(bits, 16, 'u');
+    two.sphere.SetDirection(FVEC3(0, 0, 2));
+    two.Send(WM_LBUTTONDOWN, 1, 1);
     none.Send(WM_LBUTTONDOWN, 0, 0);
-    EXPECT_EQ(0, none.sphere.GetImage()->GetWidth());
+    EXPECT_EQ(std::tuple(std::string(16, 'u'), FVEC3(0, 0, 2), 0, 0, 0),
+              std::tuple(std::string(bits, 16), two.sphere.GetDirection(), Commands(79), Commands(80),
+                         none.sphere.GetImage()->GetWidth()));
 }

@@ -60,8 +60,7 @@ TEST_F(TabTest, TheSelectedTabShowsOnlyItsPageAndTheListRoutesItsChanges) {
     EXPECT_EQ(2, table.TabToPage(1));
     EXPECT_EQ("0 01*000", State(table, pages)); // the new first tab's page shows
     table.SetPageShownByHwnd(pages[0], true);   // back in its place
-    EXPECT_EQ(3, table.TabToPage(3));
-    EXPECT_EQ("0 1*0000", State(table, pages));
+    EXPECT_EQ(std::tuple(3, std::string("0 1*0000")), std::tuple(table.TabToPage(3), State(table, pages)));
 }
 
 TEST_F(TabTest, TemplatePagesBoundedLabelsAndPagesGoWithTheTable) {

@@ -48,9 +48,9 @@ TEST_F(UwinTest, WindowsBindAtCreationDialogsAtInitAndBothPassOnWhatTheyDoNotTak
     RecordingWin shared;
     HWND hwnd =
         CreateWindowExA(0, wc.lpszClassName, "", WS_POPUP, 0, 0, 50, 50, 0, 0, GetModuleHandleA(0), &shared);
-    EXPECT_EQ(hwnd, shared.GetHwnd());
-    EXPECT_FALSE(shared.Saw(WM_NCCREATE)); // bound on it without the handler
-    SetWindowTextA(hwnd, "abc");           // default processing without a previous procedure
+    // Bound on it without the handler.
+    EXPECT_EQ(std::tuple(hwnd, false), std::tuple(shared.GetHwnd(), shared.Saw(WM_NCCREATE)));
+    SetWindowTextA(hwnd, "abc"); // default processing without a previous procedure
     EXPECT_EQ("abc", TextOf(hwnd));
     DestroyWindow(hwnd);
     EXPECT_EQ(nullptr, shared.GetHwnd()); // unbound when the window went away
