@@ -255,6 +255,12 @@ TEST_F(RenderJob, SavingThePictureAndTheScene) {
     EXPECT_TRUE(Exists(root + "menu.bmp"));
     EXPECT_TRUE(Exists(root + kMap));
     EXPECT_NE(ReadFileBytes(root + "scene.pyl").find(root + "scene.hxo"), std::string::npos);
+    // With the "*.*" type, a name that Windows opens as that scene's model is refused before anything is
+    // made.
+    ModalAction asModel("SavePYL", ChooseFile(root + "scene.hxo\\.", 2));
+    EXPECT_EQ(Printed([] { EXPECT_EQ(Main()->SavePYL(), 0); }),
+              "モデルファイルと同じ名前には保存できません!!(" + root + "scene.hxo\\.)\r\n" + root +
+                  "scene.hxo\\. 保存失敗!!\r\n");
     // A document closed while the scene's dialog is open writes nothing; without one there is nothing to
     // save or render, and no dialog opens.
     ModalAction closeFirst("SavePYL", [&](HWND dialog) {
