@@ -61,8 +61,9 @@ class DLMAIN : public UWIN {
     int LoadFileDialog(HWND owner, char* path);
     int SaveImageDialog(HWND owner, char* path);
 
-    // The render job: W is the work path with at most one trailing backslash removed, and the work
-    // files lie in and under it. Each path maker gives 1, or 0 (out emptied) when the path does not
+    // The render job: W is the work path resolved to the full name Windows gives it (the renderer runs
+    // in a folder of its own), with at most one trailing backslash removed, and the work files lie in
+    // and under it. Each path maker gives 1, or 0 (out emptied) when the path does not
     // fit in size bytes.
     int GetTmpPath(char* out, size_t size) const;
     static int MakeScenePath(char* out, size_t size, const char* work);
@@ -73,7 +74,9 @@ class DLMAIN : public UWIN {
     int Render();
     // 1 when the process was started and has ended, with its exit code; an empty folder is none.
     static int RunProcess(const char* commandLine, const char* workDir, DWORD* exitCode);
+    // The picture at W's result path, or at path, into the render view; 1, or 0 with the image kept.
     int LoadResult();
+    int LoadResult(const char* path);
     int ExportScene(const char* path, HXDoc doc, RENDPYL_MODEL* model);
     int SavePYL();
     void SaveImage();

@@ -98,7 +98,7 @@ int SaveBackground(const char* path, const RGBCOLOR& color) {
 int ShowResult(DLMAIN& main, const FILESTATE& before, DWORD exitCode, const char* outPath) {
     FILESTATE after(outPath);
     bool written = after.exists && after.Differs(before);
-    if (written && main.LoadResult()) return 1;
+    if (written && main.LoadResult(outPath)) return 1;
     std::string why = FormatText(written ? "%sを読み込めません" : "%sが書き込まれていません", outPath);
     if (exitCode)
         main.Print("レンダリング失敗!!(終了コード%lu) %s", static_cast<unsigned long>(exitCode), why.c_str());
@@ -107,14 +107,31 @@ int ShowResult(DLMAIN& main, const FILESTATE& before, DWORD exitCode, const char
     return 0;
 }
 
+// Whether a path names its drive and its folder from the root: "C:\\..." or "\\\\server\\...".
+bool IsFullPath(const char* path) {
+    auto separator = [](char c) { return c == '\\' || c == '/'; };
+    return (separator(path[0]) && separator(path[1])) || (path[0] && path[1] == ':' && separator(path[2]));
+}
+
+// The background the renderer gets: the settings' own file, a relative name resolved here since the
+// renderer runs in a folder of its own, or else the one the job writes.
+std::string BackgroundFile(const char* own, const char* generated) {
+    if (!own[0]) return generated;
+    const std::string full = IsFullPath(own) ? "" : ResolvePath(own);
+    return full.empty() ? own : full;
+}
+
 } // namespace
 
 int DLMAIN::GetTmpPath(char* out, size_t size) const {
-    if (!FormatPath(out, size, "%s", m_tmpPath)) return 0;
-    if (out[0]) {
-        char* last = CharPrevA(out, out + strlen(out));
-        if (last != out && *last == '\\') *last = 0;
-    }
+    // Resolved as a folder: the separator added first makes a root stay a root and a drive alone name
+    // its current folder, and `.` and `..` are applied before any folder is made.
+    std::string folder = m_tmpPath;
+    if (folder.empty() || *CharPrevA(folder.c_str(), folder.c_str() + folder.size()) != '\\') folder += '\\';
+    const std::string full = ResolvePath(folder.c_str());
+    if (full.empty() || !FormatPath(out, size, "%s", full.c_str())) return 0;
+    char* last = CharPrevA(out, out + strlen(out));
+    if (last != out && *last == '\\') *last = 0;
     return 1;
 }
 
@@ -151,8 +168,9 @@ int DLMAIN::Render() try {
     Print("pyl_filepath(%s)", sceneDir);
     if (!CreateSceneFolder(*this, sceneDir)) return 0;
     // Nothing from the document or the registry may end a quoted path of the command line early.
-    const char* background = render.back_filename[0] ? render.back_filename : backPath;
-    const char* const commandPaths[] = {m_pyrellPath, background, outPath};
+    if (render.back_filename[0] && !CheckQuotablePath(m_mess, render.back_filename)) return 0;
+    const std::string background = BackgroundFile(render.back_filename, backPath);
+    const char* const commandPaths[] = {m_pyrellPath, background.c_str(), outPath};
     for (const char* path : commandPaths)
         if (!CheckQuotablePath(m_mess, path)) return 0;
 
@@ -174,7 +192,7 @@ int DLMAIN::Render() try {
     }
 
     std::string options = FormatText("/run /width=%d /height=%d /bg=\"%s\" /out=\"%s\"", render.width,
-                                     render.height, background, outPath);
+                                     render.height, background.c_str(), outPath);
     Trace("opt:(%s)", options.c_str());
     char workDir[PATHSIZE];
     GetDirPart(workDir, sizeof workDir, m_pyrellPath);
@@ -218,7 +236,10 @@ int DLMAIN::RunProcess(const char* commandLine, const char* workDir, DWORD* exit
 
 int DLMAIN::LoadResult() {
     char work[PATHSIZE], path[PATHSIZE];
-    if (!GetTmpPath(work, sizeof work) || !MakeOutPath(path, sizeof path, work)) return 0;
+    return GetTmpPath(work, sizeof work) && MakeOutPath(path, sizeof path, work) && LoadResult(path);
+}
+
+int DLMAIN::LoadResult(const char* path) {
     // A file that is not a whole picture leaves the image as it was.
     if (!m_view.GetImage().LoadBMP(path)) return 0;
     m_imageLoaded = 1;

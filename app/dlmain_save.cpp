@@ -4,6 +4,7 @@
 #include <cstring>
 #include <memory>
 #include <new>
+#include <string>
 
 #include "base/filepath.h"
 #include "base/linefmt.h"
@@ -16,15 +17,17 @@ int DLMAIN::ExportScene(const char* path, HXDoc doc, RENDPYL_MODEL* model) {
     if (!path || !doc || !model) return 0;
     PYLEXP exporter;
     exporter.GetMess().CopyTarget(m_mess);
-    // Checked before the conversion, which already writes maps beside the scene.
-    if (!exporter.CheckScenePath(path)) return 0;
+    // Checked before the conversion, which already writes maps beside the scene; every file is made
+    // from the name Windows opens, the one that was checked.
+    const std::string scenePath = exporter.ResolveScenePath(path);
+    if (scenePath.empty()) return 0;
     std::unique_ptr<PYL_SCENE> scene(new (std::nothrow) PYL_SCENE);
     if (!scene) {
         Print("シーン作成失敗!!");
         return 0;
     }
-    if (!ConvertScene(scene.get(), doc, model, path, m_mess)) return 0;
-    return exporter.Export(path, scene.get());
+    if (!ConvertScene(scene.get(), doc, model, scenePath.c_str(), m_mess)) return 0;
+    return exporter.Export(scenePath.c_str(), scene.get());
 }
 
 int DLMAIN::SavePYL() {

@@ -197,6 +197,19 @@ int MakeRelativePath(char* dst, size_t size, const char* file, const char* folde
     return CopyText(dst, size, text);
 }
 
+std::string ResolvePath(const char* path) {
+    DWORD size = path ? GetFullPathNameA(path, 0, nullptr, nullptr) : 0;
+    if (!size) return "";
+    std::string full(size, '\0');
+    DWORD n = GetFullPathNameA(path, size, &full[0], nullptr);
+    if (!n || n >= size) return "";
+    full.resize(n);
+    // Neither byte is ever the second byte of a Shift-JIS character.
+    while (!full.empty() && (full.back() == ' ' || full.back() == '.'))
+        full.pop_back();
+    return full;
+}
+
 int IsFolder(const char* path) {
     DWORD attributes = path ? GetFileAttributesA(path) : INVALID_FILE_ATTRIBUTES;
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);

@@ -5,6 +5,7 @@
 // Every function that fills a caller's buffer takes its size and never writes past it.
 #include <cstddef>
 #include <cstdio>
+#include <string>
 
 // Whole files, opened in binary mode and closed again on every path.
 long ReadFileInto(const char* path, void* buffer, size_t capacity); // 0 also when larger than capacity
@@ -39,6 +40,11 @@ int SplitExtension(char* folder, size_t folderSize, char* name, size_t nameSize,
 int JoinPath(char* dst, size_t size, const char* folder, const char* name);
 // The file's path relative to the folder; 0 (dst = the file's own path when it fits) when none exists.
 int MakeRelativePath(char* dst, size_t size, const char* file, const char* folder);
+
+// The full name Windows opens for path: resolved against the current folder (and a drive's own current
+// folder) with `.` and `..` applied, `/` taken for a backslash and runs of separators made one, without the
+// trailing blanks and dots it drops from a name. Empty when the path cannot be resolved.
+std::string ResolvePath(const char* path);
 
 // 1 when the path names a folder, whatever its other attributes (read-only, hidden, archived).
 int IsFolder(const char* path);

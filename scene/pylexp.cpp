@@ -4,7 +4,6 @@
 
 #include <new>
 #include <string>
-#include <vector>
 
 #include "base/filepath.h"
 #include "scene/hxoexp.h"
@@ -55,24 +54,17 @@ void AddObject(HXO_MODEL& model, const PYL_OBJ& src) {
     }
 }
 
-// The file Windows opens for path: resolved against the current folder with `.` and `..` applied and
-// `/` made `\`, without the trailing blanks and dots it drops from a name (neither byte is ever the
-// second byte of a Shift-JIS character). Empty when the path cannot be resolved.
-std::string OpenedName(const char* path) {
-    DWORD size = GetFullPathNameA(path, 0, nullptr, nullptr);
-    if (!size) return "";
-    std::vector<char> full(size);
-    DWORD n = GetFullPathNameA(path, size, full.data(), nullptr);
-    if (!n || n >= size) return "";
-    std::string opened(full.data(), n);
-    while (!opened.empty() && (opened.back() == ' ' || opened.back() == '.'))
-        opened.pop_back();
-    return opened;
-}
-
-// Whether a resolved name ends in a separator, that is names a folder and no file.
-bool NamesNoFile(const std::string& opened) {
-    return opened.empty() || *CharPrevA(opened.c_str(), opened.c_str() + opened.size()) == '\\';
+// Whether Windows opens a resolved name as a plain file: not a folder (nor a name that ends in a separator),
+// not a stream of a file (a ':' other than the drive's own; no second byte of a Shift-JIS character is
+// ever a ':'), and not a device such as NUL or COM1, which resolves to "\\.\NUL".
+bool OpensAFile(const std::string& opened) {
+    if (opened.empty() || *CharPrevA(opened.c_str(), opened.c_str() + opened.size()) == '\\') return false;
+    const bool prefixed = opened.rfind("\\\\.\\", 0) == 0 || opened.rfind("\\\\?\\", 0) == 0;
+    const size_t drive = prefixed ? 5 : 1; // where the drive's own ':' stands in "\\?\C:\" and "C:\"
+    for (size_t colon = opened.find(':'); colon != std::string::npos; colon = opened.find(':', colon + 1))
+        if (colon != drive) return false;
+    if (prefixed && !FindChar(opened.c_str() + 4, '\\')) return false; // a device
+    return !IsFolder(opened.c_str());
 }
 
 } // namespace
@@ -102,19 +94,21 @@ int PYLEXP::SaveHxoModel(const char* path, const PYL_SCENE* scene) {
     return saved;
 }
 
-int PYLEXP::CheckScenePath(const char* path) {
-    if (!path || !CheckQuotablePath(mess, path)) return 0;
-    // The name as typed may hide its real one: "a.hxo\." and "x\..\a.hxo" open a.hxo.
-    const std::string scene = OpenedName(path);
+std::string PYLEXP::ResolveScenePath(const char* path) {
+    // Only the model's name, made from this one, is ever written between quotes.
+    if (!path || !CheckQuotableName(mess, path)) return "";
+    // The name as typed may hide its real one: "a.hxo\." and "x\..\a.hxo" open a.hxo, "my.scenes/a"
+    // names a file in my.scenes.
+    std::string scene = ResolvePath(path);
     char hxoPath[1024];
-    bool refused = NamesNoFile(scene) || ExtensionDiffers(scene.c_str(), "hxo") == 0;
-    if (!refused && MakeHxoPath(hxoPath, sizeof hxoPath, path))
-        refused = lstrcmpiA(OpenedName(hxoPath).c_str(), scene.c_str()) == 0;
+    bool refused = !OpensAFile(scene) || ExtensionDiffers(scene.c_str(), "hxo") == 0;
+    if (!refused && MakeHxoPath(hxoPath, sizeof hxoPath, scene.c_str()))
+        refused = lstrcmpiA(ResolvePath(hxoPath).c_str(), scene.c_str()) == 0;
     if (refused) {
         mess.PrintfLn("モデルファイルと同じ名前には保存できません!!(%s)", path);
-        return 0;
+        return "";
     }
-    return 1;
+    return scene;
 }
 
 int PYLEXP::CheckScenePaths(const PYL_SCENE* scene) {
@@ -138,13 +132,14 @@ int PYLEXP::CheckScenePaths(const PYL_SCENE* scene) {
 
 // A failed model does not stop the scene file, but the export reports it.
 int PYLEXP::Export(const char* path, const PYL_SCENE* scene) {
-    if (!CheckScenePath(path) || !CheckScenePaths(scene)) return 0;
-    int modelSaved = SaveHxoModel(path, scene);
+    const std::string opened = ResolveScenePath(path);
+    if (opened.empty() || !CheckScenePaths(scene)) return 0;
+    int modelSaved = SaveHxoModel(opened.c_str(), scene);
     FOUTFILE file;
-    if (!file.OpenWrite(writer, path)) return 0;
+    if (!file.OpenWrite(writer, opened.c_str())) return 0;
     int written = 0;
     try {
-        written = WriteScene(writer, path, scene);
+        written = WriteScene(writer, opened.c_str(), scene);
     } catch (const std::bad_alloc&) {
         written = 0;
     }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 
 #include "base/tabfout.h"
 #include "base/umess.h"
@@ -18,14 +19,15 @@ class PYLEXP {
     // Failure lines go here; the HXO writer is given the same target.
     UMESS& GetMess() { return mess; }
 
-    // 1 when a scene can be written at path: it can stand between quotes, and the file Windows opens
-    // for it is a file, not named .hxo in any case and not the one its model opens (it would overwrite
-    // its own model or another scene's). Else 0 after a failure line.
-    int CheckScenePath(const char* path);
+    // The name Windows opens for a scene at path, from which the scene file, its model and its maps'
+    // folder are all made. Empty, after a failure line, when the path cannot stand between quotes or
+    // when that name is no plain file (a folder, a stream of a file, a device), is named .hxo in any
+    // case or is the one its model opens: the scene would overwrite its own model or another scene's.
+    std::string ResolveScenePath(const char* path);
     // 1 when every path the scene writes can stand between quotes; else 0 after a failure line.
     int CheckScenePaths(const PYL_SCENE* scene);
-    // Writes the HXO file, then the PYL file at path; 1 only when both were written whole. Nothing
-    // is written when a check above fails.
+    // Writes the HXO file, then the PYL file at the name path resolves to; 1 only when both were
+    // written whole. Nothing is written when a check above fails.
     int Export(const char* path, const PYL_SCENE* scene);
     // Builds the HXO model from the scene and saves it at the HXO path of path; 1 when saved.
     int SaveHxoModel(const char* path, const PYL_SCENE* scene);

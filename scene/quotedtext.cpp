@@ -24,14 +24,23 @@ void MakeQuotable(char* text, size_t n) {
         if (IsUnquotable(static_cast<unsigned char>(text[i]))) text[i] = '_';
 }
 
-int CheckQuotablePath(const UMESS& mess, const char* path) {
-    size_t n = std::strlen(path);
-    // A last byte 0x5C, a backslash or the second byte of a character such as 表, would make a
-    // command line splitter read the closing quote as a quote inside the argument.
-    if (IsQuotable(path) && (n == 0 || path[n - 1] != '\\')) return 1;
+// 0, after a failure line that shows the path made quotable.
+static int Refuse(const UMESS& mess, const char* path) {
     char shown[1024];
     CopyTextCut(shown, sizeof shown, path);
     MakeQuotable(shown, std::strlen(shown));
     mess.PrintfLn("使えない文字を含むファイル名です!!(%s)", static_cast<const char*>(shown));
     return 0;
+}
+
+int CheckQuotableName(const UMESS& mess, const char* path) {
+    return IsQuotable(path) ? 1 : Refuse(mess, path);
+}
+
+int CheckQuotablePath(const UMESS& mess, const char* path) {
+    size_t n = std::strlen(path);
+    // A last byte 0x5C, a backslash or the second byte of a character such as 表, would make a
+    // command line splitter read the closing quote as a quote inside the argument.
+    if (IsQuotable(path) && (n == 0 || path[n - 1] != '\\')) return 1;
+    return Refuse(mess, path);
 }

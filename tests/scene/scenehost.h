@@ -130,8 +130,12 @@ inline std::vector<unsigned char> BmpBytes(int w, int h, const std::vector<uint3
 }
 
 // Compares with the golden file kept under writers/golden; with HX_UPDATE_GOLDEN set in the environment
-// the golden file is rewritten instead.
-inline void ExpectGolden(const std::string& name, const std::string& output) {
+// the golden file is rewritten instead. The writers name files by their full paths, which hold the run's
+// own scratch folder: the goldens hold them relative to it.
+inline void ExpectGolden(const std::string& name, std::string output) {
+    const std::string scratch = ScratchFolder().string() + "\\";
+    for (size_t at; (at = output.find(scratch)) != std::string::npos;)
+        output.erase(at, scratch.size());
     std::string path = std::string(HX_TEST_DATA) + "/../writers/golden/" + name;
     if (std::getenv("HX_UPDATE_GOLDEN"))
         SaveBytes(path, std::vector<unsigned char>(output.begin(), output.end()));

@@ -43,14 +43,18 @@ std::vector<std::string> SplitBytes(const std::string& line) {
 // The transparency map the conversion writes for the document's one material.
 const std::string kMap = "__pyldlgHX__mtl0__alpha.bmp";
 
-// The names in a folder, sorted as bytes.
-std::vector<std::string> Listing(const std::string& folder) {
+// The names in a folder, sorted as bytes; deep, with what its folders hold as "folder\\name".
+std::vector<std::string> Listing(const std::string& folder, bool deep = false) {
     std::vector<std::string> names;
     WIN32_FIND_DATAA found;
     HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &found);
-    for (BOOL more = find != INVALID_HANDLE_VALUE; more; more = FindNextFileA(find, &found))
-        if (strcmp(found.cFileName, ".") != 0 && strcmp(found.cFileName, "..") != 0)
-            names.push_back(found.cFileName);
+    for (BOOL more = find != INVALID_HANDLE_VALUE; more; more = FindNextFileA(find, &found)) {
+        if (strcmp(found.cFileName, ".") == 0 || strcmp(found.cFileName, "..") == 0) continue;
+        names.push_back(found.cFileName);
+        if (deep && (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY))
+            for (const std::string& inner : Listing(folder + "\\" + found.cFileName, true))
+                names.push_back(found.cFileName + ("\\" + inner));
+    }
     if (find != INVALID_HANDLE_VALUE) FindClose(find);
     std::sort(names.begin(), names.end());
     return names;
@@ -310,47 +314,84 @@ TEST_F(RenderJob, EveryQuotedPathReachesTheRendererAsOneArgument) {
 }
 
 // Windows resolves a name before it opens it: `.` and `..` applied, `/` taken for `\`, trailing blanks and
-// dots dropped, any case. Each refused name would open a model file, here another scene's: it stays as it
-// was, and nothing else is written, not even the maps the conversion makes beside the scene.
-TEST_F(RenderJob, ASceneThatWindowsWouldOpenAsAModelIsRefused) {
+// dots dropped, any case. A refused name would open a model file (here another scene's), a folder, a stream
+// of a file or a device: the other scenes' models stay as they were, and nothing else is written, not even
+// the maps the conversion makes beside the scene. A scene that is written makes its model and its maps
+// from that resolved name, and names the model by it.
+TEST_F(RenderJob, ASceneIsWrittenWhereWindowsOpensItsName) {
+    const std::vector<std::string> kept = {"a.hxo", "my.hxo", "my.scenes", "sub"};
+    const std::string model = "another scene's model";
+    int folder = 0;
+    // Exports into a folder of its own holding two other scenes' models and two folders; the folder and
+    // what the export printed.
+    auto exportAs = [&](const std::string& name, int expected) {
+        const std::string dir = root + "scenes" + std::to_string(folder++) + "\\";
+        for (const std::string& made : {dir, dir + "sub", dir + "my.scenes"})
+            CreateDirectoryA(made.c_str(), nullptr);
+        for (const char* other : {"a.hxo", "my.hxo"})
+            std::ofstream(dir + other) << model;
+        return std::pair(
+            dir, Printed([&] {
+                EXPECT_EQ(Main()->ExportScene((dir + name).c_str(), Main()->GetHostDoc(), Main()->GetScene()),
+                          expected)
+                    << name;
+            }));
+    };
+    const char* const refused[] = {"a.hxo",
+                                   "a.HXO",
+                                   "a.hxo ",
+                                   "a.hxo.",
+                                   "a.hxo. .",
+                                   "a.hxo\\.",
+                                   "A.HXO\\.",
+                                   "a.hxo .\\.",
+                                   "a.hxo/.",
+                                   "a.hxo\\x\\..",
+                                   "sub\\..\\a.hxo\\.",
+                                   "a.hxo/",
+                                   "a.hxo::$DATA",
+                                   "a.pyl:s",
+                                   "sub",
+                                   "my.scenes",
+                                   ".",
+                                   "sub\\.",
+                                   "sub\\..",
+                                   "nul",
+                                   "COM1.pyl"};
+    for (const std::string name : refused) {
+        const auto [dir, printed] = exportAs(name, 0);
+        EXPECT_EQ(std::tuple(Listing(dir, true), ReadFileBytes(dir + "a.hxo"), ReadFileBytes(dir + "my.hxo")),
+                  std::tuple(kept, model, model))
+            << name;
+        EXPECT_EQ(printed, "モデルファイルと同じ名前には保存できません!!(" + dir + name + ")\r\n");
+    }
     const struct {
         const char* name;
-        std::vector<std::string> written; // empty: refused
+        std::string scene, model; // where the scene is written, and the model it names
+        std::vector<std::string> added;
     } rows[] = {
-        {"a.hxo", {}},
-        {"a.HXO", {}},
-        {"a.hxo ", {}},
-        {"a.hxo.", {}},
-        {"a.hxo. .", {}},
-        {"a.hxo\\.", {}},
-        {"A.HXO\\.", {}},
-        {"a.hxo .\\.", {}},
-        {"a.hxo/.", {}},
-        {"a.hxo\\x\\..", {}},
-        {"sub\\..\\a.hxo\\.", {}},
-        {"a.hxo/", {}},
-        {"a.pyl", {kMap, "a.hxo", "a.pyl"}},
-        {"a.hxo.pyl", {kMap, "a.hxo", "a.hxo.hxo", "a.hxo.pyl"}},
-        {"sub\\..\\a.pyl", {kMap, "a.hxo", "a.pyl"}},
+        {"a.pyl", "a.pyl", "a.hxo", {kMap, "a.pyl"}},
+        {"a.hxo.pyl", "a.hxo.pyl", "a.hxo.hxo", {kMap, "a.hxo.hxo", "a.hxo.pyl"}},
+        {"sub\\..\\a.pyl", "a.pyl", "a.hxo", {kMap, "a.pyl"}},
+        {"場面.pyl", "場面.pyl", "場面.hxo", {kMap, "場面.hxo", "場面.pyl"}},
+        {"my scene.pyl", "my scene.pyl", "my scene.hxo", {kMap, "my scene.hxo", "my scene.pyl"}},
+        {"場面表", "場面表", "場面表.hxo", {kMap, "場面表", "場面表.hxo"}},
+        {"場面ソ.pyl", "場面ソ.pyl", "場面ソ.hxo", {kMap, "場面ソ.hxo", "場面ソ.pyl"}},
+        {"my.scenes/a",
+         "my.scenes\\a",
+         "my.scenes\\a.hxo",
+         {"my.scenes\\" + kMap, "my.scenes\\a", "my.scenes\\a.hxo"}},
     };
-    int folder = 0;
     for (const auto& row : rows) {
-        const std::string dir = root + "scenes" + std::to_string(folder++) + "\\";
-        CreateDirectoryA(dir.c_str(), nullptr);
-        std::ofstream(dir + "a.hxo") << "another scene's model";
-        int saved = -1;
-        std::string printed = Printed([&] {
-            saved = Main()->ExportScene((dir + row.name).c_str(), Main()->GetHostDoc(), Main()->GetScene());
-        });
-        EXPECT_EQ(saved, !row.written.empty()) << row.name << printed;
-        if (!row.written.empty()) {
-            EXPECT_EQ(Listing(dir), row.written) << row.name;
-            continue;
-        }
-        EXPECT_EQ(std::pair(Listing(dir), ReadFileBytes(dir + "a.hxo")),
-                  std::pair(std::vector<std::string>{"a.hxo"}, std::string("another scene's model")))
+        const std::string dir = exportAs(row.name, 1).first;
+        std::vector<std::string> written = kept;
+        written.insert(written.end(), row.added.begin(), row.added.end());
+        std::sort(written.begin(), written.end());
+        EXPECT_EQ(std::pair(Listing(dir, true), ReadFileBytes(dir + "my.hxo")), std::pair(written, model))
             << row.name;
-        EXPECT_EQ(printed, "モデルファイルと同じ名前には保存できません!!(" + dir + row.name + ")\r\n");
+        EXPECT_NE(ReadFileBytes(dir + row.scene).find("File     \"" + dir + row.model + "\"\r\n"),
+                  std::string::npos)
+            << row.name;
     }
 }
 
@@ -375,6 +416,42 @@ TEST_F(RenderJob, AJapaneseWorkFolderHoldsEveryFile) {
     EXPECT_EQ(Listing(work),
               (std::vector<std::string>{kMap, "tmp", "tmp.bmp", "絵.bmp", "場面.hxo", "場面.pyl"}));
     EXPECT_NE(ReadFileBytes(work + "場面.pyl").find("\"" + work + "場面.hxo\""), std::string::npos);
+}
+
+// The renderer runs in a folder of its own, so the work folder is resolved once, as Windows resolves it,
+// before any folder is made: every file and every argument names it in full, and `.` and `..` leave no
+// stray folder behind. A relative background reaches the renderer in full too. A file where the scene
+// folder goes stops the job before anything is written.
+TEST_F(RenderJob, ARelativeWorkFolderIsResolvedOnceForEveryFileAndArgument) {
+    std::filesystem::current_path(root);
+    const struct {
+        std::string typed, work, background, bg;
+    } rows[] = {
+        {"relwork表", root + "relwork表\\", "", root + "relwork表\\tmp\\back.bmp"},
+        {"C:foo表", root + "foo表\\", "", root + "foo表\\tmp\\back.bmp"},
+        {"作業表\\.\\ソ\\..\\能", root + "作業表\\能\\", "pics\\..\\sky.bmp", root + "sky.bmp"},
+    };
+    for (const auto& row : rows) {
+        SetPaths(Exe(), row.typed);
+        strcpy(Main()->GetScene()->GetRender()->back_filename, row.background.c_str());
+        Render(1);
+        EXPECT_EQ(
+            SplitBytes(Commands().back()),
+            (std::vector<std::string>{Exe(), row.work + "tmp\\tmp.pyl", "/run", "/width=300", "/height=300",
+                                      "/bg=" + row.bg, "/out=" + row.work + "tmp.bmp", "preview"}));
+        EXPECT_EQ(Listing(row.work + "tmp"),
+                  (std::vector<std::string>{kMap, "back.bmp", "tmp.hxo", "tmp.pyl"}));
+    }
+    EXPECT_EQ(Listing(root + "作業表"), std::vector<std::string>{"能"});
+    std::filesystem::create_directories(root + "filetmp");
+    std::ofstream(root + "filetmp\\tmp") << "x";
+    SetPaths(Exe(), "filetmp");
+    const std::string scenes = root + "filetmp\\tmp";
+    EXPECT_EQ(Render(0), "pyl_filepath(" + scenes + ")\r\nフォルダがない場合作成(" + scenes + "\\)\r\n" +
+                             scenes + "\\の作成ができません!!\r\n");
+    EXPECT_EQ(std::pair(Listing(root + "filetmp"), ReadFileBytes(scenes)),
+              std::pair(std::vector<std::string>{"tmp"}, std::string("x")));
+    std::filesystem::current_path(ScratchFolder());
 }
 
 // Real folders are often read-only, hidden, archived or not indexed.
