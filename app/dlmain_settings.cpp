@@ -5,6 +5,17 @@
 #include <cstdio>
 
 #include "base/uregkey.h"
+#include "ui/winutil.h"
+
+namespace {
+
+// An on/off flag is on for any stored value but 0, so that a menu toggle always flips it.
+void LoadFlag(const UREGKEY& key, const char* name, int* flag) {
+    int stored = 0;
+    if (key.GetInt(name, &stored)) *flag = stored != 0;
+}
+
+} // namespace
 
 void DLMAIN::SetViewScale(float scale) {
     // Non-finite scales are refused; finite ones are held within the view's zoom range.
@@ -19,11 +30,13 @@ void DLMAIN::LoadSettings() {
     key.GetInt("window_top", &m_winRect.y);
     key.GetInt("window_right", &m_winRect.width);
     key.GetInt("window_bottom", &m_winRect.height);
-    key.GetInt("showmess_flg", &showmess_flg);
-    key.GetInt("showprop_flg", &showprop_flg);
-    key.GetInt("startimage_flg", &startimage_flg);
-    key.GetInt("render_view_fit", &render_view_fit);
-    key.GetInt("preview_flg", &preview_flg);
+    // A place stored on a screen that has gone would leave the window out of reach.
+    m_winRect = KeepTitleBarOnScreen(m_winRect);
+    LoadFlag(key, "showmess_flg", &showmess_flg);
+    LoadFlag(key, "showprop_flg", &showprop_flg);
+    LoadFlag(key, "startimage_flg", &startimage_flg);
+    LoadFlag(key, "render_view_fit", &render_view_fit);
+    LoadFlag(key, "preview_flg", &preview_flg);
     float scale = render_view_scale;
     if (key.GetFloat("render_view_scale", &scale)) SetViewScale(scale);
     LoadText(key, "renderimage_filename", renderimage_filename, sizeof renderimage_filename);

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstring>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "app/dlp_rendpyrell.h"
@@ -48,11 +50,17 @@ TEST(MainWindowStartup, ExitWritesEveryValueTheNextStartReadsAndShiftSkips) {
     SetSettingInt("window_left", 30);
     SetSettingInt("render_view_scale", FloatBits(2.5f));
     SetSetting("pylcomm_pyrell", REG_SZ, "D:\\r\\pyrell.exe", 17);
+    // An on/off flag stored as anything but 0 reads as on.
+    SetSettingInt("startimage_flg", 7);
+    SetSettingInt("render_view_fit", DWORD(-2));
+    SetSettingInt("preview_flg", 0x80000000u);
     {
         PluginSession session;
         EXPECT_EQ(Rect(Main()->GetHwnd(), false).substr(0, 3), "30 ");
         EXPECT_EQ(Main()->GetViewScale(), 2.5f);
         EXPECT_STREQ(Main()->GetPyrellPath(), "D:\\r\\pyrell.exe");
+        EXPECT_EQ(std::make_tuple(Main()->GetStartImage(), Main()->GetViewFit(), Main()->GetPreview()),
+                  std::make_tuple(1, 1, 1));
     }
     {
         ShiftHeld shift;
@@ -99,8 +107,38 @@ TEST(MainWindowStartup, HostileStoredValuesAreRefusedOrHeldInRange) {
     ResetSettings();
 }
 
+TEST(MainWindowStartup, AStoredPlaceOffEveryScreenIsMovedUntilItsTitleBarCanBeGrabbed) {
+    // Stored x, y, width and height, then where the window comes up (a pixel taller) and where the exit
+    // stores it, on the test server's 1280 x 1024 screen. Rows: on it, the minimised place, far off the
+    // bottom right, partly off the left and top, on a right-hand screen that has gone, larger than it.
+    typedef std::array<int, 4> Place;
+    const Place rows[][2] = {
+        {{100, 50, 500, 400}, {100, 50, 500, 400}},      {{-32000, -32000, 640, 480}, {-480, 0, 640, 480}},
+        {{5000, 5000, 640, 480}, {1120, 992, 640, 480}}, {{-100, -20, 640, 480}, {-100, 0, 640, 480}},
+        {{2200, 900, 640, 480}, {1120, 900, 640, 480}},  {{-50, -40, 1290, 1030}, {-50, 0, 1290, 1030}}};
+    const char* names[] = {"window_left", "window_top", "window_right", "window_bottom"};
+    ResetSettings();
+    for (const auto& row : rows) {
+        for (int i = 0; i < 4; ++i)
+            SetSettingInt(names[i], DWORD(row[0][i]));
+        Place shown, saved;
+        {
+            PluginSession session;
+            RECT r = {};
+            GetWindowRect(Main()->GetHwnd(), &r);
+            shown = Place{r.left, r.top, r.right - r.left, r.bottom - r.top - 1};
+        }
+        for (int i = 0; i < 4; ++i)
+            saved[i] = int(StoredInt(names[i]));
+        EXPECT_EQ(std::make_tuple(shown, saved), std::make_tuple(row[1], row[1])) << row[0][0];
+    }
+}
+
 TEST(MainWindowLayout, PaneViewAndMessagesFillAKnownSizeInEachOfTheMenusFourCombinations) {
     ResetSettings();
+    // Flags stored as neither 0 nor 1 read as on, so the first switch of each turns it off.
+    SetSettingInt("showmess_flg", DWORD(-2));
+    SetSettingInt("showprop_flg", 2);
     PluginSession session;
     HWND hwnd = Main()->GetHwnd();
     HWND parts[] = {Main()->GetPropertyPane()->GetTabTable().GetHwnd(), Main()->GetRenderView().GetHwnd(),
