@@ -1,6 +1,7 @@
 // Number fields: a dialog edit item that holds an int or a float, formats it, clamps it when a range is
 // set, commits on Enter and on losing the focus, and tells its dialog with WM_COMMAND and its id.
 #pragma once
+#include <string>
 #include "ui/udlgctrl.h"
 
 // What differs between the integer and the float field.
@@ -11,6 +12,9 @@ template <> struct UDLGNUMTRAITS<int> {
     static constexpr bool kDigitsOnly = true; // filters typed characters; Tab commits too
     // Decimal integer after blanks and an optional sign; saturates; no digits gives 0.
     static bool Parse(const char* text, int* value);
+    // The value in a format of one "%d" or "%i" conversion, as printf gives it in the "C" locale;
+    // any other format shows it in kFormat.
+    static std::string Format(const char* format, int value);
     static int Step(int value, int step, int delta);
 };
 
@@ -19,6 +23,9 @@ template <> struct UDLGNUMTRAITS<float> {
     static constexpr bool kDigitsOnly = false;
     // Decimal number after blanks (sign, digits, fraction, exponent); false when it is not finite.
     static bool Parse(const char* text, float* value);
+    // The value in a format of one "%f", "%e" or "%g" conversion (or their capitals), as printf gives it
+    // in the "C" locale; any other format shows it in kFormat.
+    static std::string Format(const char* format, float value);
     static float Step(float value, float step, int delta);
 };
 
