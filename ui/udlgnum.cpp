@@ -59,10 +59,11 @@ template <class T> void UDLGNUMFIELD<T>::SetValue(T v) {
 
 template <class T> T UDLGNUMFIELD<T>::ReadValue() {
     if (!m_hwnd && Traits::kDigitsOnly) return 0;
-    T parsed;
-    // A number too large for the type keeps the value the field had.
-    if (!Traits::Parse(m_hwnd ? WindowText(m_hwnd).c_str() : "", &parsed)) parsed = m_value;
-    SetValue(Clamp(parsed));
+    // Text that still shows the stored value keeps it whole, with the digits the format hides: gathering a
+    // page must not round what the user never touched. A number too large for the type keeps it too.
+    T value = m_value;
+    if (!m_hwnd || HasTypedText()) Traits::Parse(m_hwnd ? WindowText(m_hwnd).c_str() : "", &value);
+    SetValue(Clamp(value));
     return m_value;
 }
 

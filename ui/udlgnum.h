@@ -21,7 +21,8 @@ template <> struct UDLGNUMTRAITS<int> {
 template <> struct UDLGNUMTRAITS<float> {
     static constexpr const char* kFormat = "%.2f";
     static constexpr bool kDigitsOnly = false;
-    // Decimal number after blanks (sign, digits, fraction, exponent); false when it is not finite.
+    // Decimal number after blanks (sign, digits, fraction, exponent); false, leaving value as it was,
+    // when it is not finite.
     static bool Parse(const char* text, float* value);
     // The value in a format of one "%f", "%e" or "%g" conversion (or their capitals), as printf gives it
     // in the "C" locale; any other format shows it in kFormat.
@@ -37,7 +38,8 @@ template <class T> struct UDLGNUMFIELD : UDLGCTRL {
     int AttachItem(HWND dialog, int id);
 
     void SetValue(T v);
-    // Reads the text, clamps it, stores it and shows it again in the field's format.
+    // Reads the text typed since the value was shown (the value itself while the text still shows it),
+    // clamps it, stores it and shows it again in the field's format.
     T ReadValue();
     T GetValue() const { return m_value; }
     // True when the text is not the stored value in the field's format: typed and not yet committed.

@@ -65,8 +65,9 @@ TEST_F(FieldTest, NumbersAreFilteredParsedFormattedAndCommittedOnEnterAndTab) {
     // Shown in the format, the typed precision kept.
     EXPECT_EQ(std::make_tuple(std::string("3.14"), 3.14159f),
               std::make_tuple(TextOf(real.GetHwnd()), real.GetValue()));
-    real.SetValue(1e20f); // shown with more than 19 characters, read back whole
-    EXPECT_EQ(1e20f, real.ReadValue());
+    EXPECT_EQ(3.14159f, real.ReadValue());           // while the text shows it, the digits it hides stay
+    Type(real.GetHwnd(), "100000000000000000000\r"); // more than 19 characters, read back whole
+    EXPECT_EQ(1e20f, real.GetValue());
     Type(real.GetHwnd(), "1e39\r"); // not finite: the value stays
     EXPECT_EQ(1e20f, real.GetValue());
     real.SetEditable(0);
