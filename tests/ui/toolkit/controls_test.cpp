@@ -125,14 +125,17 @@ TEST_F(ControlTest, TreeRadioButtonSliderAndIconWrappers) {
     slider.SetPos(30); // held inside the range
     EXPECT_EQ(20, slider.GetPos());
 
-    HICON own = SolidIcon(RGB(1, 2, 3)), shared;
+    HICON own = SolidIcon(RGB(1, 2, 3)), second = SolidIcon(RGB(4, 5, 6)), shared;
     {
         UDLGICON icon;
         icon.SetIcon(own);
         ASSERT_TRUE(icon.Load(0, IDI_APPLICATION)); // the icon it owned goes
         shared = icon.GetIcon();
-        EXPECT_FALSE(icon.Load(GetModuleHandleA(0), "NOSUCHICON"));
-        EXPECT_EQ(shared, icon.GetIcon()); // a failed load keeps the icon held before
+        icon.SetIcon(second);
+        icon.SetShared(0);
+        bool loaded = icon.Load(GetModuleHandleA(0), "NOSUCHICON"); // a failed load holds no icon
+        EXPECT_EQ(std::make_tuple(false, HICON(0), false),
+                  std::make_tuple(loaded, icon.GetIcon(), IconAlive(second)));
     }
     EXPECT_EQ(std::make_tuple(false, true), std::make_tuple(IconAlive(own), IconAlive(shared)));
 }
