@@ -8,7 +8,8 @@
 inline RGBCOLOR ShownColor(const FVEC3& col) {
     return RGBCOLOR(col);
 }
-// A swatch's colour as the record stores it: each byte / 255.
-inline FVEC3 StoredColor(const RGBCOLOR& col) {
-    return col.GetFVec3();
+// A swatch's colour as the record stores it: each byte / 255. A swatch that still shows the record's own
+// colour keeps it exact, as the number fields keep their values: storing a page rounds nothing untouched.
+inline FVEC3 StoredColor(const RGBCOLOR& col, const FVEC3& record) {
+    return col == ShownColor(record) ? record : col.GetFVec3();
 }

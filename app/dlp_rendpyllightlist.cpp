@@ -139,7 +139,7 @@ template <class L> void DLP_RENDPYLLIGHTLIST<L>::GetDlgData() {
     m_image.GetText(text, sizeof text);
     light->SetFilename(text);
     light->scale.value = m_scale.ReadValue();
-    light->col.value = StoredColor(m_col.GetColor());
+    light->col.value = StoredColor(m_col.GetColor(), light->col.value);
     StoreVector(*light, m_vector.GetValue());
     m_vector.SetValue(GetVector(*light));
 }

@@ -30,7 +30,7 @@ void DLP_RENDPYLLIGHTSKY::SetDlgData() {
 void DLP_RENDPYLLIGHTSKY::GetDlgData() {
     RENDPYL_LIGHTSKY* sky = GetSky();
     if (!sky) return;
-    sky->col.value = StoredColor(m_col.GetColor());
+    sky->col.value = StoredColor(m_col.GetColor(), sky->col.value);
     sky->scale.value = m_scale.ReadValue();
     char text[RENDPYL_TEXTSIZE] = "";
     m_image.GetText(text, sizeof text);

@@ -10,10 +10,9 @@ void UDLGICON::Release() {
 }
 
 bool UDLGICON::Load(HINSTANCE instance, const char* name) {
-    HICON icon = LoadIconA(instance, name);
-    if (!icon) return false;
     Release();
-    m_icon = icon;
+    m_icon = LoadIconA(instance, name);
+    if (!m_icon) return false;
     m_shared = 1;
     return true;
 }

@@ -8,7 +8,8 @@ struct UDLGICON {
     UDLGICON& operator=(const UDLGICON&) = delete;
     virtual ~UDLGICON();
 
-    // A shared icon of the module; false, keeping the icon held before, when there is no such icon.
+    // A shared icon of the module; false, holding no icon, when there is no such icon. An icon the holder
+    // owned goes either way.
     bool Load(HINSTANCE instance, const char* name);
     void SetIcon(HICON icon) { m_icon = icon; }
     HICON GetIcon() const { return m_icon; }

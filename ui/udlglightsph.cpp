@@ -35,8 +35,8 @@ int UDLGLIGHTSPH::Create(HWND parent, int id, const URECT& rect) {
     m_id = id;
     HINSTANCE inst = reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(parent, GWLP_HINSTANCE));
     if (!RegisterClass(inst, kClassName, false)) return 0;
-    HMENU menuId = reinterpret_cast<HMENU>(static_cast<INT_PTR>(id));
-    if (!UWIN::Create(kClassName, "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, rect, parent, menuId, inst,
+    // No menu: the window's own id is 0; its notifications carry the stored id.
+    if (!UWIN::Create(kClassName, "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, rect, parent, 0, inst,
                       SW_SHOWNORMAL))
         return 0;
     return Init();

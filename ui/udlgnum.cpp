@@ -11,17 +11,6 @@ std::string WindowText(HWND hwnd) {
     return text;
 }
 
-template <class T> std::string FormatValue(const char* format, T value) {
-    char small[64];
-    int n = snprintf(small, sizeof small, format, value);
-    if (n < 0) return std::string();
-    if (n < static_cast<int>(sizeof small)) return small;
-    std::string text(n + 1, '\0');
-    snprintf(&text[0], text.size(), format, value);
-    text.resize(n);
-    return text;
-}
-
 } // namespace
 
 template <class T> UDLGNUMFIELD<T>::UDLGNUMFIELD() {
@@ -65,20 +54,21 @@ template <class T> void UDLGNUMFIELD<T>::SetValue(T v) {
     // An integer field without a window keeps its value; a float field stores it in any case.
     if (!m_hwnd && Traits::kDigitsOnly) return;
     m_value = Clamp(v);
-    if (m_hwnd) SetWindowTextA(m_hwnd, FormatValue(m_format, m_value).c_str());
+    if (m_hwnd) SetWindowTextA(m_hwnd, Traits::Format(m_format, m_value).c_str());
 }
 
 template <class T> T UDLGNUMFIELD<T>::ReadValue() {
     if (!m_hwnd && Traits::kDigitsOnly) return 0;
-    T parsed;
-    // A number too large for the type keeps the value the field had.
-    if (!Traits::Parse(m_hwnd ? WindowText(m_hwnd).c_str() : "", &parsed)) parsed = m_value;
-    SetValue(Clamp(parsed));
+    // Text that still shows the stored value keeps it whole, with the digits the format hides: gathering a
+    // page must not round what the user never touched. A number too large for the type keeps it too.
+    T value = m_value;
+    if (!m_hwnd || HasTypedText()) Traits::Parse(m_hwnd ? WindowText(m_hwnd).c_str() : "", &value);
+    SetValue(Clamp(value));
     return m_value;
 }
 
 template <class T> bool UDLGNUMFIELD<T>::HasTypedText() const {
-    return m_hwnd && WindowText(m_hwnd) != FormatValue(m_format, m_value);
+    return m_hwnd && WindowText(m_hwnd) != Traits::Format(m_format, m_value);
 }
 
 template <class T> T UDLGNUMFIELD<T>::Clamp(T v) const {

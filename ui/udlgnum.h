@@ -1,6 +1,7 @@
 // Number fields: a dialog edit item that holds an int or a float, formats it, clamps it when a range is
 // set, commits on Enter and on losing the focus, and tells its dialog with WM_COMMAND and its id.
 #pragma once
+#include <string>
 #include "ui/udlgctrl.h"
 
 // What differs between the integer and the float field.
@@ -11,14 +12,21 @@ template <> struct UDLGNUMTRAITS<int> {
     static constexpr bool kDigitsOnly = true; // filters typed characters; Tab commits too
     // Decimal integer after blanks and an optional sign; saturates; no digits gives 0.
     static bool Parse(const char* text, int* value);
+    // The value in a format of one "%d" or "%i" conversion, as printf gives it in the "C" locale;
+    // any other format shows it in kFormat.
+    static std::string Format(const char* format, int value);
     static int Step(int value, int step, int delta);
 };
 
 template <> struct UDLGNUMTRAITS<float> {
     static constexpr const char* kFormat = "%.2f";
     static constexpr bool kDigitsOnly = false;
-    // Decimal number after blanks (sign, digits, fraction, exponent); false when it is not finite.
+    // Decimal number after blanks (sign, digits, fraction, exponent); false, leaving value as it was,
+    // when it is not finite.
     static bool Parse(const char* text, float* value);
+    // The value in a format of one "%f", "%e" or "%g" conversion (or their capitals), as printf gives it
+    // in the "C" locale; any other format shows it in kFormat.
+    static std::string Format(const char* format, float value);
     static float Step(float value, float step, int delta);
 };
 
@@ -30,7 +38,8 @@ template <class T> struct UDLGNUMFIELD : UDLGCTRL {
     int AttachItem(HWND dialog, int id);
 
     void SetValue(T v);
-    // Reads the text, clamps it, stores it and shows it again in the field's format.
+    // Reads the text typed since the value was shown (the value itself while the text still shows it),
+    // clamps it, stores it and shows it again in the field's format.
     T ReadValue();
     T GetValue() const { return m_value; }
     // True when the text is not the stored value in the field's format: typed and not yet committed.

@@ -26,7 +26,7 @@ bool UDLGPOPUPMENU::Load(HWND owner, int id, int menuResourceId, int subIndex) {
 int UDLGPOPUPMENU::Track() {
     if (!m_subMenu) return 0;
     POINT pt = m_id == -1 ? m_pt : GetDlgItemScreenPos(m_owner, m_id);
-    TrackPopupMenu(m_subMenu, 0, pt.x, pt.y, 0, m_owner, 0);
+    TrackPopupMenu(m_subMenu, m_flags, pt.x, pt.y, 0, m_owner, 0);
     return 1;
 }
 

@@ -24,12 +24,14 @@ struct UDLGPOPUPMENU {
     void CheckItem(UINT command, BOOL flag);
     void SetItemText(UINT command, const char* text);
 
-  private:
-    void DestroyOwnMenu();
-
+  protected:
     HWND m_owner = 0;
     int m_id = -1;
     HMENU m_menu = 0;
     HMENU m_subMenu = 0;
     POINT m_pt = {0, 0};
+    UINT m_flags = 0; // TrackPopupMenu's; a derived menu may set its own
+
+  private:
+    void DestroyOwnMenu();
 };

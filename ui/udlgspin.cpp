@@ -77,10 +77,10 @@ template <class Field> void UDLGSPIN<Field>::EnableEdit(BOOL flag) {
 }
 
 template <class Field> void UDLGSPIN<Field>::OnDelta(int delta) {
-    // The step applies to the stored value, with the digits its format does not show. Text typed and not
-    // yet committed is taken first: a click on an arrow leaves the focus in the edit, so nothing else
-    // commits it, and the new value would overwrite it.
-    Value base = m_field.HasTypedText() ? m_field.ReadValue() : m_field.GetValue();
+    // The step applies to the stored value, with the digits its format does not show, or to text typed and
+    // not yet committed: a click on an arrow leaves the focus in the edit, so nothing else commits it, and
+    // the new value would overwrite it.
+    Value base = m_field.ReadValue();
     Value v = Clamp(UDLGNUMTRAITS<Value>::Step(base, m_field.GetStep(), delta));
     if (IsFinite(v)) m_field.SetValue(v);
     InvalidateRect(m_field.GetHwnd(), 0, TRUE);

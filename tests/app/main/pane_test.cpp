@@ -15,6 +15,7 @@
 #include "res/page_mtlids.h"
 #include "res/page_rendids.h"
 #include "res/pageids.h"
+#include "tools/hxhost/hxhostlib.h"
 
 namespace {
 
@@ -359,4 +360,34 @@ TEST_F(Pages, TheStripsStartOnTheirFirstPagesAndAMaterialShowsItsHostsPartClampe
     Press(kBase1, IDC_MTLB1_HEIGHTMAP); // any edit stores the whole page
     EXPECT_STREQ("C:\\spec.bmp", Map(kSpec)->GetFilename());
     EXPECT_EQ(2.5f, Map(kRefl)->scale);
+}
+
+TEST_F(Pages, AnEditStoresTheWholePageButNoNumberTheUserDidNotType) {
+    // Attributes as the settings writer writes them, with more digits than the fields show.
+    const std::vector<std::string> renderer = {R"(["anisotropy","0.123456"])",
+                                               R"(["origin","0.123000 0.654000 -1.987000"])"};
+    const std::vector<std::string> light = {
+        R"(["col","0.123000 0.456000 0.789000"])", R"(["scale","0.755000"])",
+        R"(["dir","-0.281600 0.748800 -0.600000"])", R"(["camtrace","0"])"};
+    auto join = [](const std::vector<std::string>& pairs) {
+        std::string text;
+        for (const std::string& pair : pairs)
+            text += (text.empty() ? "" : ",") + pair;
+        return text;
+    };
+    SendOpen(OpenHostDocument(R"({ "settings": { "name": "plugin", "children": [ { "name": "model",
+        "attributes": [["ver", "10000"]], "children": [ { "name": "renderer", "attributes": [)" +
+                              join(renderer) + R"(] }, { "name": "lightdir", "attributes": [)" + join(light) +
+                              R"(] } ] } ] } })"));
+    Press(kDir, IDC_LIGHTDIR_LIST, 0);
+    SendMessageA(PageEdit(Page(kRend), IDC_REND_WIDTH), WM_CHAR, VK_RETURN, 1);
+    EnterText(Page(kDir), IDC_LIGHTDIR_NAME, "Key");
+    SendSave(hxhost::DocumentHandle());
+    // Each value comes back as it was, beside the name typed.
+    const std::string saved = hxhost::SettingsJson();
+    std::vector<std::string> missing;
+    for (const std::vector<std::string>& pairs : {renderer, light, {R"(["name","Key"])"}})
+        for (const std::string& pair : pairs)
+            if (saved.find(pair) == std::string::npos) missing.push_back(pair);
+    EXPECT_EQ(std::vector<std::string>(), missing) << saved;
 }

@@ -25,6 +25,11 @@ void PickFirst(HWND menu) {
     PostMessageA(target, WM_KEYDOWN, VK_RETURN, 0);
 }
 
+// A menu that opens above and to the left of its point: its own flags reach the call.
+struct UpLeftMenu : UDLGPOPUPMENU {
+    UpLeftMenu() { m_flags = TPM_RIGHTALIGN | TPM_BOTTOMALIGN; }
+};
+
 bool IconAlive(HICON icon) {
     ICONINFO info;
     if (!GetIconInfo(icon, &info)) return false;
@@ -120,14 +125,17 @@ TEST_F(ControlTest, TreeRadioButtonSliderAndIconWrappers) {
     slider.SetPos(30); // held inside the range
     EXPECT_EQ(20, slider.GetPos());
 
-    HICON own = SolidIcon(RGB(1, 2, 3)), shared;
+    HICON own = SolidIcon(RGB(1, 2, 3)), second = SolidIcon(RGB(4, 5, 6)), shared;
     {
         UDLGICON icon;
         icon.SetIcon(own);
         ASSERT_TRUE(icon.Load(0, IDI_APPLICATION)); // the icon it owned goes
         shared = icon.GetIcon();
-        EXPECT_FALSE(icon.Load(GetModuleHandleA(0), "NOSUCHICON"));
-        EXPECT_EQ(shared, icon.GetIcon()); // a failed load keeps the icon held before
+        icon.SetIcon(second);
+        icon.SetShared(0);
+        bool loaded = icon.Load(GetModuleHandleA(0), "NOSUCHICON"); // a failed load holds no icon
+        EXPECT_EQ(std::make_tuple(false, HICON(0), false),
+                  std::make_tuple(loaded, icon.GetIcon(), IconAlive(second)));
     }
     EXPECT_EQ(std::make_tuple(false, true), std::make_tuple(IconAlive(own), IconAlive(shared)));
 }
@@ -152,6 +160,15 @@ TEST_F(ControlTest, PopupMenusOpenAtTheItemAndTheChoiceReachesTheOwner) {
     menu.SetItemText(IDM_ONE, "x");
     menu.CheckItem(IDM_ONE, TRUE);
     EXPECT_EQ(UINT(MF_CHECKED), GetMenuState(menu.GetMenu(), IDM_ONE, MF_BYCOMMAND) & MF_CHECKED);
+    UpLeftMenu upLeft;
+    ASSERT_TRUE(upLeft.Load(shown, IDC_SWATCH, IDR_POPUP, 0));
+    upLeft.SetPos(POINT{600, 500});
+    {
+        ModalDriver driver(PickFirst, "#32768");
+        upLeft.Track();
+    }
+    PumpMessages();
+    EXPECT_EQ(std::make_tuple(600L, 500L), std::make_tuple(g_menuRect.right, g_menuRect.bottom));
 
     HWND inner = CreateDialogParamA(GetModuleHandleA(0), MAKEINTRESOURCEA(IDD_PAGE), dlg, 0, 0);
     EnableChildWindows(dlg, FALSE); // reaches the children's children

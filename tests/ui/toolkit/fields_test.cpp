@@ -1,4 +1,5 @@
 #include <climits>
+#include <clocale>
 #include "ui/udlgspin.h"
 #include "ui/udlgtext.h"
 #include "ui_test.h"
@@ -64,8 +65,9 @@ TEST_F(FieldTest, NumbersAreFilteredParsedFormattedAndCommittedOnEnterAndTab) {
     // Shown in the format, the typed precision kept.
     EXPECT_EQ(std::make_tuple(std::string("3.14"), 3.14159f),
               std::make_tuple(TextOf(real.GetHwnd()), real.GetValue()));
-    real.SetValue(1e20f); // shown with more than 19 characters, read back whole
-    EXPECT_EQ(1e20f, real.ReadValue());
+    EXPECT_EQ(3.14159f, real.ReadValue());           // while the text shows it, the digits it hides stay
+    Type(real.GetHwnd(), "100000000000000000000\r"); // more than 19 characters, read back whole
+    EXPECT_EQ(1e20f, real.GetValue());
     Type(real.GetHwnd(), "1e39\r"); // not finite: the value stays
     EXPECT_EQ(1e20f, real.GetValue());
     real.SetEditable(0);
@@ -89,6 +91,42 @@ TEST_F(FieldTest, NumbersAreFilteredParsedFormattedAndCommittedOnEnterAndTab) {
         bool parsed = UDLGNUMTRAITS<float>::Parse(text, &f);
         EXPECT_EQ(std::make_tuple(integer, finite, number), std::make_tuple(i, parsed, f)) << text;
     }
+}
+
+// Another part of the process may set a locale whose decimal point is a comma; the fields keep the point.
+TEST_F(FieldTest, NumbersShowWhatTheyReadBackWhateverTheProcessLocale) {
+    const std::string saved = std::setlocale(LC_ALL, nullptr);
+    ASSERT_NE(std::setlocale(LC_ALL, "German_Germany.1252"), nullptr);
+    UDLGFLOATS real;
+    real.Attach(dlg, IDC_FLOAT);
+    real.SetValue(3.5f);
+    const std::string shown = TextOf(real.GetHwnd());
+    float read = 0;
+    UDLGNUMTRAITS<float>::Parse(shown.c_str(), &read);
+    Type(real.GetHwnd(), "2.25\r");
+    EXPECT_EQ(std::make_tuple(std::string("3.50"), 3.5f, 2.25f, std::string("2.25")),
+              std::make_tuple(shown, read, real.GetValue(), TextOf(real.GetHwnd())));
+
+    // Any format as printf has it in the "C" locale; one that is not a single number of the field's kind
+    // shows the default.
+    UDLGINTS num;
+    num.Attach(dlg, IDC_INT);
+    const std::tuple<const char*, const char*, const char*> rows[] = {
+        {"%.3e", "-1.235e+03", "42"},   {"%+09.2f", "-01234.56", "42"}, {"% 8.1f", " -1234.6", "42"},
+        {"%.2E%%", "-1.23E+03%", "42"}, {"%g", "-1234.56", "42"},       {"%-6d|", "-1234.56", "42    |"},
+        {"% 05i", "-1234.56", " 0042"}, {"%+.3d", "-1234.56", "+042"},  {"%x", "-1234.56", "42"},
+        {"%s", "-1234.56", "42"},       {"%d %d", "-1234.56", "42"},    {"%100d", "-1234.56", "42"},
+    };
+    for (const auto& [format, realText, intText] : rows) {
+        real.SetFormat(format);
+        real.SetValue(-1234.5625f);
+        num.SetFormat(format);
+        num.SetValue(42);
+        EXPECT_EQ(std::make_tuple(std::string(realText), std::string(intText)),
+                  std::make_tuple(TextOf(real.GetHwnd()), TextOf(num.GetHwnd())))
+            << format;
+    }
+    std::setlocale(LC_ALL, saved.c_str());
 }
 
 TEST_F(FieldTest, ArrowsStepTheStoredValueOrTheTextTypedSinceTheLastCommit) {

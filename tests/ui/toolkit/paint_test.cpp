@@ -16,6 +16,9 @@ struct Sphere {
                                reinterpret_cast<HMENU>(INT_PTR(id)), GetModuleHandleA(0), 0);
         sphere.Attach(dialog, id);
     }
+    Sphere(HWND dialog, int id, const URECT& rect) { // a window of its own, none when creation fails
+        item = sphere.Create(dialog, id, rect) == 1 ? sphere.GetHwnd() : 0;
+    }
     COLORREF Pixel(int x, int y) const {
         const unsigned char* p = sphere.GetImage()->GetPixelAddress(x, y);
         return RGB(p[2], p[1], p[0]);
@@ -53,9 +56,11 @@ TEST_F(PaintTest, SwatchShowsItsColourInAFrameThatShowsTheState) {
 
 TEST_F(PaintTest, SphereShadesAndPicksTheDirectionUnderTheCursor) {
     Sphere big(dlg, 77, 100);
-    UDLGLIGHTSPH narrow; // a window of its own
-    ASSERT_EQ(1, narrow.Create(dlg, 78, URECT{120, 10, 20, 40}));
-    EXPECT_EQ(std::make_tuple(48.0f, 16.0f), std::make_tuple(big.sphere.GetRadius(), narrow.GetRadius()));
+    Sphere narrow(dlg, 78, URECT{120, 10, 20, 40});
+    narrow.Send(WM_LBUTTONDOWN, 10, 20); // a window without an id of its own tells the owner the stored one
+    EXPECT_EQ(std::make_tuple(48.0f, 16.0f, 0, 1),
+              std::make_tuple(big.sphere.GetRadius(), narrow.sphere.GetRadius(), GetDlgCtrlID(narrow.item),
+                              Commands(78)));
     big.sphere.SetColor(FVEC3(1, 0, 0.5f));
     big.sphere.SetAmbient(FVEC3(0.2f, 0.2f, 0.2f));
     big.sphere.SetDirection(FVEC3(1, 0, 0));
