@@ -1,6 +1,6 @@
 #include "app/dlp_rendpylcamera.h"
-#include <cstdio>
 #include "app/dlmain.h"
+#include "base/numfmt.h"
 #include "res/page_camids.h"
 #include "res/pageids.h"
 #include "scene/rendpyl_model.h"
@@ -99,8 +99,9 @@ void DLP_RENDPYLCAMERA::ChooseBokehFile() {
 }
 
 void DLP_RENDPYLCAMERA::SetDlgItemFloat(HWND dialog, int id, float value) {
-    char text[64];
-    std::snprintf(text, sizeof text, "%.2f", value);
+    // As every other number is shown, whatever locale the process has set.
+    char text[NUMFMT_MAX];
+    FormatFloat(text, value, 2);
     SetDlgItemTextA(dialog, id, text);
 }
 

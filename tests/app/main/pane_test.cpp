@@ -1,6 +1,7 @@
 // The property pane and its pages, driven through their windows.
 #include <gtest/gtest.h>
 
+#include <clocale>
 #include <functional>
 #include <iterator>
 #include <sstream>
@@ -390,4 +391,24 @@ TEST_F(Pages, AnEditStoresTheWholePageButNoNumberTheUserDidNotType) {
         for (const std::string& pair : pairs)
             if (saved.find(pair) == std::string::npos) missing.push_back(pair);
     EXPECT_EQ(std::vector<std::string>(), missing) << saved;
+}
+
+// The host view's camera is shown as every other number, whatever locale the process has set.
+TEST_F(Pages, TheHostCameraIsShownWithADecimalPointUnderAnyLocale) {
+    const int ids[] = {IDC_CAM_POS_X,    IDC_CAM_POS_Y, IDC_CAM_POS_Z, IDC_CAM_LOOKAT_X, IDC_CAM_LOOKAT_Y,
+                       IDC_CAM_LOOKAT_Z, IDC_CAM_UP_X,  IDC_CAM_UP_Y,  IDC_CAM_UP_Z,     IDC_CAM_FOV};
+    OpenMaterials("[0.5, 0, 0]", false);
+    auto shown = [&](const char* locale) {
+        EXPECT_NE(std::setlocale(LC_ALL, locale), nullptr) << locale;
+        Main()->GetPropertyPane()->GetCameraPage().SetDlgData();
+        std::vector<std::string> texts;
+        for (int id : ids)
+            texts.push_back(TextOf(GetDlgItem(Page(kCam), id)));
+        return texts;
+    };
+    const std::vector<std::string> plain = shown("C"), german = shown("German_Germany.1252");
+    std::setlocale(LC_ALL, "C");
+    EXPECT_EQ(german, plain);
+    EXPECT_EQ(plain.back().find(','), std::string::npos);
+    EXPECT_NE(plain.back().find('.'), std::string::npos);
 }
