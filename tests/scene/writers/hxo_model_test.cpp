@@ -63,6 +63,16 @@ TEST(HxoModel, ManyFacesMadeAndFreedInAnyOrder) {
     }
 }
 
+// An object keeps the triangle count it is given until its faces are counted again.
+TEST(HxoModel, TriangleCountIsKeptUntilTheFacesAreCounted) {
+    HXO_MODEL model;
+    HXO_OBJ* obj = model.AddObject();
+    AddFace(*obj, {0, 1, 2, 3});
+    EXPECT_EQ(std::tuple(obj, 7), (std::tuple{obj->SetTriangleCount(7), obj->GetTriangleCount()}));
+    model.UpdateCount();
+    EXPECT_EQ(std::tuple(2, 2), std::tuple(obj->GetTriangleCount(), model.GetTriangleTotal()));
+}
+
 // Bones walk depth first: a child, else the next sibling of the bone or of its nearest ancestor.
 // Weights need their lists and keep one entry per bone. Anchors shrink.
 TEST(HxoRecords, BonesWeightsAndAnchors) {
