@@ -66,6 +66,8 @@ TEST(PathParts, FolderNameAndExtensionChangedSplitAndJoined) {
          "C:\\" SJIS_HYOU "\\a"},                      // the last character is no backslash
         {JoinPath, "C:\\abc", "x", 8, 0, "C:\\abc\\"}, // keeps the folder part
         {JoinPath, "C:\\abcde", "x", 8, 0, ""},
+        {MakeRelativePath, "C:\\work\\maps\\a.bmp", "C:\\work", 64, 1, "maps\\a.bmp"}, // without ".\\"
+        {MakeRelativePath, "D:\\maps\\a.bmp", "C:\\work", 64, 0, "D:\\maps\\a.bmp"},   // none: kept, refused
     };
     for (const auto& r : calls) {
         char out[64];
