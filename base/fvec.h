@@ -66,9 +66,12 @@ template <class V> struct FVECOPS {
     }
 
     // Short vectors, and those with a not-a-number component, become the last axis rather
-    // than zero, so a direction is always usable.
+    // than zero, so a direction is always usable. One too large to square in single precision
+    // has an infinite length, and 1 / length would make it zero: it is first brought to a
+    // largest component of 1.
     V& Normalize() {
         float length = Length();
+        if (std::isinf(length)) return (Self() = ScaledByLargest()).Normalize();
         if (!(length >= 0.0001f)) return Self() = V::Fallback();
         return Self() *= 1.0f / length;
     }
@@ -76,6 +79,20 @@ template <class V> struct FVECOPS {
   private:
     V& Self() { return static_cast<V&>(*this); }
     const V& Self() const { return static_cast<const V&>(*this); }
+
+    // Divided by its largest magnitude. With infinite components, those point the way (as the
+    // limit of the division would) and the finite ones vanish, rather than giving inf / inf.
+    V ScaledByLargest() const {
+        float largest = 0;
+        V::All(
+            [&largest](float p) {
+                largest = std::fmax(largest, std::fabs(p));
+                return true; // on to the next component
+            },
+            Self());
+        if (!std::isinf(largest)) return Self() / largest;
+        return V::Apply([](float p) { return std::isinf(p) ? std::copysign(1.0f, p) : 0.0f; }, Self());
+    }
 };
 
 struct FVEC2 : FVECOPS<FVEC2> {

@@ -277,6 +277,7 @@ class HXO_OBJ {
     float GetVertexWeight(int i, int key) const;
 
     void CopyAttributes(const HXO_OBJ& other);
+    HXO_OBJ* SetTriangleCount(int v) { return Set(triangles, v); }
     int GetTriangleCount() const { return triangles; }
     void UpdateTriangleCount();
     void RemoveDegenerateFaces();

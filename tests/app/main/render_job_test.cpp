@@ -20,6 +20,7 @@
 #include "app/dlp_rendpyrell.h"
 #include "page_driver.h"
 #include "plugin_fixture.h"
+#include "res/page_lightids.h"
 #include "res/pageids.h"
 #include "res/resource.h"
 #include "tests/common/testfiles.h"
@@ -493,6 +494,28 @@ TEST_F(RenderJob, ANumberThatIsNotFiniteStopsTheExport) {
             for (const char* word : {"nan", "inf"})
                 EXPECT_EQ(ReadFileBytes(Work() + file).find(word), std::string::npos) << file << word;
         EXPECT_EQ(Shown(), shown) << row.line;
+    }
+}
+
+// A direction typed too large to square in single precision is kept and shown as the unit vector it
+// points along, and the renderer gets a light that points somewhere.
+TEST_F(RenderJob, AHugeTypedDirectionStaysADirection) {
+    HWND page = Main()->GetPropertyPane()->GetLightPage().GetDirPage().GetHwnd();
+    SendMessageA(page, WM_COMMAND, IDC_LIGHTDIR_NEW, LPARAM(GetDlgItem(page, IDC_LIGHTDIR_NEW)));
+    for (const char* z : {"2e19", "1e30"}) {
+        for (auto [id, typed] : {std::pair(IDC_LIGHTDIR_X, "0"), {IDC_LIGHTDIR_Y, "0"}, {IDC_LIGHTDIR_Z, z}})
+            EnterText(page, id, typed);
+        std::string shown;
+        for (int id : {IDC_LIGHTDIR_X, IDC_LIGHTDIR_Y, IDC_LIGHTDIR_Z})
+            shown += TextOf(PageEdit(page, id)) + " ";
+        Render(1);
+        const std::string scene = ReadFileBytes(Work() + "tmp\\tmp.pyl");
+        const size_t line = scene.find("Direction");
+        EXPECT_EQ(std::tuple(FVEC3(0, 0, 1), std::string("0.00 0.00 1.00 "),
+                             std::string("Direction         -0.000000 -0.000000 -1.000000\r\n")),
+                  std::tuple(Main()->GetDoc()->GetCurDirLight()->srcdir, shown,
+                             scene.substr(line, scene.find('\n', line) + 1 - line)))
+            << z;
     }
 }
 

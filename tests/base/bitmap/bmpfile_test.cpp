@@ -67,6 +67,13 @@ TEST(BmpSave, FilesAreExactAndTheRightWayUp) {
     EXPECT_EQ(std::tuple(0, 0, 0, 0),
               (std::tuple{UBMPDAT().SaveBMP("empty.bmp"), img.SaveBMP("no_such_dir\\x.bmp"),
                           img.SaveBMP(nullptr), img.SaveBMP("Z:\\dev\\full")}));
+    // The file goes through a 64 KiB buffer. One that fills it (a bitmap file is 2 bytes more than a
+    // multiple of 4 long) fails only at the flush before the close; a row more fails in a write, which
+    // leaves nothing to flush.
+    UBMPDAT fills(16370, 1, 32), more(16370, 2, 32);
+    EXPECT_EQ(std::tuple(1, size_t(65534), 0, 0),
+              (std::tuple{fills.SaveBMP("fills.bmp"), LoadBytes("fills.bmp").size(),
+                          fills.SaveBMP("Z:\\dev\\full"), more.SaveBMP("Z:\\dev\\full")}));
     for (int bpp : {1, 4, 8}) { // palettes go between the headers and the rows
         UBMPDAT pal(9, 5, bpp);
         const RGBCOLOR entries[3] = {RGBCOLOR(1, 2, 3), RGBCOLOR(200, 100, 50), RGBCOLOR(7, 8, 9)};

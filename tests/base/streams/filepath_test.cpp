@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -66,6 +67,8 @@ TEST(PathParts, FolderNameAndExtensionChangedSplitAndJoined) {
          "C:\\" SJIS_HYOU "\\a"},                      // the last character is no backslash
         {JoinPath, "C:\\abc", "x", 8, 0, "C:\\abc\\"}, // keeps the folder part
         {JoinPath, "C:\\abcde", "x", 8, 0, ""},
+        {MakeRelativePath, "C:\\work\\maps\\a.bmp", "C:\\work", 64, 1, "maps\\a.bmp"}, // without ".\\"
+        {MakeRelativePath, "D:\\maps\\a.bmp", "C:\\work", 64, 0, "D:\\maps\\a.bmp"},   // none: kept, refused
     };
     for (const auto& r : calls) {
         char out[64];
@@ -88,6 +91,17 @@ TEST(WholeFiles, ReadAndWrite) {
     const char* path = "wholefile_test.bin";
     EXPECT_EQ(std::pair(5L, 0L), std::pair(WriteFileFromBuffer(path, "hello", 5),
                                            WriteFileFromBuffer("Z:\\dev\\full", "hello", 5))); // a full disk
+    // The runtime's buffer holds 4096 bytes. A file of that size written in two pieces is taken whole and
+    // fails only at the flush before the close; written at once it fails in the write, which leaves
+    // nothing to flush, so only the stream's error tells.
+    const std::string buffered(4096, 'x');
+    for (auto [pieces, taken] : {std::pair(2, size_t(4096)), {1, size_t(0)}}) {
+        FILE* full = OpenWrite("Z:\\dev\\full");
+        size_t written = 0;
+        for (int i = 0; i < pieces; ++i)
+            written += fwrite(buffered.data(), 1, buffered.size() / pieces, full);
+        EXPECT_EQ(std::pair(taken, EOF), std::pair(written, CloseFile(full))) << pieces;
+    }
     char buf[8] = {};
     EXPECT_EQ(0, ReadFileInto(path, buf, 4)); // larger than the caller's block
     EXPECT_EQ(5, ReadFileInto(path, buf, sizeof buf));

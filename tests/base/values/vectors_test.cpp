@@ -41,9 +41,21 @@ TEST(Values, EveryElementCountsInItsPlaceNormalsAndDivision) {
         {FVEC3(0, 0.00009f, 0), FVEC3(0, 0, 1)},
         {FVEC3(0, 0.0002f, 0), FVEC3(0, 1, 0)},
         {FVEC3(NAN, 1, 0), FVEC3(0, 0, 1)},
+        {FVEC3(1, 1, 1), FVEC3(0.57735026f, 0.57735026f, 0.57735026f)}, // times 1 / sqrtf(3)
+        // Squares past the float range: still a direction, the same as the vector scaled down.
+        {FVEC3(1e30f, 0, 0), FVEC3(1, 0, 0)},
+        {FVEC3(1e30f, 1e30f, 1e30f), FVEC3(0.57735026f, 0.57735026f, 0.57735026f)},
+        {FVEC3(-3e38f, 0, 0), FVEC3(-1, 0, 0)},
+        {FVEC3(0, 0, 2e19f), FVEC3(0, 0, 1)},
+        // Infinite components point the way; a not-a-number one still takes the last axis.
+        {FVEC3(INFINITY, 0, -INFINITY), FVEC3(0.70710677f, 0, -0.70710677f)},
+        {FVEC3(-INFINITY, 3e38f, 0), FVEC3(-1, 0, 0)},
+        {FVEC3(INFINITY, NAN, 0), FVEC3(0, 0, 1)},
     };
     for (const auto& r : rows)
-        EXPECT_EQ(FVEC3(r[0]).Normalize(), r[1]) << r[0].x << "," << r[0].y;
+        EXPECT_EQ(FVEC3(r[0]).Normalize(), r[1]) << r[0].x << "," << r[0].y << "," << r[0].z;
+    EXPECT_EQ(std::tuple(FVEC2(0.70710677f, -0.70710677f), FVEC4(0, 0, 0, -1)),
+              std::tuple(FVEC2(3e38f, -3e38f).Normalize(), FVEC4(0, 0, 0, -1e20f).Normalize()));
 
     // (p1 - p0) x (p2 - p1): the winding decides the sign.
     EXPECT_EQ(FVEC3().SetFaceNormal(FVEC3(0, 0, 0), FVEC3(1, 0, 0), FVEC3(1, 1, 0)), FVEC3(0, 0, 1));

@@ -17,7 +17,7 @@ TEST(RendpylModel, MaterialRecordsFollowTheHostByUniqueId) {
     EXPECT_EQ(model.SyncHostMtls(), 0);
     model.SetDoc(doc);
     EXPECT_EQ(std::tuple(2, 0), (std::tuple{model.SyncHostMtls(), model.SyncHostMtls()}));
-    EXPECT_EQ(model.FindMtlByHost(doc.GetMaterial(2)), model.FindMtlById(1003));
+    EXPECT_EQ(model.FindMtlByHost(doc.GetMaterial(2)), model.GetMtl(1)); // records in the host's order
     doc = OpenDoc(R"({"materials": [{"name": "blue", "uid": 1003}, {"name": ")" + std::string(300, 'n') +
                   R"(", "uid": 1004}]})");
     model.SetDoc(doc);
@@ -30,7 +30,7 @@ TEST(RendpylModel, MaterialRecordsFollowTheHostByUniqueId) {
     }
     EXPECT_EQ(records, "1001: 1003:blue 1004:" + std::string(255, 'n') + " ");
     // The lost material's record has no host material, so no name to be found by.
-    EXPECT_EQ(std::tuple(false, nullptr, model.FindMtlById(1003)),
+    EXPECT_EQ(std::tuple(false, nullptr, model.GetMtl(1)),
               std::tuple(bool(model.GetMtl(0)->GetHostMtl()), model.FindMtlByName("red"),
                          model.FindMtlByName("blue")));
 }
@@ -91,12 +91,12 @@ TEST(Celsdoc, LightsAndCurrentRecords) {
     EXPECT_EQ(std::tuple(l[1], 3), (std::tuple{doc.DeleteDirLight(&foreign), doc.GetDirLightNum()}));
     doc.DeleteAllDirLights();
     EXPECT_FALSE(doc.GetCurDirLight());
-    doc.NewPointLight()->SetName("light1");
+    RENDPYL_LIGHTPOINT* first = doc.NewPointLight();
+    first->SetName("light1");
+    RENDPYL_LIGHTPOINT* points[3] = {first, doc.NewPointLight(), doc.NewPointLight()};
     EXPECT_EQ(std::pair(std::string("Light0"), std::string("Light1")),
-              (std::pair{std::string(doc.NewPointLight()->GetName()),
-                         std::string(doc.NewPointLight()->GetName())}));
+              std::pair(std::string(points[1]->GetName()), std::string(points[2]->GetName())));
     // Each deleted point light hands over to the one before it, the first to none.
-    RENDPYL_LIGHTPOINT* points[3] = {doc.GetPointLight(0), doc.GetPointLight(1), doc.GetPointLight(2)};
     EXPECT_EQ(std::tuple(points[1], points[0], nullptr),
               (std::tuple{doc.DeletePointLight(points[2]), doc.DeletePointLight(points[1]),
                           doc.DeletePointLight(points[0])}));

@@ -7,6 +7,7 @@
 #include <cstring>
 #include <string>
 #include <tuple>
+#include <vector>
 
 namespace {
 
@@ -62,6 +63,16 @@ TEST(HxoModel, ManyFacesMadeAndFreedInAnyOrder) {
     }
 }
 
+// An object keeps the triangle count it is given until its faces are counted again.
+TEST(HxoModel, TriangleCountIsKeptUntilTheFacesAreCounted) {
+    HXO_MODEL model;
+    HXO_OBJ* obj = model.AddObject();
+    AddFace(*obj, {0, 1, 2, 3});
+    EXPECT_EQ(std::tuple(obj, 7), (std::tuple{obj->SetTriangleCount(7), obj->GetTriangleCount()}));
+    model.UpdateCount();
+    EXPECT_EQ(std::tuple(2, 2), std::tuple(obj->GetTriangleCount(), model.GetTriangleTotal()));
+}
+
 // Bones walk depth first: a child, else the next sibling of the bone or of its nearest ancestor.
 // Weights need their lists and keep one entry per bone. Anchors shrink.
 TEST(HxoRecords, BonesWeightsAndAnchors) {
@@ -111,14 +122,15 @@ TEST(HxoCamera, MatricesRoundTrip) {
     camera.SetZoom2(4.0f);
     camera.SetHead(0.3f);
     camera.SetPich(-0.7f);
-    const char* projections[] = {"6 9 1 1 -225", "0.004 0.006 5.30516e-05 0 0"}; // m0 m5 m10 m11 m14
+    // m0, m5, m10, m11 and m14 as defined, each in float steps.
+    const float s = 0.001f * 4.0f, d = 1500;
+    const std::vector<float> projections[] = {{s * d, s * 1.5f * d, 1, 1, -0.15f * d},
+                                              {s, s * 1.5f, 1 / (12.566371f * d), 0, 0}};
     for (int ortho = 0; ortho < 2; ++ortho) {
         camera.SetOrtho(ortho);
         FMATRIX view, proj;
         camera.GetMatrices(view, proj, 1.5f);
-        char text[100];
-        std::snprintf(text, sizeof text, "%g %g %g %g %g", proj.m0, proj.m5, proj.m10, proj.m11, proj.m14);
-        EXPECT_EQ(std::string(text), projections[ortho]);
+        EXPECT_EQ(std::vector<float>({proj.m0, proj.m5, proj.m10, proj.m11, proj.m14}), projections[ortho]);
         HXO_CAMERA back;
         back.SetFromMatrices(view, proj);
         EXPECT_EQ(Camera(back), Camera(camera));

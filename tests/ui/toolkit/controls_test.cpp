@@ -57,10 +57,15 @@ TEST_F(ControlTest, ToggleShowsItsIconWhileOnAndTellsTheOwnerOfEachClick) {
     // One-icon mode: off shows the bare swatch.
     EXPECT_EQ(std::make_tuple(RGB(0, 255, 0), 2),
               std::make_tuple(Pixel(item, 15, 10), Commands(IDC_CHECKICON)));
-    UDLGCHECKICON made; // a window of its own, which goes on WM_CLOSE
+    // A window of its own goes on WM_CLOSE, and nothing is asked of its handle afterwards (which would
+    // leave the invalid-handle error behind).
+    UDLGCHECKICON made;
     ASSERT_TRUE(made.Create2(shown, 77, URECT{200, 5, 30, 30}, blue, blue));
-    SendMessageA(made.GetHwnd(), WM_CLOSE, 0, 0);
-    EXPECT_FALSE(IsWindow(made.GetHwnd()));
+    HWND window = made.GetHwnd();
+    SetLastError(0);
+    LRESULT closed = SendMessageA(window, WM_CLOSE, 0, 0);
+    DWORD error = GetLastError();
+    EXPECT_EQ(std::tuple(LRESULT(0), DWORD(0), FALSE), std::tuple(closed, error, IsWindow(window)));
     DestroyIcon(blue);
 }
 
