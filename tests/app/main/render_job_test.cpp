@@ -338,27 +338,12 @@ TEST_F(RenderJob, ASceneIsWrittenWhereWindowsOpensItsName) {
                     << name;
             }));
     };
-    const char* const refused[] = {"a.hxo",
-                                   "a.HXO",
-                                   "a.hxo ",
-                                   "a.hxo.",
-                                   "a.hxo. .",
-                                   "a.hxo\\.",
-                                   "A.HXO\\.",
-                                   "a.hxo .\\.",
-                                   "a.hxo/.",
-                                   "a.hxo\\x\\..",
-                                   "sub\\..\\a.hxo\\.",
-                                   "a.hxo/",
-                                   "a.hxo::$DATA",
-                                   "a.pyl:s",
-                                   "sub",
-                                   "my.scenes",
-                                   ".",
-                                   "sub\\.",
-                                   "sub\\..",
-                                   "nul",
-                                   "COM1.pyl"};
+    // Names of a model, of folders, of streams and of devices.
+    const char* const refused[] = {
+        "a.hxo",        "a.HXO",      "a.hxo ",  "a.hxo.",       "a.hxo. .",          "a.hxo\\.",
+        "A.HXO\\.",     "a.hxo .\\.", "a.hxo/.", "a.hxo\\x\\..", "sub\\..\\a.hxo\\.", "a.hxo/", //
+        "sub",          "my.scenes",  ".",       "sub\\.",       "sub\\..",                     //
+        "a.hxo::$DATA", "a.pyl:s",    "nul",     "COM1.pyl"};
     for (const std::string name : refused) {
         const auto [dir, printed] = exportAs(name, 0);
         EXPECT_EQ(std::tuple(Listing(dir, true), ReadFileBytes(dir + "a.hxo"), ReadFileBytes(dir + "my.hxo")),
