@@ -63,8 +63,7 @@ class DLMAIN : public UWIN {
 
     // The render job: W is the work path resolved to the full name Windows gives it (the renderer runs
     // in a folder of its own), with at most one trailing backslash removed, and the work files lie in
-    // and under it. Each path maker gives 1, or 0 (out emptied) when the path does not
-    // fit in size bytes.
+    // and under it. Each path maker gives 1, or 0 (out emptied) when the path does not fit in size bytes.
     int GetTmpPath(char* out, size_t size) const;
     static int MakeScenePath(char* out, size_t size, const char* work);
     static int MakeScenePathDir(char* out, size_t size, const char* work);

@@ -124,8 +124,8 @@ std::string BackgroundFile(const char* own, const char* generated) {
 } // namespace
 
 int DLMAIN::GetTmpPath(char* out, size_t size) const {
-    // Resolved as a folder: the separator added first makes a root stay a root and a drive alone name
-    // its current folder, and `.` and `..` are applied before any folder is made.
+    // Resolved as a folder: with the separator added first, a root or a drive alone stays the root the
+    // work paths have always named, and `.` and `..` are applied before any folder is made.
     std::string folder = m_tmpPath;
     if (folder.empty() || *CharPrevA(folder.c_str(), folder.c_str() + folder.size()) != '\\') folder += '\\';
     const std::string full = ResolvePath(folder.c_str());

@@ -99,12 +99,10 @@ std::string PYLEXP::ResolveScenePath(const char* path) {
     if (!path || !CheckQuotableName(mess, path)) return "";
     // The name as typed may hide its real one: "a.hxo\." and "x\..\a.hxo" open a.hxo, "my.scenes/a"
     // names a file in my.scenes.
+    // The model is that name with the extension hxo, so it is the scene itself only when the scene is
+    // named .hxo.
     std::string scene = ResolvePath(path);
-    char hxoPath[1024];
-    bool refused = !OpensAFile(scene) || ExtensionDiffers(scene.c_str(), "hxo") == 0;
-    if (!refused && MakeHxoPath(hxoPath, sizeof hxoPath, scene.c_str()))
-        refused = lstrcmpiA(ResolvePath(hxoPath).c_str(), scene.c_str()) == 0;
-    if (refused) {
+    if (!OpensAFile(scene) || ExtensionDiffers(scene.c_str(), "hxo") == 0) {
         mess.PrintfLn("モデルファイルと同じ名前には保存できません!!(%s)", path);
         return "";
     }

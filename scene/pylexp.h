@@ -21,8 +21,8 @@ class PYLEXP {
 
     // The name Windows opens for a scene at path, from which the scene file, its model and its maps'
     // folder are all made. Empty, after a failure line, when the path cannot stand between quotes or
-    // when that name is no plain file (a folder, a stream of a file, a device), is named .hxo in any
-    // case or is the one its model opens: the scene would overwrite its own model or another scene's.
+    // when that name is no plain file (a folder, a stream of a file, a device) or is named .hxo in any
+    // case: the scene would overwrite its own model or another scene's.
     std::string ResolveScenePath(const char* path);
     // 1 when every path the scene writes can stand between quotes; else 0 after a failure line.
     int CheckScenePaths(const PYL_SCENE* scene);
