@@ -3,6 +3,7 @@
 #include "app/dlp_rendpyrell.h"
 
 #include "res/resource.h"
+#include "ui/winutil.h"
 
 namespace {
 
@@ -73,4 +74,11 @@ void DLMAIN::ApplyShowFlags() {
 
 void DLMAIN::RestoreWindowRect() {
     MoveWindow(m_hwnd, m_winRect.x, m_winRect.y, m_winRect.width, m_winRect.height, FALSE);
+    // Windows holds the size between the window's tracking limits and the place within its coordinate
+    // range, so whether the title bar can be grabbed is judged by the rectangle the window really got.
+    const URECT given = GetWindowSize(m_hwnd);
+    const URECT kept = KeepTitleBarOnScreen(given);
+    if (kept.x != given.x || kept.y != given.y)
+        SetWindowPos(m_hwnd, nullptr, kept.x, kept.y, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
 }

@@ -5,7 +5,6 @@
 #include <cstdio>
 
 #include "base/uregkey.h"
-#include "ui/winutil.h"
 
 namespace {
 
@@ -30,8 +29,6 @@ void DLMAIN::LoadSettings() {
     key.GetInt("window_top", &m_winRect.y);
     key.GetInt("window_right", &m_winRect.width);
     key.GetInt("window_bottom", &m_winRect.height);
-    // A place stored on a screen that has gone would leave the window out of reach.
-    m_winRect = KeepTitleBarOnScreen(m_winRect);
     LoadFlag(key, "showmess_flg", &showmess_flg);
     LoadFlag(key, "showprop_flg", &showprop_flg);
     LoadFlag(key, "startimage_flg", &startimage_flg);

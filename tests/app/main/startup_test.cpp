@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <climits>
 #include <cstring>
 #include <string>
 #include <tuple>
@@ -111,11 +112,24 @@ TEST(MainWindowStartup, AStoredPlaceOffEveryScreenIsMovedUntilItsTitleBarCanBeGr
     // Stored x, y, width and height, then where the window comes up (a pixel taller) and where the exit
     // stores it, on the test server's 1280 x 1024 screen. Rows: on it, the minimised place, far off the
     // bottom right, partly off the left and top, on a right-hand screen that has gone, larger than it.
+    // Then sizes Windows holds between the window's tracking limits, 112 x 27 to 1292 x 1036 here: the
+    // rule applies to the size it gives. Last, windows narrower than the grab width, kept whole.
     typedef std::array<int, 4> Place;
-    const Place rows[][2] = {
-        {{100, 50, 500, 400}, {100, 50, 500, 400}},      {{-32000, -32000, 640, 480}, {-480, 0, 640, 480}},
-        {{5000, 5000, 640, 480}, {1120, 992, 640, 480}}, {{-100, -20, 640, 480}, {-100, 0, 640, 480}},
-        {{2200, 900, 640, 480}, {1120, 900, 640, 480}},  {{-50, -40, 1290, 1030}, {-50, 0, 1290, 1030}}};
+    const Place rows[][2] = {{{100, 50, 500, 400}, {100, 50, 500, 400}},
+                             {{-32000, -32000, 640, 480}, {-480, 0, 640, 480}},
+                             {{5000, 5000, 640, 480}, {1120, 992, 640, 480}},
+                             {{-100, -20, 640, 480}, {-100, 0, 640, 480}},
+                             {{2200, 900, 640, 480}, {1120, 900, 640, 480}},
+                             {{-50, -40, 1290, 1030}, {-50, 0, 1290, 1030}},
+                             {{-3000, 100, 2600, 600}, {-1132, 100, 1292, 600}},
+                             {{-32000, 0, 100000, 480}, {-1132, 0, 1292, 480}},
+                             {{INT_MIN, INT_MIN, INT_MAX, INT_MAX}, {-1132, 0, 1292, 1035}},
+                             {{5000, 5000, 0, 0}, {1168, 997, 112, 27}},
+                             {{5000, 5000, -100, -100}, {1168, 997, 112, 27}},
+                             {{100, 2000, 640, -5}, {100, 997, 640, 27}},
+                             {{0, 0, 112, 300}, {0, 0, 112, 300}},
+                             {{1168, 0, 112, 300}, {1168, 0, 112, 300}},
+                             {{1180, 0, 100, 300}, {1168, 0, 112, 300}}};
     const char* names[] = {"window_left", "window_top", "window_right", "window_bottom"};
     ResetSettings();
     for (const auto& row : rows) {
