@@ -59,8 +59,9 @@ template <class T> void UDLGNUMFIELD<T>::SetValue(T v) {
 
 template <class T> T UDLGNUMFIELD<T>::ReadValue() {
     if (!m_hwnd && Traits::kDigitsOnly) return 0;
-    // Text that still shows the stored value keeps it whole, with the digits the format hides: gathering a
-    // page must not round what the user never touched. A number too large for the type keeps it too.
+    // Text the user has not typed into keeps the stored value whole, with the digits the format hides:
+    // gathering a page must not round what the user never touched. Typed text always applies, even when
+    // it reads as what was shown. A number too large for the type keeps the value too.
     T value = m_value;
     if (!m_hwnd || HasTypedText()) Traits::Parse(m_hwnd ? WindowText(m_hwnd).c_str() : "", &value);
     SetValue(Clamp(value));
@@ -68,7 +69,8 @@ template <class T> T UDLGNUMFIELD<T>::ReadValue() {
 }
 
 template <class T> bool UDLGNUMFIELD<T>::HasTypedText() const {
-    return m_hwnd && WindowText(m_hwnd) != Traits::Format(m_format, m_value);
+    // The edit's own flag: typing sets it, and showing a value through its text clears it.
+    return m_hwnd && SendMessageA(m_hwnd, EM_GETMODIFY, 0, 0);
 }
 
 template <class T> T UDLGNUMFIELD<T>::Clamp(T v) const {

@@ -38,11 +38,11 @@ template <class T> struct UDLGNUMFIELD : UDLGCTRL {
     int AttachItem(HWND dialog, int id);
 
     void SetValue(T v);
-    // Reads the text typed since the value was shown (the value itself while the text still shows it),
-    // clamps it, stores it and shows it again in the field's format.
+    // Reads the text typed since the value was shown (the value itself while nothing was typed), clamps
+    // it, stores it and shows it again in the field's format.
     T ReadValue();
     T GetValue() const { return m_value; }
-    // True when the text is not the stored value in the field's format: typed and not yet committed.
+    // True when the user has typed into the field since its value was last shown.
     bool HasTypedText() const;
     T Clamp(T v) const;
     void SetRange(T min, T max);

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include <nlohmann/json.hpp>
+
 #include "app/dlp_rendpyrell.h"
 #include "page_driver.h"
 #include "plugin_fixture.h"
@@ -364,51 +366,67 @@ TEST_F(Pages, TheStripsStartOnTheirFirstPagesAndAMaterialShowsItsHostsPartClampe
 }
 
 TEST_F(Pages, AnEditStoresTheWholePageButNoNumberTheUserDidNotType) {
-    // Attributes as the settings writer writes them, with more digits than the fields show.
-    const std::vector<std::string> renderer = {R"(["anisotropy","0.123456"])",
-                                               R"(["origin","0.123000 0.654000 -1.987000"])"};
-    const std::vector<std::string> light = {
-        R"(["col","0.123000 0.456000 0.789000"])", R"(["scale","0.755000"])",
-        R"(["dir","-0.281600 0.748800 -0.600000"])", R"(["camtrace","0"])"};
-    auto join = [](const std::vector<std::string>& pairs) {
-        std::string text;
-        for (const std::string& pair : pairs)
-            text += (text.empty() ? "" : ",") + pair;
-        return text;
-    };
+    // Elements with attributes as the settings writer writes them, with more digits than the fields show,
+    // and the attribute the edits below type.
+    const struct {
+        std::string name, attributes, typed;
+    } elements[] = {
+        {"renderer", R"(["anisotropy","0.123456"],["origin","0.123000 0.654000 -1.987000"])", ""},
+        {"lightsky", R"(["col","0.123000 0.456000 0.789000"])", R"(["scale","0.500000"])"},
+        {"lightdir",
+         R"(["col","0.123000 0.456000 0.789000"],["scale","0.755000"],["dir","-0.281600 0.748800 -0.600000"],)"
+         R"(["camtrace","0"])",
+         R"(["name","Key"])"}};
+    std::string children;
+    for (const auto& element : elements)
+        children += (children.empty() ? "" : ",") +
+                    ("{ \"name\": \"" + element.name + "\", \"attributes\": [" + element.attributes + "] }");
     SendOpen(OpenHostDocument(R"({ "settings": { "name": "plugin", "children": [ { "name": "model",
-        "attributes": [["ver", "10000"]], "children": [ { "name": "renderer", "attributes": [)" +
-                              join(renderer) + R"(] }, { "name": "lightdir", "attributes": [)" + join(light) +
-                              R"(] } ] } ] } })"));
+        "attributes": [["ver", "10000"]], "children": [ )" +
+                              children + " ] } ] } }"));
     Press(kDir, IDC_LIGHTDIR_LIST, 0);
     SendMessageA(PageEdit(Page(kRend), IDC_REND_WIDTH), WM_CHAR, VK_RETURN, 1);
     EnterText(Page(kDir), IDC_LIGHTDIR_NAME, "Key");
+    EnterText(Page(kSky), IDC_LIGHTSKY_SCALE, "0.5");
     SendSave(hxhost::DocumentHandle());
-    // Each value comes back as it was, beside the name typed.
-    const std::string saved = hxhost::SettingsJson();
+    // Each element keeps every value as it was, beside the one typed.
+    const nlohmann::json saved = nlohmann::json::parse(hxhost::SettingsJson());
     std::vector<std::string> missing;
-    for (const std::vector<std::string>& pairs : {renderer, light, {R"(["name","Key"])"}})
-        for (const std::string& pair : pairs)
-            if (saved.find(pair) == std::string::npos) missing.push_back(pair);
-    EXPECT_EQ(std::vector<std::string>(), missing) << saved;
+    for (const auto& element : elements) {
+        std::string written;
+        for (const nlohmann::json& child : saved["children"][0]["children"])
+            if (child["name"] == element.name)
+                for (const nlohmann::json& pair : child["attributes"])
+                    written += pair.dump() + ",";
+        for (const nlohmann::json& pair : nlohmann::json::parse("[" + element.attributes + "]"))
+            if (written.find(pair.dump() + ",") == std::string::npos)
+                missing.push_back(element.name + pair.dump());
+        if (written.find(element.typed) == std::string::npos) missing.push_back(element.name + element.typed);
+    }
+    EXPECT_EQ(std::vector<std::string>(), missing) << saved.dump();
+    // Typed over the text that shows it, a value applies as typed.
+    const std::string shown = TextOf(PageEdit(Page(kRend), IDC_REND_ANISOTROPY));
+    EnterText(Page(kRend), IDC_REND_ANISOTROPY, "0.12");
+    EXPECT_EQ(std::pair(shown, R()->anisotropy.value), std::pair(std::string("0.12"), 0.12f));
 }
 
-// The host view's camera is shown as every other number, whatever locale the process has set.
+// The host view's camera is shown as every other number, whatever locale the process has set. The view
+// turns a quarter about y, and its translation is (1.5, -2.25, 10): the camera stands at (-10, -2.25, 1.5)
+// and looks 10 along -x; the projection's 1.7320508 is 1 / tan 30 degrees, a field of view of 60.
 TEST_F(Pages, TheHostCameraIsShownWithADecimalPointUnderAnyLocale) {
     const int ids[] = {IDC_CAM_POS_X,    IDC_CAM_POS_Y, IDC_CAM_POS_Z, IDC_CAM_LOOKAT_X, IDC_CAM_LOOKAT_Y,
                        IDC_CAM_LOOKAT_Z, IDC_CAM_UP_X,  IDC_CAM_UP_Y,  IDC_CAM_UP_Z,     IDC_CAM_FOV};
-    OpenMaterials("[0.5, 0, 0]", false);
-    auto shown = [&](const char* locale) {
+    const std::vector<std::string> expected = {"-10.00", "-2.25", "1.50", "-20.00", "-2.25",
+                                               "1.50",   "0.00",  "1.00", "0.00",   "60.00"};
+    SendOpen(OpenHostDocument(R"({ "scene": { "view": [0,0,-1,0, 0,1,0,0, 1,0,0,0, 1.5,-2.25,10,1],
+        "proj": [1.7320508,0,0,0, 0,1.7320508,0,0, 0,0,1,1, 0,0,-1,0] }, "settings": { "name": "plugin" } })"));
+    for (const char* locale : {"C", "German_Germany.1252"}) {
         EXPECT_NE(std::setlocale(LC_ALL, locale), nullptr) << locale;
         Main()->GetPropertyPane()->GetCameraPage().SetDlgData();
         std::vector<std::string> texts;
         for (int id : ids)
             texts.push_back(TextOf(GetDlgItem(Page(kCam), id)));
-        return texts;
-    };
-    const std::vector<std::string> plain = shown("C"), german = shown("German_Germany.1252");
+        EXPECT_EQ(texts, expected) << locale;
+    }
     std::setlocale(LC_ALL, "C");
-    EXPECT_EQ(german, plain);
-    EXPECT_EQ(plain.back().find(','), std::string::npos);
-    EXPECT_NE(plain.back().find('.'), std::string::npos);
 }

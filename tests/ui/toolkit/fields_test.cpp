@@ -65,7 +65,9 @@ TEST_F(FieldTest, NumbersAreFilteredParsedFormattedAndCommittedOnEnterAndTab) {
     // Shown in the format, the typed precision kept.
     EXPECT_EQ(std::make_tuple(std::string("3.14"), 3.14159f),
               std::make_tuple(TextOf(real.GetHwnd()), real.GetValue()));
-    EXPECT_EQ(3.14159f, real.ReadValue());           // while the text shows it, the digits it hides stay
+    EXPECT_EQ(3.14159f, real.ReadValue()); // while the text shows it, the digits it hides stay
+    Type(real.GetHwnd(), "3.14\r");        // typed as it was shown, it applies
+    EXPECT_EQ(3.14f, real.GetValue());
     Type(real.GetHwnd(), "100000000000000000000\r"); // more than 19 characters, read back whole
     EXPECT_EQ(1e20f, real.GetValue());
     Type(real.GetHwnd(), "1e39\r"); // not finite: the value stays
