@@ -124,10 +124,11 @@ std::string BackgroundFile(const char* own, const char* generated) {
 } // namespace
 
 int DLMAIN::GetTmpPath(char* out, size_t size) const {
-    // Resolved as a folder: with the separator added first, a root or a drive alone stays the root the
-    // work paths have always named, and `.` and `..` are applied before any folder is made.
+    // Resolved once, as Windows opens the folder's name, before any folder is made: `.` and `..` applied,
+    // and the trailing blanks and dots it drops from a name dropped. A name that ends in a separator names
+    // that folder as it stands; nothing, or a drive alone, names the root the work paths have always named.
     std::string folder = m_tmpPath;
-    if (folder.empty() || *CharPrevA(folder.c_str(), folder.c_str() + folder.size()) != '\\') folder += '\\';
+    if (folder.empty() || (folder.size() == 2 && folder[1] == ':')) folder += '\\';
     const std::string full = ResolvePath(folder.c_str());
     if (full.empty() || !FormatPath(out, size, "%s", full.c_str())) return 0;
     char* last = CharPrevA(out, out + strlen(out));

@@ -1,5 +1,6 @@
 #include "base/filepath.h"
 
+#include <algorithm>
 #include <cstring>
 #include <string>
 #include <windows.h>
@@ -198,10 +199,16 @@ int MakeRelativePath(char* dst, size_t size, const char* file, const char* folde
 }
 
 std::string ResolvePath(const char* path) {
-    DWORD size = path ? GetFullPathNameA(path, 0, nullptr, nullptr) : 0;
+    if (!path) return "";
+    // `/` is a separator like `\`. Turned first, a name that begins with `/` resolves on the current drive
+    // on every system, never as a path of another file system. No second byte of a Shift-JIS character is
+    // ever a `/`.
+    std::string name = path;
+    std::replace(name.begin(), name.end(), '/', '\\');
+    DWORD size = GetFullPathNameA(name.c_str(), 0, nullptr, nullptr);
     if (!size) return "";
     std::string full(size, '\0');
-    DWORD n = GetFullPathNameA(path, size, &full[0], nullptr);
+    DWORD n = GetFullPathNameA(name.c_str(), size, &full[0], nullptr);
     if (!n || n >= size) return "";
     full.resize(n);
     // Neither byte is ever the second byte of a Shift-JIS character.

@@ -71,6 +71,17 @@ std::string Document(const std::string& size, const std::string& settings) {
            settings + " ] } ] } }";
 }
 
+// Makes a folder current for a scope, and the one current before current again however the scope ends, so
+// that a failed assertion leaves no later case in the wrong folder.
+struct CurrentFolder {
+    explicit CurrentFolder(const std::string& folder) {
+        GetCurrentDirectoryA(sizeof saved, saved);
+        SetCurrentDirectoryA(folder.c_str());
+    }
+    ~CurrentFolder() { SetCurrentDirectoryA(saved); }
+    char saved[MAX_PATH] = "";
+};
+
 // A scratch folder holding the renderer in a folder of its own and an alpha map; a document with one
 // textured quad; the work path in the scratch folder.
 class RenderJob : public testing::Test {
@@ -171,14 +182,13 @@ TEST_F(RenderJob, TheRenderButtonRunsTheRendererAndItsPictureIsShownAgainAtTheNe
 
 TEST_F(RenderJob, CommandLineWithoutPreviewWithItsOwnBackgroundAndARendererWithoutFolder) {
     // A renderer named without a folder starts in the current folder, not in an empty one.
-    char cwd[MAX_PATH];
-    GetCurrentDirectoryA(sizeof cwd, cwd);
-    SetCurrentDirectoryA((root + "pyrell").c_str());
-    SetPaths("pyrell.exe", root + "work\\"); // one trailing backslash is dropped
-    Main()->SetPreview(0);
-    strcpy(Main()->GetScene()->GetRender()->back_filename, (root + "sky.bmp").c_str());
-    Render(1);
-    SetCurrentDirectoryA(cwd);
+    {
+        CurrentFolder renderers(root + "pyrell");
+        SetPaths("pyrell.exe", root + "work\\"); // one trailing backslash is dropped
+        Main()->SetPreview(0);
+        strcpy(Main()->GetScene()->GetRender()->back_filename, (root + "sky.bmp").c_str());
+        Render(1);
+    }
     std::string own = DefaultCommand(), back = Work() + "tmp\\back.bmp";
     own = own.substr(0, own.size() - 8).replace(own.find(back), back.size(), root + "sky.bmp");
     EXPECT_EQ(Commands(), std::vector<std::string>{own.replace(1, Exe().size(), "pyrell.exe")});
@@ -325,18 +335,18 @@ TEST_F(RenderJob, ASceneIsWrittenWhereWindowsOpensItsName) {
     int folder = 0;
     // Exports into a folder of its own holding two other scenes' models and two folders; the folder and
     // what the export printed.
-    auto exportAs = [&](const std::string& name, int expected) {
+    auto exportAs = [&](const std::string& name, int expected, const std::string& prefix = "") {
         const std::string dir = root + "scenes" + std::to_string(folder++) + "\\";
         for (const std::string& made : {dir, dir + "sub", dir + "my.scenes"})
             CreateDirectoryA(made.c_str(), nullptr);
         for (const char* other : {"a.hxo", "my.hxo"})
             std::ofstream(dir + other) << model;
-        return std::pair(
-            dir, Printed([&] {
-                EXPECT_EQ(Main()->ExportScene((dir + name).c_str(), Main()->GetHostDoc(), Main()->GetScene()),
-                          expected)
-                    << name;
-            }));
+        return std::pair(dir, Printed([&] {
+                             EXPECT_EQ(Main()->ExportScene((prefix + dir + name).c_str(),
+                                                           Main()->GetHostDoc(), Main()->GetScene()),
+                                       expected)
+                                 << name;
+                         }));
     };
     // Names of a model, of folders, of streams and of devices.
     const char* const refused[] = {
@@ -355,6 +365,7 @@ TEST_F(RenderJob, ASceneIsWrittenWhereWindowsOpensItsName) {
         const char* name;
         std::string scene, model; // where the scene is written, and the model it names
         std::vector<std::string> added;
+        std::string prefix = ""; // written before the scratch folder's full path
     } rows[] = {
         {"a.pyl", "a.pyl", "a.hxo", {kMap, "a.pyl"}},
         {"a.hxo.pyl", "a.hxo.pyl", "a.hxo.hxo", {kMap, "a.hxo.hxo", "a.hxo.pyl"}},
@@ -363,20 +374,22 @@ TEST_F(RenderJob, ASceneIsWrittenWhereWindowsOpensItsName) {
         {"my scene.pyl", "my scene.pyl", "my scene.hxo", {kMap, "my scene.hxo", "my scene.pyl"}},
         {"場面表", "場面表", "場面表.hxo", {kMap, "場面表", "場面表.hxo"}},
         {"場面ソ.pyl", "場面ソ.pyl", "場面ソ.hxo", {kMap, "場面ソ.hxo", "場面ソ.pyl"}},
+        {"a.pyl", "a.pyl", "a.hxo", {kMap, "a.pyl"}, "\\\\?\\"},
         {"my.scenes/a",
          "my.scenes\\a",
          "my.scenes\\a.hxo",
          {"my.scenes\\" + kMap, "my.scenes\\a", "my.scenes\\a.hxo"}},
     };
     for (const auto& row : rows) {
-        const std::string dir = exportAs(row.name, 1).first;
+        const std::string dir = exportAs(row.name, 1, row.prefix).first;
         std::vector<std::string> written = kept;
         written.insert(written.end(), row.added.begin(), row.added.end());
         std::sort(written.begin(), written.end());
         EXPECT_EQ(std::pair(Listing(dir, true), ReadFileBytes(dir + "my.hxo")), std::pair(written, model))
             << row.name;
-        EXPECT_NE(ReadFileBytes(dir + row.scene).find("File     \"" + dir + row.model + "\"\r\n"),
-                  std::string::npos)
+        EXPECT_NE(
+            ReadFileBytes(dir + row.scene).find("File     \"" + row.prefix + dir + row.model + "\"\r\n"),
+            std::string::npos)
             << row.name;
     }
 }
@@ -404,30 +417,52 @@ TEST_F(RenderJob, AJapaneseWorkFolderHoldsEveryFile) {
     EXPECT_NE(ReadFileBytes(work + "場面.pyl").find("\"" + work + "場面.hxo\""), std::string::npos);
 }
 
-// The renderer runs in a folder of its own, so the work folder is resolved once, as Windows resolves it,
-// before any folder is made: every file and every argument names it in full, and `.` and `..` leave no
-// stray folder behind. A relative background reaches the renderer in full too. A file where the scene
-// folder goes stops the job before anything is written.
+// The renderer runs in a folder of its own, so the work folder is resolved once, as Windows opens its name,
+// before any folder is made: every file and every argument names it in full, and `.` and `..`, trailing
+// blanks and dots leave no stray folder behind. A name ending in a separator and a drive alone name the
+// root. A relative background reaches the renderer in full too. A file where the scene folder goes stops
+// the job before anything is written.
 TEST_F(RenderJob, ARelativeWorkFolderIsResolvedOnceForEveryFileAndArgument) {
-    std::filesystem::current_path(root);
+    const std::string drive = root.substr(0, 2);
+    ASSERT_EQ(drive, "C:"); // the current folder lies elsewhere on the drive the rows name
+    // The root's work files go again however the case ends.
+    struct RootWork {
+        RootWork() { Remove(); }
+        ~RootWork() { Remove(); }
+        static void Remove() {
+            EXPECT_TRUE(RemoveTree("C:\\tmp"));
+            DeleteFileA("C:\\tmp.bmp");
+        }
+    } rootWork;
+    CurrentFolder scratch(root);
     const struct {
-        std::string typed, work, background, bg;
+        std::string typed, work, background, bg; // bg empty: the background the job writes
     } rows[] = {
-        {"relwork表", root + "relwork表\\", "", root + "relwork表\\tmp\\back.bmp"},
-        {"C:foo表", root + "foo表\\", "", root + "foo表\\tmp\\back.bmp"},
+        {"relwork表", root + "relwork表\\", "", ""},
+        {"C:foo表", root + "foo表\\", "C:sky.bmp", root + "sky.bmp"},
         {"作業表\\.\\ソ\\..\\能", root + "作業表\\能\\", "pics\\..\\sky.bmp", root + "sky.bmp"},
+        {"wb ", root + "wb\\", "\\pics\\sky.bmp", "C:\\pics\\sky.bmp"},
+        {"wc. . ", root + "wc\\", "", ""},
+        {"we\\x. ", root + "we\\x\\", "", ""},
+        {"/", "C:\\", "", ""},
+        {"C:", "C:\\", "", ""},
     };
     for (const auto& row : rows) {
         SetPaths(Exe(), row.typed);
         strcpy(Main()->GetScene()->GetRender()->back_filename, row.background.c_str());
         Render(1);
+        const std::string bg = row.bg.empty() ? row.work + "tmp\\back.bmp" : row.bg;
         EXPECT_EQ(
             SplitBytes(Commands().back()),
             (std::vector<std::string>{Exe(), row.work + "tmp\\tmp.pyl", "/run", "/width=300", "/height=300",
-                                      "/bg=" + row.bg, "/out=" + row.work + "tmp.bmp", "preview"}));
-        EXPECT_EQ(Listing(row.work + "tmp"),
-                  (std::vector<std::string>{kMap, "back.bmp", "tmp.hxo", "tmp.pyl"}));
+                                      "/bg=" + bg, "/out=" + row.work + "tmp.bmp", "preview"}))
+            << row.typed;
+        EXPECT_EQ(std::pair(Listing(row.work + "tmp"), Exists(row.work + "tmp.bmp")),
+                  std::pair(std::vector<std::string>{kMap, "back.bmp", "tmp.hxo", "tmp.pyl"}, true))
+            << row.typed;
     }
+    EXPECT_EQ(Listing(root), (std::vector<std::string>{"alpha.bmp", "foo表", "log.txt", "pyrell", "relwork表",
+                                                       "wb", "wc", "we", "作業表"}));
     EXPECT_EQ(Listing(root + "作業表"), std::vector<std::string>{"能"});
     std::filesystem::create_directories(root + "filetmp");
     std::ofstream(root + "filetmp\\tmp") << "x";
@@ -437,7 +472,6 @@ TEST_F(RenderJob, ARelativeWorkFolderIsResolvedOnceForEveryFileAndArgument) {
                              scenes + "\\の作成ができません!!\r\n");
     EXPECT_EQ(std::pair(Listing(root + "filetmp"), ReadFileBytes(scenes)),
               std::pair(std::vector<std::string>{"tmp"}, std::string("x")));
-    std::filesystem::current_path(ScratchFolder());
 }
 
 // Real folders are often read-only, hidden, archived or not indexed.

@@ -7,6 +7,8 @@
 #include <tuple>
 #include <utility>
 
+#include <windows.h>
+
 #include "base/filepath.h"
 
 // Shift-JIS characters whose second byte is a backslash (0x5C).
@@ -85,6 +87,21 @@ TEST(PathParts, FolderNameAndExtensionChangedSplitAndJoined) {
     EXPECT_EQ(std::string("C:\\dir|file.tar|gz"), std::string(folder) + "|" + name + "|" + ext);
     EXPECT_FALSE(SplitExtension(folder, sizeof folder, three, sizeof three, ext, sizeof ext, "C:x.txt.y"));
     EXPECT_EQ(std::string("C:||y"), std::string(folder) + "|" + three + "|" + ext);
+}
+
+// As Windows parses a name, on whatever system the test runs: `/` is `\` (so a name that begins with it is
+// on the current drive), runs of separators are one, `..` applies, trailing blanks and dots go.
+TEST(PathParts, NamesResolveAsWindowsParsesThem) {
+    char cwd[MAX_PATH] = "";
+    GetCurrentDirectoryA(sizeof cwd, cwd);
+    const std::string drive(cwd, 2), here(cwd);
+    const std::pair<const char*, std::string> rows[] = {
+        {"/", drive + "\\"},
+        {"/tmp//x/../y. .", drive + "\\tmp\\y"},
+        {"a/b ", here + "\\a\\b"},
+    };
+    for (const auto& [path, full] : rows)
+        EXPECT_EQ(ResolvePath(path), full) << path;
 }
 
 TEST(WholeFiles, ReadAndWrite) {
