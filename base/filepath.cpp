@@ -222,14 +222,16 @@ int IsFolder(const char* path) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-// A parent that cannot be made is passed over: whether the whole path is a folder at the end decides.
+// Each parent is made and looked for with its separator, so that it is the folder the path names even when
+// its name ends in blanks or dots, which Windows drops only from a name that ends the path. A parent that
+// cannot be made is passed over: whether the whole path is a folder at the end decides.
 int MakeFolderPath(const char* path) {
     if (!path || !*path) return 0;
     std::string part;
     for (const char* p = path; *p; p = CharNextA(p)) {
-        if ((*p == '\\' || *p == '/') && !part.empty() && !IsFolder(part.c_str()))
-            CreateDirectoryA(part.c_str(), nullptr);
+        const bool ends = (*p == '\\' || *p == '/') && !part.empty();
         part.append(p, CharNextA(p) - p);
+        if (ends && !IsFolder(part.c_str())) CreateDirectoryA(part.c_str(), nullptr);
     }
     if (!IsFolder(path)) CreateDirectoryA(path, nullptr);
     return IsFolder(path);

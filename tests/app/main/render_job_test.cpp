@@ -444,6 +444,7 @@ TEST_F(RenderJob, ARelativeWorkFolderIsResolvedOnceForEveryFileAndArgument) {
         {"wb ", root + "wb\\", "\\pics\\sky.bmp", "C:\\pics\\sky.bmp"},
         {"wc. . ", root + "wc\\", "", ""},
         {"we\\x. ", root + "we\\x\\", "", ""},
+        {"wd. \\x", root + "wd. \\x\\", "", ""}, // a folder keeps what a separator follows
         {"/", "C:\\", "", ""},
         {"C:", "C:\\", "", ""},
     };
@@ -462,7 +463,7 @@ TEST_F(RenderJob, ARelativeWorkFolderIsResolvedOnceForEveryFileAndArgument) {
             << row.typed;
     }
     EXPECT_EQ(Listing(root), (std::vector<std::string>{"alpha.bmp", "foo表", "log.txt", "pyrell", "relwork表",
-                                                       "wb", "wc", "we", "作業表"}));
+                                                       "wb", "wc", "wd. ", "we", "作業表"}));
     EXPECT_EQ(Listing(root + "作業表"), std::vector<std::string>{"能"});
     std::filesystem::create_directories(root + "filetmp");
     std::ofstream(root + "filetmp\\tmp") << "x";

@@ -113,7 +113,8 @@ TEST(MainWindowStartup, AStoredPlaceOffEveryScreenIsMovedUntilItsTitleBarCanBeGr
     // stores it, on the test server's 1280 x 1024 screen. Rows: on it, the minimised place, far off the
     // bottom right, partly off the left and top, on a right-hand screen that has gone, larger than it.
     // Then sizes Windows holds between the window's tracking limits, 112 x 27 to 1292 x 1036 here: the
-    // rule applies to the size it gives. Last, windows narrower than the grab width, kept whole.
+    // rule applies to the size it gives. Last, windows narrower than the grab width, kept whole: one
+    // stored 100 wide at 1180 is 112 wide there, so it comes 12 to the left.
     typedef std::array<int, 4> Place;
     const Place rows[][2] = {{{100, 50, 500, 400}, {100, 50, 500, 400}},
                              {{-32000, -32000, 640, 480}, {-480, 0, 640, 480}},
@@ -127,7 +128,7 @@ TEST(MainWindowStartup, AStoredPlaceOffEveryScreenIsMovedUntilItsTitleBarCanBeGr
                              {{5000, 5000, 0, 0}, {1168, 997, 112, 27}},
                              {{5000, 5000, -100, -100}, {1168, 997, 112, 27}},
                              {{100, 2000, 640, -5}, {100, 997, 640, 27}},
-                             {{0, 0, 112, 300}, {0, 0, 112, 300}},
+                             {{0, 0, 100, 300}, {0, 0, 112, 300}},
                              {{1168, 0, 112, 300}, {1168, 0, 112, 300}},
                              {{1180, 0, 100, 300}, {1168, 0, 112, 300}}};
     const char* names[] = {"window_left", "window_top", "window_right", "window_bottom"};
