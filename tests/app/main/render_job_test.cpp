@@ -419,12 +419,11 @@ TEST_F(RenderJob, AJapaneseWorkFolderHoldsEveryFile) {
 
 // The renderer runs in a folder of its own, so the work folder is resolved once, as Windows opens its name,
 // before any folder is made: every file and every argument names it in full, and `.` and `..`, trailing
-// blanks and dots leave no stray folder behind. A name ending in a separator and a drive alone name the
-// root. A relative background reaches the renderer in full too. A file where the scene folder goes stops
-// the job before anything is written.
+// blanks and dots leave no stray folder behind; `/` and a drive alone name the drive's root. A relative
+// background reaches the renderer in full too. A file where the scene folder goes stops the job before
+// anything is written.
 TEST_F(RenderJob, ARelativeWorkFolderIsResolvedOnceForEveryFileAndArgument) {
-    const std::string drive = root.substr(0, 2);
-    ASSERT_EQ(drive, "C:"); // the current folder lies elsewhere on the drive the rows name
+    ASSERT_EQ(root.substr(0, 2), "C:"); // the current folder lies elsewhere on the drive the rows name
     // The root's work files go again however the case ends.
     struct RootWork {
         RootWork() { Remove(); }
