@@ -5,7 +5,7 @@
 namespace {
 
 // Enough of a window's top edge to grab it: this many pixels across, and this many below it. The
-// arithmetic is in 64 bits, so that no stored size or place overflows it.
+// arithmetic is in 64 bits, so that no place or size, however far off the screen, overflows it.
 const long long kGrabWidth = 160;
 const long long kGrabHeight = 32;
 

@@ -401,7 +401,8 @@ TEST_F(Pages, AnEditStoresTheWholePageButNoNumberTheUserDidNotType) {
         for (const nlohmann::json& pair : nlohmann::json::parse("[" + element.attributes + "]"))
             if (written.find(pair.dump() + ",") == std::string::npos)
                 missing.push_back(element.name + pair.dump());
-        if (written.find(element.typed) == std::string::npos) missing.push_back(element.name + element.typed);
+        if (!element.typed.empty() && written.find(element.typed + ",") == std::string::npos)
+            missing.push_back(element.name + element.typed);
     }
     EXPECT_EQ(std::vector<std::string>(), missing) << saved.dump();
     // Typed over the text that shows it, a value applies as typed.
